@@ -1,0 +1,23 @@
+#include "AppError.h"
+
+AppError AppError::cannotOpen(const QString &path)
+{
+    return AppError(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(path));
+}
+
+AppError AppError::cannotCreate(const QString &path)
+{
+    return AppError(QStringLiteral("Datei %1 kann nicht erstellt werden").arg(path));
+}
+
+AppError AppError::cannotWriteTo(const QString &path)
+{
+    return AppError(QStringLiteral("In %1 kann nicht geschrieben werden").arg(path));
+}
+
+QString errorBoxText(const QString &text)
+{
+    if (!text.isEmpty() && text.back() > QLatin1Char('.'))
+        return text + QLatin1Char('.');
+    return text;
+}

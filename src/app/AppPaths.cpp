@@ -1,0 +1,12 @@
+#include "AppPaths.h"
+
+#include "SharedRoutines.h"
+
+QString AppPaths::appDirFromExecutable(const QString &executablePath)
+{
+    const int slash = LastPos(QStringLiteral("/"), executablePath);
+    QString dir = slash > 0 ? executablePath.left(slash - 1) : QString();
+    if (LastPos(QStringLiteral("/"), dir) != dir.size() || dir.isEmpty())
+        dir += QLatin1Char('/');
+    return dir;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program was started with.
+struct CommandLine
+{
+    bool showVersion = false;
+    bool showHelp = false;
+    QString file;  // the first argument that is no option, unchanged; empty when none
+    QString error; // an option the program does not know
+
+    // `arguments` without the program's own name. "--" ends the options.
+    static CommandLine parse(const QStringList &arguments);
+    static QString helpText();
+};

@@ -1,0 +1,8 @@
+#include "Dialogs.h"
+
+#include "AppError.h"
+
+void Dialogs::showFailure(const AppError &error)
+{
+    message(BoxKind::Failure, errorBoxText(error.text()), Buttons::Ok);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class AppError;
+
+// The kinds of message box. Captions and button texts are German in both languages.
+enum class BoxKind {
+    Plain,        // no icon, caption "Stylograf"
+    Confirmation, // question icon, caption "Bestätigung"
+    Information,  // information icon, caption "Information"
+    Error,        // error icon, caption "Fehler"
+    Failure,      // error icon, caption "Stylograf": a failed command or start-up step
+};
+
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+// Every question the program puts to the user or the desktop. The real one shows
+// modal dialogs; tests install scripted answers.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    virtual Answer message(BoxKind kind, const QString &text, Buttons buttons) = 0;
+    // The chosen file's full path, empty when cancelled. Each dialog starts with the
+    // name last chosen in it.
+    virtual QString openStyleSheetFile() = 0;
+    virtual QString saveStyleSheetFile() = 0;
+    // Hands a file, web page or mail address to the desktop; the outcome is not used.
+    virtual void openWithDesktop(const QUrl &url) = 0;
+    // Whether the computer has a network connection; true when that cannot be known.
+    virtual bool isOnline() = 0;
+
+    // The error box of a failed command: the error's text with its full stop.
+    void showFailure(const AppError &error);
+};

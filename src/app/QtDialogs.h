@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Dialogs.h"
+
+class QWidget;
+
+// The real dialogs: message boxes, file dialogs, the desktop and the network state.
+class QtDialogs : public Dialogs
+{
+public:
+    Answer message(BoxKind kind, const QString &text, Buttons buttons) override;
+    QString openStyleSheetFile() override;
+    QString saveStyleSheetFile() override;
+    void openWithDesktop(const QUrl &url) override;
+    bool isOnline() override;
+
+private:
+    QString m_lastOpened;
+    QString m_lastSaved;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+
+// The borderless start-up window with the program's picture, its version and a
+// progress bar.
+class TStartfenster : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kWidth = 345;
+    static constexpr int kHeight = 90;
+
+    // `versionLabel` is the label's text, empty when the version is unknown (the
+    // label keeps its design text then).
+    explicit TStartfenster(const QString &versionLabel = {});
+
+    void setProgress(int value);
+    int progress() const;
+    QString versionText() const;
+
+signals:
+    void progressChanged(int value);
+
+private:
+    QLabel *lbl_version;
+    QProgressBar *ProgressBar1;
+};

@@ -1,0 +1,112 @@
+#include "Startup.h"
+
+#include "AppError.h"
+#include "CommandLine.h"
+#include "QtDialogs.h"
+#include "ScreenRoutines.h"
+#include "SharedRoutines.h"
+#include "SplashWindow.h"
+#include "ui/main_window/MainWindow.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QThread>
+
+#include <cstdio>
+
+namespace Startup {
+
+std::unique_ptr<TStartfenster> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &executablePath,
+                                            const QString &fileVersion)
+{
+    paths.appDir = AppPaths::appDirFromExecutable(executablePath);
+    QString label;
+    try {
+        label = QStringLiteral("Version ") + VersionString(fileVersion);
+    } catch (const AppError &error) {
+        dialogs.showFailure(error);
+        return std::make_unique<TStartfenster>();
+    }
+    // Widget sizes and font pixel sizes are independent of the screen's resolution
+    // here, so the window keeps its design size without scaling.
+    auto splash = std::make_unique<TStartfenster>(label);
+    paths.styleDefDir = AppPaths::subFolder(paths.appDir, QStringLiteral("styledefs"));
+    CentreOnScreen(*splash);
+    return splash;
+}
+
+void createWindows(TStartfenster &splash, const QList<WindowStep> &steps, Dialogs &dialogs,
+                   const std::function<void(int)> &pause)
+{
+    QApplication::setOverrideCursor(Qt::BlankCursor);
+    try {
+        splash.setProgress(5);
+        splash.show();
+        splash.repaint();
+        QCoreApplication::processEvents();
+        for (const WindowStep &step : steps) {
+            try {
+                step.create();
+            } catch (const AppError &error) {
+                dialogs.showFailure(error);
+            }
+            splash.setProgress(step.progress);
+            splash.repaint();
+            pause(100);
+        }
+    } catch (...) {
+        QApplication::restoreOverrideCursor();
+        throw;
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+int run(int argc, char **argv)
+{
+    // Answered before any window system is needed.
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine early = CommandLine::parse(rawArguments);
+    if (early.showHelp) {
+        std::fputs(qPrintable(CommandLine::helpText()), stdout);
+        return 0;
+    }
+    if (early.showVersion) {
+        try {
+            std::printf("Stylograf %s\n", qPrintable(VersionString()));
+        } catch (const AppError &error) {
+            std::fprintf(stderr, "%s\n", qPrintable(errorBoxText(error.text())));
+            return 1;
+        }
+        return 0;
+    }
+
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stylograf"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    // Qt has taken its own options out of the arguments by now.
+    const CommandLine commandLine = CommandLine::parse(QCoreApplication::arguments().mid(1));
+    if (!commandLine.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(commandLine.error), qPrintable(CommandLine::helpText()));
+        return 2;
+    }
+
+    QtDialogs dialogs;
+    AppPaths paths;
+    std::unique_ptr<TStartfenster> splash =
+        createSplash(paths, dialogs, QCoreApplication::applicationFilePath(), BuildFileVersion());
+
+    std::unique_ptr<TMainForm> mainForm;
+    createWindows(*splash, {{10, [&] { mainForm = std::make_unique<TMainForm>(paths, dialogs, commandLine.file); }}},
+                  dialogs, [](int ms) { QThread::msleep(ms); });
+    splash.reset();
+    if (!mainForm)
+        return 1;
+    mainForm->showMaximized();
+    return app.exec();
+}
+
+} // namespace Startup

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "TextFileFormat.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class Dialogs;
+class QLabel;
+class QWidget;
+class SheetEditor;
+class UiTexts;
+
+// The widgets of the main window that show the document's state.
+struct DocumentControls
+{
+    QWidget *btnSave = nullptr;
+    QWidget *btnClose = nullptr;
+    QWidget *btnUndo = nullptr;
+    QWidget *btnRedo = nullptr;
+    QLabel *modifiedField = nullptr; // status field 1
+    QLabel *pathField = nullptr;     // status field 2
+};
+
+// The one style sheet being edited: its name, its file format and the commands
+// New, Open, Save, Save as, Close, the close query and dropped files. Failures of
+// the file layer throw AppError; the command ends there and the caller reports it.
+class DocumentController : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class SaveOutcome { Saved, Cancelled };
+
+    DocumentController(SheetEditor &editor, Dialogs &dialogs, const UiTexts &texts, DocumentControls controls,
+                       std::function<void()> changeHandling, QObject *parent = nullptr);
+
+    const QString &DocumentFileName() const { return m_fileName; }
+    TextFileFormat::LineEnd lineEnd() const { return m_lineEnd; }
+    TextFileFormat::Encoding encoding() const { return m_encoding; }
+
+    void newDocument();
+    void open();
+    SaveOutcome save();
+    SaveOutcome saveAs();
+    void close();
+    // Asked before the window closes; never refuses, but a failed save throws.
+    void closeQuery();
+    void dropFiles(const QStringList &paths);
+    // The file named when the program was started: the name is kept as given.
+    void openFromCommandLine(const QString &argument);
+
+    // The Edit menu's Undo and Redo also enable Save.
+    void undoFromMenu();
+    void redoFromMenu();
+
+    // Step 2 of the change handling: the buttons and the marker follow the editor.
+    void noteChange();
+
+private:
+    void load(const QString &path);
+    void write(const QString &path);
+    void showSaved();
+
+    SheetEditor &m_editor;
+    Dialogs &m_dialogs;
+    const UiTexts &m_texts;
+    DocumentControls m_controls;
+    std::function<void()> m_changeHandling;
+
+    QString m_fileName;
+    TextFileFormat::LineEnd m_lineEnd = TextFileFormat::LineEnd::CrLf;
+    TextFileFormat::Encoding m_encoding = TextFileFormat::Encoding::Utf8;
+};

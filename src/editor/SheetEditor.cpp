@@ -1,0 +1,474 @@
+#include "SheetEditor.h"
+
+#include "IndentRules.h"
+#include "UndoGroup.h"
+#include "document/TextFileFormat.h"
+
+#include <Qsci/qscicommandset.h>
+
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFontMetrics>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QToolTip>
+
+namespace {
+
+constexpr int kLineNumberMargin = 0;
+constexpr int kBookmarkMargin = 1;
+constexpr int kBookmarkMask = (1 << SheetEditor::kBookmarks) - 1;
+constexpr int kGutterPadding = 5;
+
+QStringList localFiles(const QMimeData *mime)
+{
+    QStringList paths;
+    if (!mime || !mime->hasUrls())
+        return paths;
+    for (const QUrl &url : mime->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+} // namespace
+
+ChangeBatch::ChangeBatch(SheetEditor &editor) : m_editor(editor)
+{
+    ++m_editor.m_batchDepth;
+}
+
+ChangeBatch::~ChangeBatch()
+{
+    if (--m_editor.m_batchDepth == 0 && m_editor.m_changePending) {
+        m_editor.m_changePending = false;
+        emit m_editor.changed();
+    }
+}
+
+SheetEditor::SheetEditor(QWidget *parent) : QsciScintilla(parent)
+{
+    configure();
+    clearControlKeys();
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char *, int, int, int, int, int, int, int) {
+                onModified(position, type);
+            });
+    connect(this, &QsciScintilla::linesChanged, this, &SheetEditor::updateGutterWidth);
+    connect(verticalScrollBar(), &QScrollBar::sliderMoved, this, [this](int value) {
+        const long top = send(SCI_DOCLINEFROMVISIBLE, value) + 1;
+        QToolTip::showText(QCursor::pos(), QStringLiteral("Top Line: %1").arg(top), this);
+    });
+}
+
+long SheetEditor::send(unsigned int msg, unsigned long w, long l) const
+{
+    return SendScintilla(msg, w, l);
+}
+
+void SheetEditor::configure()
+{
+    setUtf8(true);
+    setEolMode(EolUnix); // the buffer keeps LF; the file's own style is used on saving
+
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(13);
+    setFont(font);
+    setColor(palette().color(QPalette::WindowText));
+
+    setSelectionBackgroundColor(QColor(128, 0, 0));
+    setSelectionForegroundColor(palette().color(QPalette::HighlightedText));
+    setEdgeMode(EdgeLine);
+    setEdgeColumn(80);
+    setEdgeColor(QColor(192, 192, 192));
+
+    setTabWidth(IndentRules::kTabWidth);
+    setIndentationsUseTabs(false);
+    setIndentationWidth(0); // indenting a block uses the tab width
+    setAutoIndent(false);   // Enter does its own indenting and trimming
+    send(SCI_SETVIRTUALSPACEOPTIONS, SCVS_USERACCESSIBLE | SCVS_RECTANGULARSELECTION);
+    setBraceMatching(SloppyBraceMatch);
+
+    setCaretLineVisible(true);
+    setCaretLineBackgroundColor(QColor(244, 209, 128));
+    send(SCI_SETCARETLINEVISIBLEALWAYS, 1);
+
+    QFont gutterFont(QStringLiteral("Terminal"));
+    gutterFont.setStyleHint(QFont::Monospace);
+    gutterFont.setPixelSize(11);
+    setMarginsFont(gutterFont);
+    setMarginsBackgroundColor(palette().color(QPalette::Button));
+    setMarginsForegroundColor(palette().color(QPalette::ButtonText));
+    setMarginType(kLineNumberMargin, NumberMargin);
+    setMarginLineNumbers(kLineNumberMargin, true);
+    setMarginType(kBookmarkMargin, SymbolMargin);
+    setMarginMarkerMask(kBookmarkMargin, kBookmarkMask);
+    setMarginMarkerMask(kLineNumberMargin, 0);
+    setMarginWidth(kBookmarkMargin, 14);
+    for (int i = 0; i < kBookmarks; ++i) {
+        markerDefine(char('0' + i), i);
+        setMarkerBackgroundColor(QColor(0, 0, 128), i);
+        setMarkerForegroundColor(Qt::white, i);
+    }
+    setFolding(NoFoldStyle);
+    updateGutterWidth();
+
+    setWhitespaceVisibility(WsInvisible);
+    setEolVisibility(false);
+}
+
+void SheetEditor::clearControlKeys()
+{
+    // The editor offers exactly its own key table; with no key in the control's
+    // command set, every main-menu shortcut reaches its action.
+    standardCommands()->clearKeys();
+    standardCommands()->clearAlternateKeys();
+    send(SCI_CLEARALLCMDKEYS);
+}
+
+void SheetEditor::updateGutterWidth()
+{
+    int digits = 4;
+    for (long n = send(SCI_GETLINECOUNT); n >= 10000; n /= 10)
+        ++digits;
+    setMarginWidth(kLineNumberMargin,
+                   m_gutterVisible && m_lineNumbers
+                       ? QFontMetrics(font()).horizontalAdvance(QString(digits + 1, QLatin1Char('9'))) + kGutterPadding
+                       : 0);
+}
+
+void SheetEditor::onModified(int, int type)
+{
+    if (type & SC_MOD_INSERTTEXT)
+        m_noLines = false;
+    if (!(type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) || m_silent)
+        return;
+    m_changePending = true;
+    if (m_batchDepth == 0) {
+        m_changePending = false;
+        emit changed();
+    }
+}
+
+// ---- line list ----
+
+int SheetEditor::lineCount() const
+{
+    if (send(SCI_GETTEXTLENGTH) == 0)
+        return m_noLines ? 0 : 1;
+    return int(send(SCI_GETLINECOUNT));
+}
+
+QString SheetEditor::line(int index) const
+{
+    QString t = text(index);
+    while (t.endsWith(QLatin1Char('\n')) || t.endsWith(QLatin1Char('\r')))
+        t.chop(1);
+    return t;
+}
+
+QStringList SheetEditor::allLines() const
+{
+    const QString all = text();
+    if (all.isEmpty())
+        return m_noLines ? QStringList() : QStringList(QString());
+    QStringList result = TextFileFormat::splitLines(all);
+    if (all.endsWith(QLatin1Char('\n')) || all.endsWith(QLatin1Char('\r')))
+        result << QString();
+    return result;
+}
+
+void SheetEditor::setLines(const QStringList &newLines)
+{
+    ++m_silent;
+    markerDeleteAll();
+    setText(newLines.join(QLatin1Char('\n')));
+    m_noLines = newLines.isEmpty();
+    send(SCI_EMPTYUNDOBUFFER);
+    send(SCI_SETSAVEPOINT);
+    send(SCI_GOTOPOS, 0);
+    send(SCI_CHOOSECARETX);
+    --m_silent;
+}
+
+void SheetEditor::insertUnrecordedAtEnd(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    send(SCI_SETUNDOCOLLECTION, 0);
+    SendScintilla(SCI_APPENDTEXT, bytes.size(), bytes.constData());
+    send(SCI_SETUNDOCOLLECTION, 1);
+}
+
+void SheetEditor::appendLine(const QString &text)
+{
+    ++m_silent;
+    insertUnrecordedAtEnd(lineCount() == 0 ? text : QLatin1Char('\n') + text);
+    m_noLines = false;
+    --m_silent;
+}
+
+void SheetEditor::insertLine(int index, const QString &text)
+{
+    if (index >= lineCount()) {
+        appendLine(text);
+        return;
+    }
+    ++m_silent;
+    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
+    SendScintilla(SCI_INSERTTEXT, send(SCI_POSITIONFROMLINE, qMax(0, index)), bytes.constData());
+    --m_silent;
+}
+
+void SheetEditor::clearAll()
+{
+    setLines({});
+}
+
+void SheetEditor::replaceSelection(const QString &text)
+{
+    ChangeBatch batch(*this);
+    QString insertion = text;
+    // Text typed right of the line end is padded with blanks; do the same here.
+    if (!hasSelectedText()) {
+        const long main = send(SCI_GETMAINSELECTION);
+        const long virtualSpace = send(SCI_GETSELECTIONNCARETVIRTUALSPACE, main);
+        insertion.prepend(QString(int(virtualSpace), QLatin1Char(' ')));
+        send(SCI_SETEMPTYSELECTION, currentPos());
+    }
+    const QByteArray bytes = insertion.toUtf8();
+    SendScintilla(SCI_REPLACESEL, 0UL, bytes.constData());
+    send(SCI_CHOOSECARETX);
+}
+
+// ---- caret ----
+
+long SheetEditor::currentPos() const
+{
+    return send(SCI_GETCURRENTPOS);
+}
+
+int SheetEditor::caretLine() const
+{
+    return int(send(SCI_LINEFROMPOSITION, currentPos())) + 1;
+}
+
+int SheetEditor::caretColumn() const
+{
+    const long main = send(SCI_GETMAINSELECTION);
+    return int(send(SCI_GETCOLUMN, currentPos()) + send(SCI_GETSELECTIONNCARETVIRTUALSPACE, main)) + 1;
+}
+
+void SheetEditor::setCaretPosition(int line, int column)
+{
+    const long lineIndex = qBound(0L, long(line) - 1, send(SCI_GETLINECOUNT) - 1);
+    const long wanted = qMax(0, column - 1);
+    const long pos = send(SCI_FINDCOLUMN, lineIndex, wanted);
+    const long reached = send(SCI_GETCOLUMN, pos);
+    send(SCI_SETSEL, pos, pos);
+    const long virtualSpace = wanted > reached ? wanted - reached : 0;
+    send(SCI_SETSELECTIONNCARETVIRTUALSPACE, 0, virtualSpace);
+    send(SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0, virtualSpace);
+    send(SCI_CHOOSECARETX);
+    send(SCI_SCROLLCARET);
+}
+
+void SheetEditor::setCaretLine(int line)
+{
+    setCaretPosition(line, caretColumn());
+}
+
+void SheetEditor::setCaretColumn(int column)
+{
+    setCaretPosition(caretLine(), column);
+}
+
+// ---- state ----
+
+bool SheetEditor::isDocumentModified() const
+{
+    return send(SCI_GETMODIFY) != 0;
+}
+
+void SheetEditor::clearModified()
+{
+    send(SCI_SETSAVEPOINT);
+}
+
+bool SheetEditor::canUndoEdit() const
+{
+    return send(SCI_CANUNDO) != 0;
+}
+
+bool SheetEditor::canRedoEdit() const
+{
+    return send(SCI_CANREDO) != 0;
+}
+
+void SheetEditor::setShowSpecialChars(bool on)
+{
+    m_specialChars = on;
+    setWhitespaceVisibility(on ? WsVisible : WsInvisible);
+    setEolVisibility(on);
+}
+
+void SheetEditor::setGutterVisible(bool on)
+{
+    m_gutterVisible = on;
+    setMarginWidth(kBookmarkMargin, on ? 14 : 0);
+    updateGutterWidth();
+}
+
+void SheetEditor::setLineNumbersVisible(bool on)
+{
+    m_lineNumbers = on;
+    updateGutterWidth();
+}
+
+void SheetEditor::setEditorFont(const QString &family, int pointSize)
+{
+    QFont f(family, pointSize);
+    f.setStyleHint(QFont::TypeWriter);
+    setFont(f);
+    updateGutterWidth();
+}
+
+// ---- bookmarks ----
+
+int SheetEditor::bookmarkLine(int number) const
+{
+    const long line = send(SCI_MARKERNEXT, 0, 1L << number);
+    return line < 0 ? 0 : int(line) + 1;
+}
+
+void SheetEditor::setBookmark(int number, int line)
+{
+    markerDeleteAll(number);
+    markerAdd(line - 1, number);
+}
+
+void SheetEditor::gotoBookmark(int number)
+{
+    if (const int line = bookmarkLine(number))
+        setCaretPosition(line, 1);
+}
+
+// ---- recorded edits ----
+
+void SheetEditor::undo()
+{
+    ChangeBatch batch(*this);
+    QsciScintilla::undo();
+}
+
+void SheetEditor::redo()
+{
+    ChangeBatch batch(*this);
+    QsciScintilla::redo();
+}
+
+void SheetEditor::cut()
+{
+    ChangeBatch batch(*this);
+    QsciScintilla::cut();
+}
+
+void SheetEditor::paste()
+{
+    ChangeBatch batch(*this);
+    QsciScintilla::paste();
+}
+
+void SheetEditor::removeSelectedText()
+{
+    ChangeBatch batch(*this);
+    QsciScintilla::removeSelectedText();
+}
+
+void SheetEditor::replaceSelectedText(const QString &text)
+{
+    replaceSelection(text);
+}
+
+void SheetEditor::clear()
+{
+    ChangeBatch batch(*this);
+    QsciScintilla::clear();
+}
+
+// ---- events ----
+
+void SheetEditor::inputMethodEvent(QInputMethodEvent *e)
+{
+    ChangeBatch batch(*this);
+    QsciScintilla::inputMethodEvent(e);
+}
+
+void SheetEditor::mousePressEvent(QMouseEvent *e)
+{
+    ChangeBatch batch(*this);
+    QsciScintilla::mousePressEvent(e);
+}
+
+void SheetEditor::mouseReleaseEvent(QMouseEvent *e)
+{
+    {
+        ChangeBatch batch(*this);
+        QsciScintilla::mouseReleaseEvent(e);
+    }
+    if (e->button() == Qt::LeftButton)
+        emit clickReport();
+}
+
+void SheetEditor::contextMenuEvent(QContextMenuEvent *e)
+{
+    ChangeBatch batch(*this);
+    QsciScintilla::contextMenuEvent(e);
+}
+
+void SheetEditor::dragEnterEvent(QDragEnterEvent *e)
+{
+    if (!localFiles(e->mimeData()).isEmpty()) {
+        e->acceptProposedAction();
+        return;
+    }
+    QsciScintilla::dragEnterEvent(e);
+}
+
+void SheetEditor::dragMoveEvent(QDragMoveEvent *e)
+{
+    if (!localFiles(e->mimeData()).isEmpty()) {
+        e->acceptProposedAction();
+        return;
+    }
+    QsciScintilla::dragMoveEvent(e);
+}
+
+void SheetEditor::dropEvent(QDropEvent *e)
+{
+    const QStringList files = localFiles(e->mimeData());
+    if (!files.isEmpty()) {
+        e->acceptProposedAction();
+        emit filesDropped(files);
+        return;
+    }
+    ChangeBatch batch(*this);
+    QsciScintilla::dropEvent(e);
+}
+
+bool SheetEditor::focusNextPrevChild(bool)
+{
+    return false; // Tab belongs to the text
+}
+
+QString SheetEditor::referenceLineAbove(int lineIndex) const
+{
+    for (int i = lineIndex - 1; i >= 0; --i) {
+        const QString candidate = line(i);
+        if (!IndentRules::isBlankLine(candidate))
+            return candidate;
+    }
+    return {};
+}

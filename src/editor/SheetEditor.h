@@ -1,0 +1,131 @@
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QStringList>
+
+// The text editor control with the behaviour the program needs, and the one set of
+// operations the rest of the program edits the style sheet through. Line and column
+// numbers are 1-based; line indexes of the line list are 0-based.
+class SheetEditor : public QsciScintilla
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kBookmarks = 10;
+
+    explicit SheetEditor(QWidget *parent = nullptr);
+
+    // Line list. Setting all lines clears undo and redo, puts the caret at 1:1, clears
+    // the modified flag and reports no change. An empty text has no lines.
+    int lineCount() const;
+    QString line(int index) const;
+    QStringList allLines() const;
+    void setLines(const QStringList &lines);
+    // Not reported as a change. At the end of the text they are not recorded for undo;
+    // anywhere else they are recorded, since unrecorded text above recorded edits
+    // would make later undos hit the wrong characters.
+    void insertLine(int index, const QString &text);
+    void appendLine(const QString &text);
+    // Empties text and bookmarks, undo and redo history and the modified flag.
+    void clearAll();
+
+    // Replaces the selection (or inserts at the caret), recorded for undo; the caret
+    // ends after the text; reported as one change.
+    void replaceSelection(const QString &text);
+
+    int caretLine() const;
+    int caretColumn() const; // counts columns beyond the line end
+    void setCaretLine(int line);
+    void setCaretColumn(int column);
+    void setCaretPosition(int line, int column);
+
+    bool isDocumentModified() const;
+    void clearModified();
+
+    bool canUndoEdit() const;
+    bool canRedoEdit() const;
+
+    void setShowSpecialChars(bool on);
+    bool showSpecialChars() const { return m_specialChars; }
+    void setGutterVisible(bool on);
+    bool gutterVisible() const { return m_gutterVisible; }
+    void setLineNumbersVisible(bool on);
+    bool lineNumbersVisible() const { return m_lineNumbers; }
+    void setEditorFont(const QString &family, int pointSize);
+
+    int bookmarkLine(int number) const; // 1-based, 0 when unset
+    void setBookmark(int number, int line);
+    void gotoBookmark(int number);
+
+    // Recorded edits, each reported as one change.
+    void undo() override;
+    void redo() override;
+    void cut() override;
+    void paste() override;
+    void removeSelectedText() override;
+    void replaceSelectedText(const QString &text) override;
+    void clear() override;
+
+signals:
+    // After every edit recorded for undo, once the modified flag is up to date.
+    void changed();
+    // After a key press in the editor, once the editor has acted on it.
+    void keyReport();
+    // After a click in the editor has placed the caret.
+    void clickReport();
+    void filesDropped(const QStringList &paths);
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void contextMenuEvent(QContextMenuEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dragMoveEvent(QDragMoveEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    friend class ChangeBatch;
+
+    void configure();
+    void clearControlKeys();
+    bool runEditorKey(QKeyEvent *e);
+    void onModified(int position, int type);
+    void updateGutterWidth();
+
+    long send(unsigned int msg, unsigned long w = 0, long l = 0) const;
+    long currentPos() const;
+    void moveToVisibleLine(bool last, bool extend);
+    void indentSelectedLines(bool in);
+    void smartTab();
+    void smartBackspace();
+    void newLine();
+    void insertUnrecordedAtEnd(const QString &text);
+    QString referenceLineAbove(int lineIndex) const;
+
+    bool m_specialChars = false;
+    bool m_gutterVisible = true;
+    bool m_lineNumbers = true;
+    int m_silent = 0;     // edits that are not reported as changes
+    int m_batchDepth = 0; // a user action in progress: report once at its end
+    bool m_changePending = false;
+    // An empty text is either no line at all (a new document, an empty file) or one
+    // empty line; the control cannot tell the two apart.
+    bool m_noLines = true;
+};
+
+// Coalesces the edits of one user action into one change report.
+class ChangeBatch
+{
+public:
+    explicit ChangeBatch(SheetEditor &editor);
+    ~ChangeBatch();
+    ChangeBatch(const ChangeBatch &) = delete;
+    ChangeBatch &operator=(const ChangeBatch &) = delete;
+
+private:
+    SheetEditor &m_editor;
+};

@@ -1,0 +1,100 @@
+#include "UiTexts.h"
+
+#include <QHash>
+
+namespace {
+
+struct Entry
+{
+    int id;
+    const char *german;
+    const char *english;
+};
+
+// clang-format off
+constexpr Entry kTable[] = {
+    {1, "Datei", "File"},
+    {2, "Neu", "New"},
+    {3, "Öffnen", "Open"},
+    {4, "Speichern", "Save"},
+    {5, "Speichern unter", "Save as"},
+    {6, "Schließen", "Close"},
+    {7, "Einstellungen", "Settings"},
+    {8, "Drucken", "Print"},
+    {9, "Beenden", "Exit"},
+    {10, "Bearbeiten", "Edit"},
+    {11, "Rückgängig", "Undo"},
+    {12, "Wiederrufen", "Redo"},
+    {13, "Ausschneiden", "Cut"},
+    {14, "Kopieren", "Copy"},
+    {15, "Einfügen", "Paste"},
+    {16, "Löschen", "Delete"},
+    {17, "Alles markieren", "Select all"},
+    {20, "Sprache", "Language"},
+    {21, "Deutsch", "German"},
+    {22, "Englisch", "English"},
+    {23, "Ansicht", "View"},
+    {24, "CSS-Parser", "CSS-Parser"},
+    {25, "Objekte", "Objects"},
+    {26, "Vorschau", "Preview"},
+    {27, "Selektoren", "Selektores"},
+    {30, "Hilfe", "Help"},
+    {31, "Homepage", "Homepage"},
+    {32, "Für Webmaster", "For Webmaster"},
+    {33, "Info", "About"},
+    {40, "Suchen", "Search"},
+    {41, "nächsten suchen", "Search next"},
+    {42, "vorherigen suchen", "Search back"},
+    {43, "Ersetzen", "Replace"},
+    {50, "Sie können dieser Eigenschaft einen Mix aus allen verfügbaren Werten zuweisen.", "You can add a mix of available values to this property."},
+    {60, "Eine Hilfe wird demnächst erstellt und eingebunden", "A helpfile will be created and implemented as soon as possible"},
+    {70, "Elemente", "Elements"},
+    {71, "Eigenschaften", "Properties"},
+    {72, "Werte", "Values"},
+    {73, "Syntaxhighlighting benutzen", "Use syntax-highlighting"},
+    {74, "Zeilennummern anzeigen", "Show line-numbers"},
+    {75, "Formatierungen anzeigen", "Show formatting"},
+    {76, "XP-Menü verwenden", "Use XP-Menu"},
+    {77, "Zuletzt genutzte Sprache speichern", "Save language last used"},
+    {78, "Neues Element", "New Element"},
+    {79, "Hinzufügen", "Add"},
+    {80, "Löschen", "Delete"},
+    {81, "Schlüssel-Attribute", "Key-Attributs"},
+    {82, "Identifikations-Attribute", "Identifier-Attributs"},
+    {83, "Zahl-Attribute", "Number-Attributs"},
+    {84, "Schriftfarbe", "Font-Color"},
+    {85, "Fett", "Bold"},
+    {86, "Optionen", "Options"},
+    {87, "Elemente", "Elements"},
+    {88, "Highlighter", "Highlighter"},
+    {90, "Übernehmen", "Accept"},
+    {91, "Abbrechen", "Cancel"},
+    {100, "Schriftarten", "Fonts"},
+    {101, "Schriftgrösse", "Font-size"},
+    {435, "Sie sind leider nicht mit dem Internet verbunden! Wollen Sie es trotzdem probieren?", "Unfortunately you are not connected to the internet. Would you like to try it nevertheless?"},
+    {450, "Sie haben Veränderungen vorgenommen. Wollen Sie diese speichern?", "You did some changes. Do you want to save it?"},
+    {451, "Die Datei wurde verändert. Wollen Sie speichern?", "The file was changed! Do you want to save changes?"},
+    {600, "Sie haben Veränderungen vorgenommen!", "You made some changes!"},
+    {601, "Wollen Sie die Datei speichern?", "Do you want to save the file?"},
+};
+// clang-format on
+
+const QHash<int, QString> &table()
+{
+    static const QHash<int, QString> texts = [] {
+        QHash<int, QString> t;
+        for (const Entry &e : kTable) {
+            t.insert(e.id, QString::fromUtf8(e.german));
+            t.insert(e.id + UiTexts::English, QString::fromUtf8(e.english));
+        }
+        return t;
+    }();
+    return texts;
+}
+
+} // namespace
+
+QString UiTexts::stored(int number)
+{
+    return table().value(number).left(254);
+}

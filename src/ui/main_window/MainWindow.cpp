@@ -1,0 +1,367 @@
+#include "MainWindow.h"
+
+#include "RegionSplitter.h"
+#include "ReferencePanel.h"
+#include "app/AppError.h"
+#include "app/Dialogs.h"
+#include "app/FontList.h"
+#include "app/ScreenRoutines.h"
+#include "document/DocumentController.h"
+#include "editor/EditorPane.h"
+#include "editor/SheetEditor.h"
+#include "settings/WindowSettings.h"
+#include "ui/pictures/Pictures.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+void setUiTextId(QObject *object, int id)
+{
+    object->setProperty(kUiTextIdProperty, id);
+}
+
+QStringList droppedFiles(const QMimeData *mime)
+{
+    QStringList paths;
+    if (!mime || !mime->hasUrls())
+        return paths;
+    for (const QUrl &url : mime->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+} // namespace
+
+TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile, QWidget *parent)
+    : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_commandLineFile(commandLineFile)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Stylograf"));
+    setWindowIcon(Pictures::icon(QStringLiteral("assistant")));
+    QFont interfaceFont(QStringLiteral("MS Sans Serif"));
+    interfaceFont.setStyleHint(QFont::SansSerif);
+    interfaceFont.setPixelSize(11);
+    setFont(interfaceFont);
+    setMinimumSize(500, 350);
+    resize(708, 592);
+
+    buildRegions();
+    buildMenus();
+    buildStatusBar();
+
+    m_document = std::make_unique<DocumentController>(
+        *editor(), m_dialogs, m_texts,
+        DocumentControls{btn_save, btn_close, pan_middle->btn_undo, pan_middle->btn_redo, m_statusFields[1],
+                         m_statusFields[2]},
+        [this] { SynEdit1Change(); });
+
+    connect(editor(), &SheetEditor::changed, this, &TMainForm::SynEdit1Change);
+    connect(editor(), &SheetEditor::keyReport, this, &TMainForm::showCaretPosition);
+    connect(editor(), &SheetEditor::clickReport, this, &TMainForm::showCaretPosition);
+    connect(editor(), &SheetEditor::filesDropped, this,
+            [this](const QStringList &files) { guarded([&] { m_document->dropFiles(files); }); });
+
+    CentreOnScreen(*this);
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+SheetEditor *TMainForm::editor() const
+{
+    return pan_middle->editor();
+}
+
+void TMainForm::showFailure(const AppError &error)
+{
+    m_dialogs.showFailure(error);
+}
+
+// ---- layout ----
+
+void TMainForm::buildRegions()
+{
+    auto *central = new QWidget(this);
+    auto *outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    Panel1 = new QWidget(central);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(43);
+    buildMainToolBar(Panel1);
+    outer->addWidget(Panel1);
+
+    auto *middle = new QWidget(central);
+    auto *row = new QHBoxLayout(middle);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+
+    page_parser = new QTabWidget(middle);
+    page_parser->setObjectName(QStringLiteral("page_parser"));
+    page_parser->setFixedWidth(171);
+    auto *selectorsPage = new QWidget(page_parser);
+    selectorsPage->setObjectName(QStringLiteral("Selektoren"));
+    page_parser->addTab(selectorsPage, QStringLiteral("Selektoren"));
+    setUiTextId(selectorsPage, 27);
+
+    pan_middle = new EditorPane(middle);
+    pan_left = new ReferencePanel(middle);
+    Splitter4 = new RegionSplitter(RegionSplitter::TargetSide::Left, page_parser, pan_middle, 5, middle);
+    Splitter4->setObjectName(QStringLiteral("Splitter4"));
+
+    row->addWidget(page_parser);
+    row->addWidget(Splitter4);
+    row->addWidget(pan_middle, 1);
+    row->addWidget(pan_left);
+    outer->addWidget(middle, 1);
+
+    page_preview = new QTabWidget(central);
+    page_preview->setObjectName(QStringLiteral("page_preview"));
+    page_preview->setFixedHeight(150);
+    page_preview->setStyleSheet(QStringLiteral("QTabBar::tab { height: 24px; }"));
+    auto *previewPage = new QWidget(page_preview);
+    previewPage->setObjectName(QStringLiteral("tab_preview"));
+    page_preview->addTab(previewPage, QStringLiteral("Vorschau"));
+    setUiTextId(previewPage, 26);
+    auto *parserInfoPage = new QWidget(page_preview);
+    parserInfoPage->setObjectName(QStringLiteral("tab_parser_info"));
+    page_preview->addTab(parserInfoPage, QStringLiteral("Parserinformationen"));
+
+    spl_preview = new RegionSplitter(RegionSplitter::TargetSide::Below, page_preview, middle, 4, central);
+    spl_preview->setObjectName(QStringLiteral("spl_preview"));
+    outer->addWidget(spl_preview);
+    outer->addWidget(page_preview);
+
+    setCentralWidget(central);
+
+    // A drag of the window's own splitters redraws its surface, which re-shares the
+    // reference panel's height.
+    connect(Splitter4, &RegionSplitter::regionResized, pan_left, &ReferencePanel::applyPanelHeightRule);
+    connect(spl_preview, &RegionSplitter::regionResized, pan_left, &ReferencePanel::applyPanelHeightRule);
+}
+
+void TMainForm::buildMainToolBar(QWidget *parent)
+{
+    struct Button
+    {
+        QToolButton *&button;
+        const char *name;
+        int left, width;
+        const char *caption;
+        int textId;
+        const char *picture;
+        const char *hint;
+    };
+    const Button buttons[] = {
+        {btn_new, "btn_new", 0, 57, "Neu", 2, "new", "Erzeugt ein neues StyleSheet-Dokument"},
+        {btn_open, "btn_open", 56, 57, "Öffnen", 3, "open", "Öffnet ein vorhandenes StyleSheet-Dokument"},
+        {btn_save, "btn_save", 112, 57, "Speichern", 4, "save", "Speichert Ihre Angaben in ein StyleSheet-Dokument"},
+        {btn_close, "btn_close", 168, 57, "Schließen", 6, "close", "Schliesst ein erstelltes StyleSheet-Dokument"},
+        {btn_print, "btn_print", 224, 57, "Drucken", 8, "print", "Druckt ein vorhandenes StyleSheet-Dokument"},
+        {btn_open_individual, "btn_open_individual", 296, 78, "Style-Assistent", 0, "assistant",
+         "Öffnet den StyleSheet-Assistenten"},
+    };
+    for (const Button &b : buttons) {
+        b.button = new QToolButton(parent);
+        b.button->setObjectName(QLatin1String(b.name));
+        b.button->setGeometry(b.left, 0, b.width, 41);
+        b.button->setText(QString::fromUtf8(b.caption));
+        b.button->setIcon(Pictures::icon(QLatin1String(b.picture)));
+        b.button->setIconSize(QSize(20, 20));
+        b.button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b.button->setToolTip(QString::fromUtf8(b.hint));
+        b.button->setAutoRaise(true);
+        b.button->setFocusPolicy(Qt::NoFocus);
+        if (b.textId)
+            setUiTextId(b.button, b.textId);
+    }
+    btn_save->setEnabled(false);
+    btn_close->setEnabled(false);
+
+    connect(btn_new, &QToolButton::clicked, this, [this] { guarded([this] { m_document->newDocument(); }); });
+    connect(btn_open, &QToolButton::clicked, this, [this] { guarded([this] { m_document->open(); }); });
+    connect(btn_save, &QToolButton::clicked, this, [this] { guarded([this] { m_document->save(); }); });
+    connect(btn_close, &QToolButton::clicked, this, [this] { guarded([this] { m_document->close(); }); });
+}
+
+void TMainForm::buildStatusBar()
+{
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setFixedHeight(19);
+    bar->setSizeGripEnabled(false);
+    const int widths[3] = {50, 50, 200};
+    for (int i = 0; i < 3; ++i) {
+        auto *field = new QLabel(bar);
+        field->setObjectName(QStringLiteral("StatusBar1_field%1").arg(i));
+        field->setFixedWidth(widths[i]);
+        field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (i == 0)
+            field->setAlignment(Qt::AlignCenter);
+        bar->addWidget(field);
+        m_statusFields[i] = field;
+    }
+    setStatusBar(bar);
+}
+
+void TMainForm::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+    pan_left->applyWindowHeightRule(frameGeometry().height());
+    pan_left->applyPanelHeightRule();
+}
+
+// ---- creation, first show, activation ----
+
+void TMainForm::FormCreate()
+{
+    try {
+        ParserStatusImage = 8;
+        m_paths.infDir = AppPaths::subFolder(m_paths.appDir, QStringLiteral("inf"));
+        FontList::write(m_paths.infDir + QStringLiteral("font-family.inf"), QFontDatabase::families());
+        m_statusFields[0]->setText(QStringLiteral("0:0"));
+        m_statusFields[2]->setText(QStringLiteral("unbenannt"));
+        setAcceptDrops(true);
+    } catch (const AppError &error) {
+        m_dialogs.showFailure(error);
+    }
+}
+
+void TMainForm::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TMainForm::FormShow()
+{
+    editor()->setFocus();
+}
+
+bool TMainForm::event(QEvent *e)
+{
+    const bool handled = QMainWindow::event(e);
+    if (e->type() == QEvent::WindowActivate)
+        FormActivate();
+    return handled;
+}
+
+void TMainForm::FormActivate()
+{
+    // A message box shown from here activates the window again when it closes.
+    if (m_inActivation)
+        return;
+    m_inActivation = true;
+    bool restore = true;
+    if (!m_activatedOnce) {
+        m_activatedOnce = true;
+        if (!m_commandLineFile.isEmpty()) {
+            try {
+                m_document->openFromCommandLine(m_commandLineFile);
+            } catch (const AppError &error) {
+                m_dialogs.showFailure(error);
+                restore = false;
+            }
+        }
+    }
+    if (restore)
+        restorePanels();
+    m_inActivation = false;
+}
+
+// ---- change handling ----
+
+void TMainForm::analyseSheet()
+{
+    // The analysis of the sheet runs here, before the buttons follow the change.
+}
+
+void TMainForm::SynEdit1Change()
+{
+    analyseSheet();
+    m_document->noteChange();
+    editor()->setFocus();
+}
+
+void TMainForm::showCaretPosition()
+{
+    m_statusFields[0]->setText(QStringLiteral("%1:%2").arg(editor()->caretLine()).arg(editor()->caretColumn()));
+}
+
+// ---- view toggles ----
+
+void TMainForm::applyPanelVisibility(bool parser, bool objects, bool preview)
+{
+    CSSParser1->setChecked(parser);
+    Objekte1->setChecked(objects);
+    Vorschau1->setChecked(preview);
+    page_parser->setVisible(parser);
+    pan_left->setVisible(objects);
+    if (preview) {
+        page_preview->show();
+        spl_preview->show();
+    } else {
+        spl_preview->hide();
+        page_preview->hide();
+    }
+}
+
+void TMainForm::toggleView()
+{
+    // The entry has already flipped its tick.
+    applyPanelVisibility(CSSParser1->isChecked(), Objekte1->isChecked(), Vorschau1->isChecked());
+    const PanelVisibility visibility{CSSParser1->isChecked(), Objekte1->isChecked(), Vorschau1->isChecked()};
+    guarded([&] { visibility.write(IniFile(m_paths.settingsFile())); });
+}
+
+void TMainForm::restorePanels()
+{
+    const PanelVisibility v = PanelVisibility::read(IniFile(m_paths.settingsFile()));
+    applyPanelVisibility(v.parser, v.objects, v.preview);
+}
+
+// ---- dropped files ----
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *e)
+{
+    if (!droppedFiles(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent *e)
+{
+    const QStringList files = droppedFiles(e->mimeData());
+    if (files.isEmpty())
+        return;
+    e->acceptProposedAction();
+    guarded([&] { m_document->dropFiles(files); });
+}
+
+// ---- closing ----
+
+void TMainForm::closeEvent(QCloseEvent *e)
+{
+    try {
+        m_document->closeQuery();
+        e->accept();
+    } catch (const AppError &error) {
+        m_dialogs.showFailure(error);
+        e->ignore();
+    }
+}

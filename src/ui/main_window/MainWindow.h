@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/AppError.h"
+#include "app/AppPaths.h"
+#include "i18n/UiTexts.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class Dialogs;
+class DocumentController;
+class EditorPane;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QToolButton;
+class ReferencePanel;
+class RegionSplitter;
+class SheetEditor;
+
+// The main window: menus, main tool bar, the analysis panel on the left, the editor
+// in the middle, the reference panel on the right, the preview at the bottom and the
+// status bar.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // `commandLineFile` is opened at the first activation; empty for none.
+    TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    const AppPaths &paths() const { return m_paths; }
+    SheetEditor *editor() const;
+    DocumentController &document() const { return *m_document; }
+    UiTexts &texts() { return m_texts; }
+
+    int ParserStatusImage = 8;
+
+protected:
+    bool event(QEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+
+private:
+    void buildRegions();
+    void buildMainToolBar(QWidget *parent);
+    void buildMenus();
+    void buildStatusBar();
+
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void SynEdit1Change();
+    void analyseSheet();
+    void showCaretPosition();
+
+    void toggleView();
+    void applyPanelVisibility(bool parser, bool objects, bool preview);
+    void restorePanels();
+
+    // Runs a command; a failure ends it and is shown in the error box.
+    template <typename Command>
+    void guarded(Command &&command)
+    {
+        try {
+            command();
+        } catch (const AppError &error) {
+            showFailure(error);
+        }
+    }
+    void showFailure(const AppError &error);
+
+    AppPaths m_paths;
+    Dialogs &m_dialogs;
+    UiTexts m_texts;
+    QString m_commandLineFile;
+    bool m_shown = false;
+    bool m_activatedOnce = false;
+    bool m_inActivation = false;
+
+    std::unique_ptr<DocumentController> m_document;
+
+    QWidget *Panel1 = nullptr;
+    QToolButton *btn_new = nullptr;
+    QToolButton *btn_open = nullptr;
+    QToolButton *btn_save = nullptr;
+    QToolButton *btn_close = nullptr;
+    QToolButton *btn_print = nullptr;
+    QToolButton *btn_open_individual = nullptr;
+
+    QTabWidget *page_parser = nullptr;
+    RegionSplitter *Splitter4 = nullptr;
+    EditorPane *pan_middle = nullptr;
+    ReferencePanel *pan_left = nullptr;
+    RegionSplitter *spl_preview = nullptr;
+    QTabWidget *page_preview = nullptr;
+
+    QLabel *m_statusFields[3] = {};
+
+    QAction *CSSParser1 = nullptr;
+    QAction *Objekte1 = nullptr;
+    QAction *Vorschau1 = nullptr;
+};

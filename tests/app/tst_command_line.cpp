@@ -1,0 +1,50 @@
+#include "app/CommandLine.h"
+
+#include <QTest>
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("version");
+        QTest::addColumn<bool>("help");
+        QTest::addColumn<bool>("error");
+        QTest::newRow("nothing") << QStringList{} << "" << false << false << false;
+        QTest::newRow("one file") << QStringList{"a.css"} << "a.css" << false << false << false;
+        QTest::newRow("only the first file counts") << QStringList{"a.css", "b.css"} << "a.css" << false << false << false;
+        QTest::newRow("relative name kept") << QStringList{"../x/a.css"} << "../x/a.css" << false << false << false;
+        QTest::newRow("version") << QStringList{"--version"} << "" << true << false << false;
+        QTest::newRow("help then file") << QStringList{"--help", "a.css"} << "a.css" << false << true << false;
+        QTest::newRow("dash-named file after --") << QStringList{"--", "-a.css"} << "-a.css" << false << false << false;
+        QTest::newRow("unknown option") << QStringList{"--frobnicate", "a.css"} << "a.css" << false << false << true;
+        QTest::newRow("lone dash is a name") << QStringList{"-"} << "-" << false << false << false;
+    }
+    void parse()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        QFETCH(bool, version);
+        QFETCH(bool, help);
+        QFETCH(bool, error);
+        const CommandLine line = CommandLine::parse(arguments);
+        QCOMPARE(line.file, file);
+        QCOMPARE(line.showVersion, version);
+        QCOMPARE(line.showHelp, help);
+        QCOMPARE(!line.error.isEmpty(), error);
+    }
+
+    void helpNamesTheOptions()
+    {
+        const QString help = CommandLine::helpText();
+        QVERIFY(help.contains(QLatin1String("--help")));
+        QVERIFY(help.contains(QLatin1String("--version")));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCommandLine)
+#include "tst_command_line.moc"

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+#include "app/AppPaths.h"
+#include "document/DocumentController.h"
+#include "editor/SheetEditor.h"
+#include "ui/main_window/MainWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+// A main window on a program folder of its own, with scripted dialogs.
+class MainWindowFixture
+{
+public:
+    MainWindowFixture()
+    {
+        QDir(m_dir.path()).mkpath(QStringLiteral("inf"));
+        QDir(m_dir.path()).mkpath(QStringLiteral("styledefs"));
+        paths.appDir = m_dir.path() + QLatin1Char('/');
+        paths.styleDefDir = AppPaths::subFolder(paths.appDir, QStringLiteral("styledefs"));
+    }
+
+    // Creates (or creates again) the window, shows it and waits for its activation.
+    TMainForm &open(const QString &commandLineFile = {})
+    {
+        window.reset();
+        window = std::make_unique<TMainForm>(paths, dialogs, commandLineFile);
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("the main window did not become active");
+        return *window;
+    }
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    void put(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(path(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+    }
+
+    QByteArray contents(const QString &name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+    SheetEditor *editor() const { return window->editor(); }
+    DocumentController &document() const { return window->document(); }
+
+    template <typename T = QWidget>
+    T *find(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
+    QAction *action(const char *name) const { return find<QAction>(name); }
+    QString field(int i) const { return find<QLabel>(qPrintable(QStringLiteral("StatusBar1_field%1").arg(i)))->text(); }
+    bool enabled(const char *button) const { return find<QWidget>(button)->isEnabled(); }
+
+    // Types into the editor as a user would.
+    void type(const QString &text) const
+    {
+        editor()->setFocus();
+        for (QChar c : text) {
+            if (c.unicode() < 0x80)
+                QTest::keyClick(editor(), c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, editor(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+
+    AppPaths paths;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TMainForm> window;
+
+private:
+    QTemporaryDir m_dir;
+};

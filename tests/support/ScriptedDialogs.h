@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/Dialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <QUrl>
+
+// Answers every question from a script and records what was asked. An empty script
+// answers No to questions, OK to notices and cancels file dialogs.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    struct Asked
+    {
+        BoxKind kind;
+        QString text;
+        Buttons buttons;
+    };
+
+    QQueue<Answer> answers;
+    QQueue<QString> openAnswers;
+    QQueue<QString> saveAnswers;
+    bool online = true;
+
+    QList<Asked> asked;
+    int openDialogs = 0;
+    int saveDialogs = 0;
+    QList<QUrl> opened;
+
+    Answer message(BoxKind kind, const QString &text, Buttons buttons) override
+    {
+        asked.append({kind, text, buttons});
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+    }
+    QString openStyleSheetFile() override
+    {
+        ++openDialogs;
+        return openAnswers.isEmpty() ? QString() : openAnswers.dequeue();
+    }
+    QString saveStyleSheetFile() override
+    {
+        ++saveDialogs;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
+    }
+    void openWithDesktop(const QUrl &url) override { opened.append(url); }
+    bool isOnline() override { return online; }
+
+    QStringList askedTexts() const
+    {
+        QStringList texts;
+        for (const Asked &a : asked)
+            texts << a.text;
+        return texts;
+    }
+};
