@@ -54,20 +54,45 @@ bool SheetEditor::runEditorKey(QKeyEvent *e)
     const bool shift = mods.testFlag(Qt::ShiftModifier);
 
     auto cmd = [this](unsigned int msg) { send(msg); };
-    // A movement and its selecting variant with Shift.
-    auto move = [&](unsigned int plain, unsigned int extend) { cmd(shift ? extend : plain); };
+    // A movement, and with Shift its variant that selects in the selection mode chosen
+    // with Shift+Ctrl+N, C or L.
+    auto move = [&](unsigned int plain, unsigned int extend, unsigned int rectExtend = 0) {
+        if (!shift) {
+            cmd(plain);
+        } else if (m_selectionMode == SC_SEL_RECTANGLE && rectExtend) {
+            cmd(rectExtend);
+        } else if (m_selectionMode == SC_SEL_LINES) {
+            // While the mode is "sticky" a plain move extends by whole lines; the
+            // second call ends the stickiness and keeps the line selection.
+            send(SCI_SETSELECTIONMODE, SC_SEL_LINES);
+            cmd(plain);
+            send(SCI_SETSELECTIONMODE, SC_SEL_LINES);
+        } else {
+            cmd(extend);
+        }
+    };
+    auto setSelectionMode = [this](int mode) {
+        m_selectionMode = mode;
+        // Twice: the first call would leave plain moves extending the selection.
+        send(SCI_SETSELECTIONMODE, mode);
+        send(SCI_SETSELECTIONMODE, mode);
+    };
+    const long lineIndex = send(SCI_LINEFROMPOSITION, currentPos());
+    const bool firstLine = lineIndex == 0;
+    const bool lastLine = lineIndex == send(SCI_GETLINECOUNT) - 1;
 
     const Mods noShift = mods & ~Qt::ShiftModifier;
     if (noShift == kNone) {
         switch (key) {
-        case Qt::Key_Up: move(SCI_LINEUP, SCI_LINEUPEXTEND); return true;
-        case Qt::Key_Down: move(SCI_LINEDOWN, SCI_LINEDOWNEXTEND); return true;
-        case Qt::Key_Left: move(SCI_CHARLEFT, SCI_CHARLEFTEXTEND); return true;
-        case Qt::Key_Right: move(SCI_CHARRIGHT, SCI_CHARRIGHTEXTEND); return true;
-        case Qt::Key_PageUp: move(SCI_PAGEUP, SCI_PAGEUPEXTEND); return true;
-        case Qt::Key_PageDown: move(SCI_PAGEDOWN, SCI_PAGEDOWNEXTEND); return true;
-        case Qt::Key_Home: move(SCI_HOME, SCI_HOMEEXTEND); return true;
-        case Qt::Key_End: move(SCI_LINEEND, SCI_LINEENDEXTEND); return true;
+        // Up on the first line and Down on the last keep the caret where it is.
+        case Qt::Key_Up: if (shift || !firstLine) move(SCI_LINEUP, SCI_LINEUPEXTEND, SCI_LINEUPRECTEXTEND); return true;
+        case Qt::Key_Down: if (shift || !lastLine) move(SCI_LINEDOWN, SCI_LINEDOWNEXTEND, SCI_LINEDOWNRECTEXTEND); return true;
+        case Qt::Key_Left: move(SCI_CHARLEFT, SCI_CHARLEFTEXTEND, SCI_CHARLEFTRECTEXTEND); return true;
+        case Qt::Key_Right: move(SCI_CHARRIGHT, SCI_CHARRIGHTEXTEND, SCI_CHARRIGHTRECTEXTEND); return true;
+        case Qt::Key_PageUp: move(SCI_PAGEUP, SCI_PAGEUPEXTEND, SCI_PAGEUPRECTEXTEND); return true;
+        case Qt::Key_PageDown: move(SCI_PAGEDOWN, SCI_PAGEDOWNEXTEND, SCI_PAGEDOWNRECTEXTEND); return true;
+        case Qt::Key_Home: move(SCI_HOME, SCI_HOMEEXTEND, SCI_HOMERECTEXTEND); return true;
+        case Qt::Key_End: move(SCI_LINEEND, SCI_LINEENDEXTEND, SCI_LINEENDRECTEXTEND); return true;
         case Qt::Key_Return:
         case Qt::Key_Enter: newLine(); return true;
         case Qt::Key_Backspace: smartBackspace(); return true;
@@ -122,9 +147,9 @@ bool SheetEditor::runEditorKey(QKeyEvent *e)
         case Qt::Key_Y: cmd(SCI_DELLINERIGHT); return true;
         case Qt::Key_I: indentSelectedLines(true); return true;
         case Qt::Key_U: indentSelectedLines(false); return true;
-        case Qt::Key_N: send(SCI_SETSELECTIONMODE, SC_SEL_STREAM); return true;
-        case Qt::Key_C: send(SCI_SETSELECTIONMODE, SC_SEL_RECTANGLE); return true;
-        case Qt::Key_L: send(SCI_SETSELECTIONMODE, SC_SEL_LINES); return true;
+        case Qt::Key_N: setSelectionMode(SC_SEL_STREAM); return true;
+        case Qt::Key_C: setSelectionMode(SC_SEL_RECTANGLE); return true;
+        case Qt::Key_L: setSelectionMode(SC_SEL_LINES); return true;
         case Qt::Key_B: moveToMatchingBrace(); return true;
         default: break;
         }
