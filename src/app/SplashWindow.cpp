@@ -23,6 +23,10 @@ TStartfenster::TStartfenster(const QString &versionLabel)
     font.setBold(true);
     lbl_version->setFont(font);
     lbl_version->setStyleSheet(QStringLiteral("color: black; background: white;"));
+    // The label grows with its text, as far as the window allows, rather than cutting it.
+    const int textWidth = lbl_version->fontMetrics().horizontalAdvance(lbl_version->text()) + 2;
+    if (textWidth > lbl_version->width())
+        lbl_version->setGeometry(qMax(0, kWidth - 2 - textWidth), 62, qMin(kWidth - 2, textWidth), 18);
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));

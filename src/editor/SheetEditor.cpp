@@ -73,9 +73,10 @@ void SheetEditor::configure()
     setUtf8(true);
     setEolMode(EolUnix); // the buffer keeps LF; the file's own style is used on saving
 
+    // The control takes sizes in points only: 10 points are 13 pixels at 96 dpi.
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(13);
+    font.setPointSize(10);
     setFont(font);
     setColor(palette().color(QPalette::WindowText));
 
@@ -98,7 +99,7 @@ void SheetEditor::configure()
 
     QFont gutterFont(QStringLiteral("Terminal"));
     gutterFont.setStyleHint(QFont::Monospace);
-    gutterFont.setPixelSize(11);
+    gutterFont.setPointSizeF(8.25); // 11 pixels at 96 dpi
     setMarginsFont(gutterFont);
     setMarginsBackgroundColor(palette().color(QPalette::Button));
     setMarginsForegroundColor(palette().color(QPalette::ButtonText));
@@ -118,6 +119,10 @@ void SheetEditor::configure()
 
     setWhitespaceVisibility(WsInvisible);
     setEolVisibility(false);
+
+    // The horizontal scroll bar follows the longest line shown instead of a fixed width.
+    send(SCI_SETSCROLLWIDTH, 1);
+    send(SCI_SETSCROLLWIDTHTRACKING, 1);
 }
 
 void SheetEditor::clearControlKeys()

@@ -10,6 +10,7 @@
 #include "editor/EditorPane.h"
 #include "editor/SheetEditor.h"
 #include "settings/WindowSettings.h"
+#include "ui/pictures/Fonts.h"
 #include "ui/pictures/Pictures.h"
 
 #include <QCloseEvent>
@@ -47,6 +48,7 @@ QStringList droppedFiles(const QMimeData *mime)
 TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile, QWidget *parent)
     : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_commandLineFile(commandLineFile)
 {
+    installFontSubstitutes();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Stylograf"));
     setWindowIcon(Pictures::icon(QStringLiteral("assistant")));
@@ -246,6 +248,12 @@ void TMainForm::showEvent(QShowEvent *e)
     if (!m_shown) {
         m_shown = true;
         FormShow();
+        // The first show counts as the first activation, also where the desktop does
+        // not activate the window (no window manager, focus-stealing prevention).
+        QMetaObject::invokeMethod(this, [this] {
+            if (!m_activatedOnce)
+                FormActivate();
+        }, Qt::QueuedConnection);
     }
 }
 

@@ -400,7 +400,7 @@ QPixmap splash()
     p.setFont(subtitle);
     p.setPen(QColor(230, 230, 230));
     p.drawText(QRect(90, 36, 250, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Der Editor für handgeschriebene Style Sheets"));
+               QStringLiteral("Style Sheets von Hand geschrieben"));
 
     p.setPen(QPen(kAmber, 2));
     p.drawLine(0, 56, 345, 56);
