@@ -1,10 +1,11 @@
 #include "QtDialogs.h"
 
+#include "NetworkState.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QNetworkInformation>
 #include <QPushButton>
 
 namespace {
@@ -106,10 +107,5 @@ void QtDialogs::openWithDesktop(const QUrl &url)
 
 bool QtDialogs::isOnline()
 {
-    if (!QNetworkInformation::instance())
-        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
-    const QNetworkInformation *info = QNetworkInformation::instance();
-    if (!info)
-        return true; // no way to know: let the user go ahead
-    return info->reachability() != QNetworkInformation::Reachability::Disconnected;
+    return IsOnline();
 }

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "app/CommandLine.h"
 #include "i18n/UiTexts.h"
 #include "ui/main_window/ReferencePanel.h"
 #include "ui/main_window/RegionSplitter.h"
@@ -227,22 +228,71 @@ private slots:
         QCOMPARE(f->editor()->selectedText(), QStringLiteral("ab"));
     }
 
-    void caretPositionFollowsKeysAndClicks()
+    // Field 0 shows the caret after every key in the editor, counting columns right of
+    // the line end too.
+    void caretPositionAfterKeys_data()
     {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<QKeyCombination>>("keys");
+        QTest::addColumn<QString>("field0");
+        using K = QKeyCombination;
+        QTest::newRow("three letters") << "abc" << QList<K>{} << "1:4";
+        QTest::newRow("Enter") << "abc" << QList<K>{K(Qt::Key_Return)} << "2:1";
+        QTest::newRow("right of the line end") << "ab" << QList<K>{K(Qt::Key_Right), K(Qt::Key_Right)} << "1:5";
+        QTest::newRow("Down on the last line") << "ab" << QList<K>{K(Qt::Key_Down)} << "1:3";
+        QTest::newRow("Up on line 1") << "ab" << QList<K>{K(Qt::Key_Up)} << "1:3";
+        QTest::newRow("Home") << "ab" << QList<K>{K(Qt::Key_Home)} << "1:1";
+        QTest::newRow("Tab") << "" << QList<K>{K(Qt::Key_Tab)} << "1:9";
+        QTest::newRow("Ctrl+Home after two lines")
+            << "a" << QList<K>{K(Qt::Key_Return), K(Qt::Key_B), K(Qt::ControlModifier, Qt::Key_Home)} << "1:1";
+    }
+    void caretPositionAfterKeys()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QList<QKeyCombination>, keys);
+        QFETCH(QString, field0);
         f->open();
         QCOMPARE(f->field(0), QStringLiteral("0:0"));
+        f->type(typed);
+        for (QKeyCombination k : keys)
+            pressKey(f->editor(), k.key(), k.keyboardModifiers());
+        QCOMPARE(f->field(0), field0);
+    }
+
+    void caretPositionAfterClicksNotAfterCommands()
+    {
+        f->open();
         f->type(QStringLiteral("abc"));
-        QCOMPARE(f->field(0), QStringLiteral("1:4"));
         pressKey(f->editor(), Qt::Key_Return);
-        pressKey(f->editor(), Qt::Key_Right);
-        QCOMPARE(f->field(0), QStringLiteral("2:2"));
-        pressKey(f->editor(), Qt::Key_Down);
-        QCOMPARE(f->field(0), QStringLiteral("2:2"));
-        // Moves made by commands leave the field alone.
-        f->editor()->setCaretPosition(1, 1);
-        QCOMPARE(f->field(0), QStringLiteral("2:2"));
+        QCOMPARE(f->field(0), QStringLiteral("2:1"));
+        f->editor()->setCaretPosition(1, 2); // a move made by a command
+        QCOMPARE(f->field(0), QStringLiteral("2:1"));
         QTest::mouseClick(f->editor()->viewport(), Qt::LeftButton, {}, QPoint(120, 3));
         QVERIFY(f->field(0).startsWith(QLatin1String("1:")));
+        QCOMPARE(f->field(0), QStringLiteral("1:%1").arg(f->editor()->caretColumn()));
+    }
+
+    void ctrlNStartsANewDocument()
+    {
+        f->open();
+        f->type(QStringLiteral("p"));
+        pressKey(f->editor(), Qt::Key_Return);
+        f->dialogs.answers << Answer::No;
+        pressKey(f->editor(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{UiTexts::stored(450)});
+        QCOMPARE(f->editor()->allLines(), QStringList());
+        QCOMPARE(f->field(0), QStringLiteral("2:1")); // New leaves it as it was
+    }
+
+    void onlyTheFirstCommandLineFileOpens()
+    {
+        f->put(QStringLiteral("first.css"), "a {}\n");
+        f->put(QStringLiteral("second.css"), "b {}\n");
+        const CommandLine line =
+            CommandLine::parse({f->path(QStringLiteral("first.css")), f->path(QStringLiteral("second.css"))});
+        f->open(line.file);
+        QCOMPARE(f->editor()->allLines(), QStringList{"a {}"});
+        QCOMPARE(f->field(2), f->path(QStringLiteral("first.css")));
     }
 
     void viewTogglesHideShowAndAreRemembered()
@@ -347,14 +397,13 @@ private slots:
 
     void unreadableCommandLineFile()
     {
-        f->put(QStringLiteral("einstellungen.ini"), "[Fenster]\r\nparser=0\r\n");
         const QString missing = f->path(QStringLiteral("missing.css"));
         f->open(missing);
         QCOMPARE(f->dialogs.askedTexts(), QStringList{QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)});
+        QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Failure);
         QCOMPARE(f->field(2), QStringLiteral("unbenannt"));
-        // The panels were not restored at this activation.
-        QVERIFY(f->find("page_parser")->isVisible());
         QVERIFY(f->document().DocumentFileName().isEmpty());
+        QCOMPARE(f->editor()->lineCount(), 0);
     }
 
     void referencePanelSharesItsHeight()

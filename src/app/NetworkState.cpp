@@ -1,0 +1,14 @@
+#include "NetworkState.h"
+
+#include <QNetworkInformation>
+
+bool IsOnline()
+{
+    if (!QNetworkInformation::instance())
+        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
+    const QNetworkInformation *info = QNetworkInformation::instance();
+    if (!info)
+        return true; // no backend here: let the user go ahead rather than warn wrongly
+    const auto reachability = info->reachability();
+    return reachability != QNetworkInformation::Reachability::Disconnected;
+}
