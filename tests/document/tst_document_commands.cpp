@@ -1,10 +1,9 @@
+#include "FileSizeLimit.h"
 #include "MainWindowFixture.h"
 #include "i18n/UiTexts.h"
 
 #include <QMimeData>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -29,24 +28,6 @@ void dropOn(QWidget *target, const QStringList &paths)
     QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &drop);
 }
-
-// Makes every write past `bytes` fail, as on a full disk; root is bound by it too.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 
 } // namespace
 

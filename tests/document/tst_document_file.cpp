@@ -6,45 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "FileSizeLimit.h"
+#include "TestFiles.h"
 
 using namespace TextFileFormat;
 
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-// Makes every write past `bytes` fail, as on a full disk; root is bound by it too.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
-
-} // namespace
 
 class TestDocumentFile : public QObject
 {
@@ -56,13 +22,13 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.css"));
         const QByteArray bytes("/* \xe4 */\rp {}\r");
-        put(path, bytes);
+        writeFile(path, bytes);
         Decoded d = DocumentFile::read(path);
         QCOMPARE(d.encoding, Encoding::Windows1252);
         QCOMPARE(d.lineEnd, LineEnd::Cr);
         QFile::remove(path);
         DocumentFile::write(path, d.lines, d.lineEnd, d.encoding);
-        QCOMPARE(contents(path), bytes);
+        QCOMPARE(readFile(path), bytes);
     }
 
     void missingFileCannotBeOpened()
@@ -80,7 +46,7 @@ private slots:
     void folderThatIsAFileCannotBeWritten()
     {
         QTemporaryDir dir;
-        put(dir.filePath(QStringLiteral("file")), "x");
+        writeFile(dir.filePath(QStringLiteral("file")), "x");
         const QString path = dir.filePath(QStringLiteral("file/a.css"));
         Encoding encoding = Encoding::Utf8;
         try {
@@ -95,14 +61,14 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.css"));
-        put(path, "old\r\n");
+        writeFile(path, "old\r\n");
         const QStringList longText(200, QStringLiteral("p { color: red; }"));
         Encoding encoding = Encoding::Utf8;
         {
             FileSizeLimit limit(64);
             QVERIFY_THROWS_EXCEPTION(AppError, DocumentFile::write(path, longText, LineEnd::CrLf, encoding));
         }
-        QCOMPARE(contents(path), QByteArray("old\r\n"));
+        QCOMPARE(readFile(path), QByteArray("old\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.css")}); // no leftovers
     }
 
@@ -113,7 +79,7 @@ private slots:
         Encoding encoding = Encoding::Windows1252;
         DocumentFile::write(path, {QString::fromUtf8("ä → b")}, LineEnd::Lf, encoding);
         QCOMPARE(encoding, Encoding::Utf8);
-        QCOMPARE(contents(path), QByteArray("\xc3\xa4 \xe2\x86\x92 b\n"));
+        QCOMPARE(readFile(path), QByteArray("\xc3\xa4 \xe2\x86\x92 b\n"));
     }
 };
 

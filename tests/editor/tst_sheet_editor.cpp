@@ -5,7 +5,9 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <QScrollBar>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -356,6 +358,13 @@ private slots:
         QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(x + 2, 2 * lineHeight + lineHeight / 2));
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(editor->caretLine(), 3);
+    }
+
+    void scrollBarDragShowsTheTopLine()
+    {
+        editor->setLines(QStringList(500, QStringLiteral("p {}")));
+        emit editor->verticalScrollBar()->sliderMoved(41);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Top Line: 42"));
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "app/AppError.h"
 #include "settings/IniFile.h"
 #include "settings/WindowSettings.h"
@@ -5,23 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
 
 class TestIniFile : public QObject
 {
@@ -56,9 +40,9 @@ private slots:
         QFETCH(QString, section);
         QFETCH(QString, key);
         QFETCH(QByteArray, after);
-        put(m_path, before);
+        writeFile(m_path, before);
         IniFile(m_path).write(section, key, QStringLiteral("v"));
-        QCOMPARE(contents(m_path), after);
+        QCOMPARE(readFile(m_path), after);
     }
 
     void missingFileIsCreated()
@@ -67,13 +51,13 @@ private slots:
         QCOMPARE(ini.read(QStringLiteral("Fenster"), QStringLiteral("parser")), std::nullopt);
         ini.write(QStringLiteral("Fenster"), QStringLiteral("parser"), QStringLiteral("0"));
         ini.write(QStringLiteral("Fenster"), QStringLiteral("objects"), QStringLiteral("1"));
-        QCOMPARE(contents(m_path), QByteArray("[Fenster]\r\nparser=0\r\nobjects=1\r\n"));
+        QCOMPARE(readFile(m_path), QByteArray("[Fenster]\r\nparser=0\r\nobjects=1\r\n"));
         QCOMPARE(ini.read(QStringLiteral("FENSTER"), QStringLiteral("Parser")), QStringLiteral("0"));
     }
 
     void readFindsTheRightSection()
     {
-        put(m_path, "[a]\r\nk=in a\r\n[b]\r\nk= in b \r\n[a]\r\nk=second a\r\n");
+        writeFile(m_path, "[a]\r\nk=in a\r\n[b]\r\nk= in b \r\n[a]\r\nk=second a\r\n");
         IniFile ini(m_path);
         QCOMPARE(ini.read(QStringLiteral("b"), QStringLiteral("k")), QStringLiteral("in b"));
         QCOMPARE(ini.read(QStringLiteral("a"), QStringLiteral("k")), QStringLiteral("in a"));
@@ -100,7 +84,7 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(bool, defaultValue);
         QFETCH(bool, expected);
-        put(m_path, "[x]\r\n" + line + "\r\n");
+        writeFile(m_path, "[x]\r\n" + line + "\r\n");
         QCOMPARE(IniFile(m_path).readSwitch(QStringLiteral("x"), QStringLiteral("s"), defaultValue), expected);
     }
 
@@ -134,14 +118,14 @@ private slots:
         const IniFile ini(m_path);
         QCOMPARE(PanelVisibility::read(ini), (PanelVisibility{true, true, true}));
         PanelVisibility{false, true, false}.write(ini);
-        QCOMPARE(contents(m_path), QByteArray("[Fenster]\r\nparser=0\r\nobjects=1\r\npreview=0\r\n"));
+        QCOMPARE(readFile(m_path), QByteArray("[Fenster]\r\nparser=0\r\nobjects=1\r\npreview=0\r\n"));
         QCOMPARE(PanelVisibility::read(ini), (PanelVisibility{false, true, false}));
     }
 
     void unwritableFileIsReported()
     {
         const QString path = m_dir.filePath(QStringLiteral("file/einstellungen.ini"));
-        put(m_dir.filePath(QStringLiteral("file")), "x");
+        writeFile(m_dir.filePath(QStringLiteral("file")), "x");
         try {
             IniFile(path).writeSwitch(QStringLiteral("Fenster"), QStringLiteral("parser"), true);
             QFAIL("no error");

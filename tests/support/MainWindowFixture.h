@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
+#include "TestFiles.h"
 #include "app/AppPaths.h"
 #include "document/DocumentController.h"
 #include "editor/SheetEditor.h"
@@ -42,17 +43,20 @@ public:
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    void put(const QString &name, const QByteArray &bytes) const
-    {
-        QFile f(path(name));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
-    }
+    void put(const QString &name, const QByteArray &bytes) const { writeFile(path(name), bytes); }
+    QByteArray contents(const QString &name) const { return readFile(path(name)); }
 
-    QByteArray contents(const QString &name) const
+    // Another window takes the focus, then the main window is activated again.
+    void reactivate() const
     {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        if (!QTest::qWaitForWindowActive(&other))
+            qWarning("the other window did not become active");
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("the main window did not become active again");
     }
 
     SheetEditor *editor() const { return window->editor(); }

@@ -362,12 +362,7 @@ private slots:
         f->open();
         f->find("page_parser")->hide();
         f->put(QStringLiteral("einstellungen.ini"), "[Fenster]\r\nobjects=0\r\n");
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        f->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        f->reactivate();
         QVERIFY(f->find("page_parser")->isVisible());
         QVERIFY(!f->find("pan_left")->isVisible());
     }
@@ -386,12 +381,7 @@ private slots:
         QVERIFY(!f->editor()->isDocumentModified());
 
         f->type(QStringLiteral("x"));
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        f->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        f->reactivate();
         QCOMPARE(f->editor()->allLines(), QStringList{"xh1 { color: red; }"});
     }
 
