@@ -9,7 +9,7 @@ packages=(
   libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
   poppler-utils
-  xvfb xauth xdotool x11-apps imagemagick
+  xvfb xauth xdotool
 )
 
 missing=()
