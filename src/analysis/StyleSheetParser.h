@@ -1,0 +1,64 @@
+#pragma once
+
+#include "SelectorSet.h"
+#include "SheetAnalysis.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// The sheet as one line without comments.
+struct FlatText
+{
+    QString text;
+    int commentCount = 0;
+};
+
+// Joins the lines, each trimmed and preceded by one space, and removes comments:
+// repeatedly the text from the first "/*" to the first "*/", as long as the "/*"
+// stands before that "*/". Comments do not nest, and a "*/" before the first "/*"
+// ends the removal. Linear in the length of the text.
+FlatText JoinAndStripComments(const QStringList &lines);
+// The same for the editor's text, its lines separated by line ends; `hasLines` is
+// false for a text without any line.
+FlatText JoinAndStripComments(QStringView sheetText, bool hasLines);
+
+// One rule found by the parse walk, in document order. The view points into the
+// flat text it was found in.
+struct Occurrence
+{
+    QStringView selector;
+    SelectorKind kind;
+    bool repeat;
+};
+
+// The parse walk and the analysis. It keeps the sorted selector lists of the last
+// run, so that a run that changes a few selectors costs time linear in the sheet.
+class StyleSheetParser
+{
+public:
+    // Walks the flat text rule by rule and fills the three lists, the repeats and the
+    // error flag of `analysis` (CommentCount is the caller's). The occurrences view
+    // into `flatText`, which must outlive them.
+    QList<Occurrence> ParseSheet(const QString &flatText, SheetAnalysis &analysis);
+
+    // Whether each list changed in the last walk; a list that changed gets a new
+    // generation number.
+    quint64 elementGeneration() const { return m_sets[0].generation(); }
+    quint64 classGeneration() const { return m_sets[1].generation(); }
+    quint64 idGeneration() const { return m_sets[2].generation(); }
+
+private:
+    SelectorSet m_sets[3]; // element, class, ID
+};
+
+// The first rule written for the selector, spaces removed, up to and including its
+// closing brace: for "div p { color: red }" and "div p", "divp{color:red}".
+QString ExtractRule(const QStringList &lines, const QString &selector);
+
+// The declarations of a rule as the flat structure tree lists them.
+QStringList declarationsOf(const QString &ruleText, const QString &selector);
+
+// Trims characters up to and including the blank from both ends.
+QStringView trimmedView(QStringView text);

@@ -1,0 +1,166 @@
+#include "PreviewPage.h"
+
+#include "analysis/SheetAnalysis.h"
+#include "analysis/StyleSheetParser.h"
+#include "app/ProductInfo.h"
+
+namespace PreviewPage {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString tableSample(const QString &cell, const QString &tableAttribute, const QString &cellAttribute,
+                    const QString &label)
+{
+    return QStringLiteral("<table%1><tr><%2%3>Element: %4</%2></tr></table><br>")
+        .arg(tableAttribute, cell, cellAttribute, label);
+}
+
+} // namespace
+
+QString HomeLinkAttr()
+{
+    return QStringLiteral("href=") + quoted(QString::fromLatin1(kHomePageAddress));
+}
+
+QString ElementSample(const QString &selector)
+{
+    const QString e = selector.toLower();
+    if (e == QLatin1String("table") || e == QLatin1String("tr") || e == QLatin1String("td"))
+        return tableSample(QStringLiteral("td"), {}, {}, e);
+    if (e == QLatin1String("th"))
+        return tableSample(QStringLiteral("th"), {}, {}, e);
+    if (e == QLatin1String("img"))
+        return QStringLiteral("<img src=\"Manager32.gif\">Element img<br>");
+    if (e == QLatin1String("li"))
+        return QStringLiteral("<ul><%1>Element: %1</ul><br>").arg(e);
+    if (e == QLatin1String("select"))
+        return QStringLiteral("<select name=\"top5\" size=\"1\"><option>Beispieltext1</option>"
+                              "<option>Beispieltext2</option></select> Element: select<br>");
+    if (e == QLatin1String("input"))
+        return QStringLiteral("<input value=\"Beispieltext\"> Element: ") + e;
+    if (e == QLatin1String("textarea"))
+        return QStringLiteral("<textarea>Beispieltext für das Element: %1</textarea><br>").arg(e);
+    if (e == QLatin1String("a"))
+        return QStringLiteral("<a ") + HomeLinkAttr() + QStringLiteral(">Element: ") + e + QStringLiteral("</a><br>");
+    return QLatin1Char('<') + e + QStringLiteral(">Element: ") + e + QStringLiteral("</") + e + QStringLiteral("><br>");
+}
+
+QString ClassSample(const QString &elementPart, const QString &classPart, const QString &selector)
+{
+    const QString e = elementPart.isEmpty() ? QStringLiteral("span") : elementPart;
+    const QString classAttribute = QStringLiteral(" class=") + quoted(classPart);
+    if (e == QLatin1String("table"))
+        return tableSample(QStringLiteral("td"), classAttribute, {}, selector);
+    if (e == QLatin1String("tr") || e == QLatin1String("td"))
+        return tableSample(QStringLiteral("td"), {}, classAttribute, selector);
+    if (e == QLatin1String("th"))
+        return tableSample(QStringLiteral("th"), {}, classAttribute, selector);
+    if (e == QLatin1String("a"))
+        return QStringLiteral("<a") + classAttribute + QLatin1Char(' ') + HomeLinkAttr() + QStringLiteral(">Element: ")
+               + selector + QStringLiteral("</a><br>");
+    return QLatin1Char('<') + e + classAttribute + QStringLiteral(">Klasse: ") + selector + QStringLiteral("</") + e
+           + QStringLiteral("><br>");
+}
+
+QString IdSample(const QString &selector)
+{
+    const QString s = selector.toLower();
+    const qsizetype colon = s.indexOf(QLatin1Char(':'));
+    if (colon >= 0) {
+        // From the third character up to the one before the colon: a#nav:hover gives nav.
+        const QString id = colon > 2 ? s.mid(2, colon - 2) : QString();
+        return QStringLiteral("<a id=") + quoted(id) + QLatin1Char(' ') + HomeLinkAttr()
+               + QStringLiteral(">Pseudoformat: ") + s + QStringLiteral("</a><br>");
+    }
+    if (s.startsWith(QLatin1Char('#'))) {
+        const QString name = s.mid(1);
+        return QStringLiteral("<span id=") + quoted(name) + QStringLiteral(">einfache ID: ") + name
+               + QStringLiteral("</span><br>");
+    }
+    const qsizetype hash = s.indexOf(QLatin1Char('#'));
+    return ComplexIdSample(s.left(hash), s.mid(hash + 1), s);
+}
+
+QString ComplexIdSample(const QString &elementPart, const QString &idPart, const QString &selector)
+{
+    const QString &e = elementPart;
+    const QString idAttribute = QStringLiteral(" id=") + quoted(idPart);
+    if (e == QLatin1String("table"))
+        return tableSample(QStringLiteral("td"), idAttribute, {}, selector);
+    if (e == QLatin1String("tr") || e == QLatin1String("td"))
+        return tableSample(QStringLiteral("td"), {}, idAttribute, selector);
+    if (e == QLatin1String("th"))
+        return tableSample(QStringLiteral("th"), {}, idAttribute, selector);
+    if (e == QLatin1String("a"))
+        return QStringLiteral("<a") + idAttribute + QStringLiteral(">Element: ") + selector + QStringLiteral("</a><br>");
+    return QLatin1Char('<') + e + idAttribute + QStringLiteral(">komplexe ID: ") + selector + QStringLiteral("</") + e
+           + QStringLiteral("><br>");
+}
+
+QString BuildSamples(const QString &flatText)
+{
+    QString samples;
+    const qsizetype n = flatText.size();
+    qsizetype open = -1, close = -1;
+    auto next = [&](qsizetype from, QChar brace, qsizetype &cache) {
+        if (cache < from) {
+            const qsizetype at = flatText.indexOf(brace, from);
+            cache = at < 0 ? n : at;
+        }
+        return cache;
+    };
+    for (qsizetype pos = 0; next(pos, QLatin1Char('{'), open) < n && next(pos, QLatin1Char('}'), close) < n;
+         pos = close + 1) {
+        const QString selector = trimmedView(QStringView(flatText).sliced(pos, open - pos)).toString();
+        switch (selectorKind(selector)) {
+        case SelectorKind::Element:
+            samples += ElementSample(selector);
+            break;
+        case SelectorKind::Class: {
+            const qsizetype dot = selector.indexOf(QLatin1Char('.'));
+            samples += ClassSample(selector.left(dot), selector.mid(dot + 1), selector);
+            break;
+        }
+        case SelectorKind::Id:
+            samples += IdSample(selector);
+            break;
+        }
+        samples += kCrLf;
+    }
+    return samples;
+}
+
+QString BuildPage(const QString &flatText)
+{
+    const QString samples = BuildSamples(flatText);
+    QString page;
+    page.reserve(flatText.size() + samples.size() + 512);
+    page += QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n"
+                           "<HTML>\r\n"
+                           "<HEAD>\r\n"
+                           "<TITLE>Original</TITLE>\r\n"
+                           "<META content=\"text/html; charset=iso-8859-1\" http-equiv=Content-Type>\r\n"
+                           "<style type=\"text/css\">\r\n"
+                           "<!-- \r\n");
+    page += flatText;
+    page += QStringLiteral("\r\n-->\r\n"
+                           "</style>\r\n"
+                           "</head>\r\n"
+                           "<Body>\r\n"
+                           "\r\n");
+    page += samples; // a line of its own, though its samples end with their own line ends
+    page += QStringLiteral("\r\n"
+                           "\r\n"
+                           "</Body>\r\n"
+                           "</Html>\r\n");
+    return page;
+}
+
+} // namespace PreviewPage

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The preview page: the whole sheet in its head and one sample element per rule in
+// its body. Every line ends with CR LF.
+namespace PreviewPage {
+
+// The attribute that makes anchor samples links to the product's home page.
+QString HomeLinkAttr();
+
+QString ElementSample(const QString &selector);
+QString ClassSample(const QString &elementPart, const QString &classPart, const QString &selector);
+QString IdSample(const QString &selector);
+QString ComplexIdSample(const QString &elementPart, const QString &idPart, const QString &selector);
+
+// The samples of all rules of the flat text, each followed by CR LF, in document order.
+QString BuildSamples(const QString &flatText);
+
+// The whole page for the flat text of the sheet.
+QString BuildPage(const QString &flatText);
+
+} // namespace PreviewPage

@@ -1,0 +1,242 @@
+#include "ReferenceParser.h"
+#include "analysis/RuleExtractor.h"
+#include "analysis/StyleSheetParser.h"
+#include "preview/PreviewPage.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+QStringList linesOf(const QString &sheet)
+{
+    return sheet.split(QLatin1Char('\n'));
+}
+
+struct Outcome
+{
+    SheetAnalysis analysis;
+    QString flatText;
+    QStringList occurrences;
+    QList<bool> repeats;
+};
+
+Outcome analyse(StyleSheetParser &parser, const QStringList &lines)
+{
+    Outcome o;
+    const FlatText flat = JoinAndStripComments(lines);
+    o.flatText = flat.text;
+    o.analysis.CommentCount = flat.commentCount;
+    const QString working = lines.isEmpty() ? QString() : flat.text;
+    for (const Occurrence &occurrence : parser.ParseSheet(working, o.analysis)) {
+        o.occurrences << occurrence.selector.toString();
+        o.repeats << occurrence.repeat;
+    }
+    return o;
+}
+
+// Compares everything the analysis produces with the literal reference.
+void compareWithReference(StyleSheetParser &parser, const QStringList &lines)
+{
+    const Reference::Result expected = Reference::analyse(lines);
+    const Outcome actual = analyse(parser, lines);
+    QCOMPARE(actual.flatText, expected.flatText);
+    QCOMPARE(actual.analysis.CommentCount, expected.analysis.CommentCount);
+    QCOMPARE(actual.analysis.ParseError, expected.analysis.ParseError);
+    QCOMPARE(actual.analysis.ElementSelectors, expected.analysis.ElementSelectors);
+    QCOMPARE(actual.analysis.ClassSelectors, expected.analysis.ClassSelectors);
+    QCOMPARE(actual.analysis.IdSelectors, expected.analysis.IdSelectors);
+    QCOMPARE(actual.analysis.RepeatedSelectors, expected.analysis.RepeatedSelectors);
+    QCOMPARE(actual.occurrences, expected.occurrences);
+    QCOMPARE(actual.repeats, expected.repeats);
+    const QString joined = lines.join(QLatin1Char('\n'));
+    QCOMPARE(JoinAndStripComments(joined, !lines.isEmpty()).text, expected.flatText);
+    if (!expected.analysis.ParseError)
+        QCOMPARE(PreviewPage::BuildSamples(expected.flatText), Reference::buildSamples(expected.flatText));
+    const QStringList rules = RuleExtractor(expected.flatText).extract(expected.occurrences);
+    for (qsizetype i = 0; i < expected.occurrences.size(); ++i)
+        QCOMPARE(rules[i], Reference::extractRule(lines, expected.occurrences[i]));
+}
+
+QString randomSheet(QRandomGenerator &random, int length)
+{
+    static const QString alphabet = QStringLiteral("{}/*.#:, \nabPp");
+    QString sheet;
+    for (int i = 0; i < length; ++i)
+        sheet += alphabet[random.bounded(int(alphabet.size()))];
+    return sheet;
+}
+
+} // namespace
+
+class TestStyleSheetParser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void edgeCases_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QStringList>("elements");
+        QTest::addColumn<QStringList>("classes");
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QStringList>("repeats");
+        QTest::addColumn<int>("comments");
+        QTest::addColumn<bool>("error");
+        using L = QStringList;
+        QTest::newRow("empty") << "" << L{} << L{} << L{} << L{} << 0 << false;
+        QTest::newRow("one rule") << "p{color:red}" << L{"p"} << L{} << L{} << L{} << 0 << false;
+        QTest::newRow("kinds") << ".x{} #y{} p.z{} h1#k{} #k.m{}" << L{} << L{".x", "#k.m", "p.z"} << L{"#y", "h1#k"}
+                               << L{} << 0 << false;
+        QTest::newRow("case variants") << ".b{} .a{} .B{}" << L{} << L{".a", ".b"} << L{} << L{} << 0 << false;
+        QTest::newRow("grouped selector") << "h1, h2 {}" << L{"h1, h2"} << L{} << L{} << L{} << 0 << false;
+        QTest::newRow("twice") << "p{} p{}" << L{"p"} << L{} << L{} << L{"p"} << 0 << false;
+        QTest::newRow("three times") << "p{}\np{}\np{}" << L{"p"} << L{} << L{} << L{"p", "p"} << 0 << false;
+        QTest::newRow("P then p") << "P{} p{}" << L{"P"} << L{} << L{} << L{} << 0 << false;
+        QTest::newRow("last line empty") << "p{}\n" << L{"p"} << L{} << L{} << L{} << 0 << false;
+        QTest::newRow("comment after the last rule") << "p{}\n/* end */" << L{"p"} << L{} << L{} << L{} << 1 << false;
+        QTest::newRow("text after the last rule") << "p{} q" << L{"p"} << L{} << L{} << L{} << 0 << true;
+        QTest::newRow("rule without its brace") << "p{color:red" << L{} << L{} << L{} << L{} << 0 << true;
+        QTest::newRow("one comment") << "/* c */ a{}" << L{"a"} << L{} << L{} << L{} << 1 << false;
+        QTest::newRow("comments do not nest") << "/* a /* b */ c */ p{}" << L{"c */ p"} << L{} << L{} << L{} << 1 << false;
+        QTest::newRow("closing mark first stops removal")
+            << "*/ /* x */ p{}" << L{"*/ /* x */ p"} << L{} << L{} << L{} << 0 << false;
+        QTest::newRow("closing brace before a rule") << "} p{}" << L{"} p", "p"} << L{} << L{} << L{} << 0 << false;
+        QTest::newRow("closing brace after the last rule") << "p{} }" << L{"p"} << L{} << L{} << L{} << 0 << true;
+        QTest::newRow("slash star slash is a comment") << "/*/ p{}" << L{"p"} << L{} << L{} << L{} << 1 << false;
+        QTest::newRow("removal joins a new comment") << "a//*x*/* y */b{}" << L{"ab"} << L{} << L{} << L{} << 2 << false;
+        QTest::newRow("unterminated comment stays") << "p{} /* open" << L{"p"} << L{} << L{} << L{} << 0 << true;
+        QTest::newRow("at-rule head is an element") << "@media print { p {} }" << L{"@media print"} << L{} << L{}
+                                                    << L{} << 0 << true;
+    }
+    void edgeCases()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QStringList, elements);
+        QFETCH(QStringList, classes);
+        QFETCH(QStringList, ids);
+        QFETCH(QStringList, repeats);
+        QFETCH(int, comments);
+        QFETCH(bool, error);
+        StyleSheetParser parser;
+        const Outcome o = analyse(parser, sheet.isEmpty() ? QStringList() : linesOf(sheet));
+        QCOMPARE(o.analysis.ElementSelectors, elements);
+        QCOMPARE(o.analysis.ClassSelectors, classes);
+        QCOMPARE(o.analysis.IdSelectors, ids);
+        QCOMPARE(o.analysis.RepeatedSelectors, repeats);
+        QCOMPARE(o.analysis.CommentCount, comments);
+        QCOMPARE(o.analysis.ParseError, error);
+    }
+
+    void agreesWithTheLiteralReferenceOnTrickyCases_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        const char *sheets[] = {
+            "", "\n", " ", "p{}", "/**/", "/*/", "/*/*/", "*/*", "//**", "/**/*/", "/*a*//*b*/",
+            "a{}/*", "a{/*}*/b}", "}}}p{}", "{}", " { } ", "p{x}}q{y}", "a/\n*b*/c{}", "a{}\n/\n*\n*\n/",
+            "x{} X{} x{} .a{}.A{}#i{}#I{}", "a:hover, a:focus {}\n  a:hover, a:focus{ }",
+        };
+        for (const char *s : sheets)
+            QTest::newRow(s[0] ? s : "(empty)") << QString::fromLatin1(s);
+    }
+    void agreesWithTheLiteralReferenceOnTrickyCases()
+    {
+        QFETCH(QString, sheet);
+        StyleSheetParser parser;
+        compareWithReference(parser, linesOf(sheet));
+        compareWithReference(parser, QStringList());
+    }
+
+    // Many generated sheets through one parser, so that what it keeps between runs is
+    // exercised too.
+    void agreesWithTheLiteralReferenceOnGeneratedSheets()
+    {
+        QRandomGenerator random(20261210);
+        StyleSheetParser parser;
+        for (int i = 0; i < 3000; ++i) {
+            compareWithReference(parser, linesOf(randomSheet(random, random.bounded(201))));
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+    // Small edits one after another, as typing makes them.
+    void agreesWithTheLiteralReferenceWhileEditing()
+    {
+        QRandomGenerator random(42);
+        StyleSheetParser parser;
+        QString sheet = QStringLiteral("p{} .a{} #b{} div p{} P{} .A{}\n/* c */ h1{} p{}");
+        static const QString alphabet = QStringLiteral("{}/*.#:, \nabPp");
+        for (int i = 0; i < 2000; ++i) {
+            const int at = sheet.isEmpty() ? 0 : random.bounded(int(sheet.size()));
+            if (random.bounded(3) == 0 && !sheet.isEmpty())
+                sheet.remove(at, 1);
+            else
+                sheet.insert(at, alphabet[random.bounded(int(alphabet.size()))]);
+            compareWithReference(parser, linesOf(sheet));
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+    void extractRule_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<QString>("rule");
+        QTest::newRow("declarations") << "a { color : red ; margin : 0 }" << "a" << "a{color:red;margin:0}";
+        QTest::newRow("descendant selector") << "div p { color : red } a { x : y }" << "div p" << "divp{color:red}";
+        QTest::newRow("first rule wins") << "p{a:1} p{b:2}" << "p" << "p{a:1}";
+        QTest::newRow("tail of a longer selector") << "div p{a:1} p{b:2}" << "p" << "p{a:1}";
+        QTest::newRow("letter case counts") << "P{a:1} p{b:2}" << "p" << "p{b:2}";
+        QTest::newRow("comments are gone") << "p{/* x */a:1}" << "p" << "p{a:1}";
+        QTest::newRow("unclosed rule runs to the end") << "p{a:1" << "p" << "p{a:1";
+        QTest::newRow("missing selector takes the start") << "q{a:1} r{}" << "x" << "q{a:1}";
+    }
+    void extractRule()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QString, selector);
+        QFETCH(QString, rule);
+        QCOMPARE(ExtractRule(linesOf(sheet), selector), rule);
+        QCOMPARE(RuleExtractor(JoinAndStripComments(linesOf(sheet)).text).extract({selector}), QStringList{rule});
+    }
+
+    void declarations_data()
+    {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<QStringList>("declarations");
+        QTest::newRow("two") << "p{color:red;margin:0}" << "p" << QStringList{"color:red", "margin:0"};
+        QTest::newRow("key in other case") << "P{a:b;}" << "p" << QStringList{"a:b"};
+        QTest::newRow("descendant") << "divp{a:b}" << "div p" << QStringList{"a:b"};
+        QTest::newRow("tab splits") << "p{a:b\tc:d}" << "p" << QStringList{"a:b", "c:d"};
+        QTest::newRow("empty rule") << "p{}" << "p" << QStringList{};
+    }
+    void declarations()
+    {
+        QFETCH(QString, rule);
+        QFETCH(QString, selector);
+        QFETCH(QStringList, declarations);
+        QCOMPARE(declarationsOf(rule, selector), declarations);
+    }
+
+    void repeatedRunsReuseTheLists()
+    {
+        StyleSheetParser parser;
+        SheetAnalysis a;
+        const QString first = JoinAndStripComments(QStringList{"b{} a{} .c{}"}).text;
+        parser.ParseSheet(first, a);
+        const quint64 elements = parser.elementGeneration();
+        const quint64 classes = parser.classGeneration();
+        const QString second = JoinAndStripComments(QStringList{"b{color:red} a{} .d{}"}).text;
+        parser.ParseSheet(second, a);
+        QCOMPARE(parser.elementGeneration(), elements); // unchanged list
+        QVERIFY(parser.classGeneration() != classes);
+        QCOMPARE(a.ClassSelectors, QStringList{".d"});
+        QCOMPARE(a.ElementSelectors, (QStringList{"a", "b"}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestStyleSheetParser)
+#include "tst_style_sheet_parser.moc"

@@ -1,0 +1,110 @@
+#include "analysis/StyleSheetParser.h"
+#include "preview/PreviewPage.h"
+
+#include <QTest>
+
+using namespace PreviewPage;
+
+namespace {
+
+QString page(const QString &sheet)
+{
+    return BuildPage(JoinAndStripComments(sheet.split(QLatin1Char('\n'))).text);
+}
+
+const QString kHead = QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n"
+                                     "<HTML>\r\n"
+                                     "<HEAD>\r\n"
+                                     "<TITLE>Original</TITLE>\r\n"
+                                     "<META content=\"text/html; charset=iso-8859-1\" http-equiv=Content-Type>\r\n"
+                                     "<style type=\"text/css\">\r\n"
+                                     "<!-- \r\n");
+
+} // namespace
+
+class TestPreviewPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wholePageOfTheExample()
+    {
+        const QString sheet = QStringLiteral("p{color:red} .x{} #y{} div#box{}");
+        QCOMPARE(page(sheet), kHead + QStringLiteral(" p{color:red} .x{} #y{} div#box{}\r\n"
+                                                     "-->\r\n"
+                                                     "</style>\r\n"
+                                                     "</head>\r\n"
+                                                     "<Body>\r\n"
+                                                     "\r\n"
+                                                     "<p>Element: p</p><br>\r\n"
+                                                     "<span class=\"x\">Klasse: .x</span><br>\r\n"
+                                                     "<span id=\"y\">einfache ID: y</span><br>\r\n"
+                                                     "<div id=\"box\">komplexe ID: div#box</div><br>\r\n"
+                                                     "\r\n"
+                                                     "\r\n"
+                                                     "</Body>\r\n"
+                                                     "</Html>\r\n"));
+    }
+
+    void emptySheet()
+    {
+        QCOMPARE(BuildPage(QString()), kHead + QStringLiteral("\r\n-->\r\n</style>\r\n</head>\r\n<Body>\r\n"
+                                                             "\r\n\r\n\r\n</Body>\r\n</Html>\r\n"));
+    }
+
+    void commentsShowNowhere()
+    {
+        const QString p = page(QStringLiteral("/* note */ h1 {}"));
+        QVERIFY(!p.contains(QLatin1String("note")));
+        QVERIFY(p.contains(QLatin1String("<h1>Element: h1</h1><br>\r\n")));
+    }
+
+    void samples_data()
+    {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("sample");
+        const QString home = HomeLinkAttr();
+        QTest::newRow("grouped selector") << "h1, h2 {}" << "<h1, h2>Element: h1, h2</h1, h2><br>";
+        QTest::newRow("pseudo-class") << "a:hover{}" << "<a:hover>Element: a:hover</a:hover><br>";
+        QTest::newRow("TABLE is lower-cased") << "TABLE{}" << "<table><tr><td>Element: table</td></tr></table><br>";
+        QTest::newRow("th") << "th{}" << "<table><tr><th>Element: th</th></tr></table><br>";
+        QTest::newRow("img") << "img{}" << "<img src=\"Manager32.gif\">Element img<br>";
+        QTest::newRow("li") << "li{}" << "<ul><li>Element: li</ul><br>";
+        QTest::newRow("select closes its list") << "select{}"
+                                                << "<select name=\"top5\" size=\"1\"><option>Beispieltext1</option>"
+                                                   "<option>Beispieltext2</option></select> Element: select<br>";
+        QTest::newRow("input") << "input{}" << "<input value=\"Beispieltext\"> Element: input";
+        QTest::newRow("textarea") << "textarea{}" << QString::fromUtf8("<textarea>Beispieltext für das Element: textarea</textarea><br>");
+        QTest::newRow("anchor") << "A{}" << "<a " + home + ">Element: a</a><br>";
+        QTest::newRow("TABLE.x keeps its case") << "TABLE.x{}" << "<TABLE class=\"x\">Klasse: TABLE.x</TABLE><br>";
+        QTest::newRow("table class") << "table.x{}" << "<table class=\"x\"><tr><td>Element: table.x</td></tr></table><br>";
+        QTest::newRow("td class") << "td.x{}" << "<table><tr><td class=\"x\">Element: td.x</td></tr></table><br>";
+        QTest::newRow("anchor class") << "a.nav:hover{}" << "<a class=\"nav:hover\" " + home + ">Element: a.nav:hover</a><br>";
+        QTest::newRow("paragraph class") << "p.intro{}" << "<p class=\"intro\">Klasse: p.intro</p><br>";
+        QTest::newRow("ID lower-cased") << "#Top{}" << "<span id=\"top\">einfache ID: top</span><br>";
+        QTest::newRow("ID with pseudo-class") << "#x:hover{}" << "<a id=\"\" " + home + ">Pseudoformat: #x:hover</a><br>";
+        QTest::newRow("anchor ID with pseudo-class") << "a#nav:hover{}" << "<a id=\"nav\" " + home + ">Pseudoformat: a#nav:hover</a><br>";
+        QTest::newRow("table ID") << "table#t{}" << "<table id=\"t\"><tr><td>Element: table#t</td></tr></table><br>";
+        QTest::newRow("anchor ID has no link") << "a#top{}" << "<a id=\"top\">Element: a#top</a><br>";
+    }
+    void samples()
+    {
+        QFETCH(QString, rule);
+        QFETCH(QString, sample);
+        QCOMPARE(BuildSamples(JoinAndStripComments(QStringList{rule}).text), sample + QStringLiteral("\r\n"));
+    }
+
+    void everyRuleGetsASampleRepeatsIncluded()
+    {
+        QCOMPARE(BuildSamples(QStringLiteral(" p{} p{} q")), QStringLiteral("<p>Element: p</p><br>\r\n<p>Element: p</p><br>\r\n"));
+    }
+
+    void homeLinkIsAnAddress()
+    {
+        QVERIFY(HomeLinkAttr().startsWith(QLatin1String("href=\"https://")));
+        QVERIFY(HomeLinkAttr().endsWith(QLatin1Char('"')));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPreviewPage)
+#include "tst_preview_page.moc"
