@@ -4,71 +4,159 @@
 
 #include <algorithm>
 
-size_t SelectorSet::FoldedHash::operator()(QStringView s) const noexcept
+quint64 SelectorSet::foldedHash(QStringView s)
 {
-    size_t h = 1469598103934665603ULL;
+    quint64 h = 1469598103934665603ULL;
     for (QChar c : s) {
-        const char16_t u = c.unicode();
-        const char16_t folded = u < 0x80 ? char16_t(u >= 'A' && u <= 'Z' ? u + 32 : u) : c.toCaseFolded().unicode();
-        h = (h ^ folded) * 1099511628211ULL;
+        char16_t u = c.unicode();
+        if (u < 0x80) {
+            if (u >= 'A' && u <= 'Z')
+                u += 32;
+        } else {
+            u = c.toCaseFolded().unicode();
+        }
+        h = (h ^ u) * 1099511628211ULL;
     }
     return h;
 }
 
+int SelectorSet::find(QStringView text, quint64 hash) const
+{
+    const auto head = m_heads.constFind(hash);
+    if (head == m_heads.constEnd())
+        return -1;
+    for (int i = *head; i >= 0; i = m_entries[size_t(i)].next) {
+        const QStringView candidate(m_entries[size_t(i)].text);
+        // Mostly the same spelling as in the last run: compare exactly first.
+        if (candidate.size() == text.size() && (candidate == text || candidate.compare(text, Qt::CaseInsensitive) == 0))
+            return i;
+    }
+    return -1;
+}
+
+void SelectorSet::insert(QString text, quint64 hash)
+{
+    int index;
+    if (m_free.empty()) {
+        index = int(m_entries.size());
+        m_entries.emplace_back();
+    } else {
+        index = m_free.back();
+        m_free.pop_back();
+    }
+    Entry &e = m_entries[size_t(index)];
+    e.text = std::move(text);
+    e.hash = hash;
+    e.run = m_run;
+    const auto head = m_heads.find(hash);
+    if (head == m_heads.end()) {
+        e.next = -1;
+        m_heads.insert(hash, index);
+    } else {
+        e.next = *head;
+        *head = index;
+    }
+    ++m_alive;
+}
+
+void SelectorSet::remove(int index)
+{
+    Entry &e = m_entries[size_t(index)];
+    auto head = m_heads.find(e.hash);
+    if (*head == index) {
+        if (e.next >= 0)
+            *head = e.next;
+        else
+            m_heads.erase(head);
+    } else {
+        int before = *head;
+        while (m_entries[size_t(before)].next != index)
+            before = m_entries[size_t(before)].next;
+        m_entries[size_t(before)].next = e.next;
+    }
+    e = Entry();
+    m_free.push_back(index);
+    --m_alive;
+}
+
 void SelectorSet::begin()
 {
-    m_seen.clear();
-    m_recorded.clear();
+    ++m_run;
+    m_touched = 0;
+    m_added.clear();
+    m_removed.clear();
 }
 
 SelectorSet::Outcome SelectorSet::record(QStringView selector)
 {
-    const auto [it, inserted] = m_seen.try_emplace(selector, int(m_recorded.size()));
-    if (inserted) {
-        m_recorded.push_back(selector);
+    const quint64 hash = foldedHash(selector);
+    const int index = find(selector, hash);
+    if (index < 0) {
+        QString text = selector.toString();
+        m_added << text;
+        insert(std::move(text), hash);
+        ++m_touched;
         return Outcome::Added;
     }
-    return it->first == selector ? Outcome::Repeat : Outcome::Dropped;
-}
-
-void SelectorSet::reindex()
-{
-    m_index.clear();
-    m_index.reserve(size_t(m_sorted.size()));
-    for (int i = 0; i < m_sorted.size(); ++i)
-        m_index.emplace(QStringView(m_sorted[i]), i);
+    Entry &e = m_entries[size_t(index)];
+    if (e.run == m_run)
+        return e.text == selector ? Outcome::Repeat : Outcome::Dropped;
+    e.run = m_run;
+    ++m_touched;
+    if (e.text != selector) {
+        // Written in another case than before: the new spelling replaces the old.
+        m_removed << e.text;
+        e.text = selector.toString();
+        m_added << e.text;
+    }
+    return Outcome::Added;
 }
 
 const QStringList &SelectorSet::finish()
 {
-    std::vector<bool> kept(size_t(m_sorted.size()), false);
-    QStringList added;
-    for (QStringView s : m_recorded) {
-        const auto it = m_index.find(s);
-        if (it != m_index.end())
-            kept[size_t(it->second)] = true;
-        else
-            added << s.toString();
+    if (m_touched < m_alive) {
+        for (int i = 0; i < int(m_entries.size()); ++i) {
+            const Entry &e = m_entries[size_t(i)];
+            if (e.run != 0 && e.run != m_run) {
+                m_removed << e.text;
+                remove(i);
+            }
+        }
     }
-    const bool removedSome = std::find(kept.begin(), kept.end(), false) != kept.end();
-    if (added.isEmpty() && !removedSome)
+    if (m_added.isEmpty() && m_removed.isEmpty())
         return m_sorted;
 
-    std::sort(added.begin(), added.end(), alphabeticallyLess);
-    QStringList merged;
-    merged.reserve(qsizetype(m_recorded.size()));
-    auto next = added.cbegin();
-    for (int i = 0; i < m_sorted.size(); ++i) {
-        if (!kept[size_t(i)])
-            continue;
-        for (; next != added.cend() && alphabeticallyLess(*next, m_sorted[i]); ++next)
-            merged << *next;
-        merged << m_sorted[i];
+    // A few changes are searched in and out; many (a file opened) are merged.
+    const qsizetype few = qMax<qsizetype>(8, m_sorted.size() / 64);
+    if (m_removed.size() <= few) {
+        for (const QString &gone : std::as_const(m_removed)) {
+            const auto at = std::lower_bound(m_sorted.begin(), m_sorted.end(), gone, alphabeticallyLess);
+            if (at != m_sorted.end() && *at == gone)
+                m_sorted.erase(at);
+        }
+    } else {
+        QStringList kept;
+        kept.reserve(m_alive);
+        for (const QString &text : std::as_const(m_sorted)) {
+            const int index = find(text, foldedHash(text));
+            if (index >= 0 && m_entries[size_t(index)].text == text)
+                kept << text;
+        }
+        m_sorted = std::move(kept);
     }
-    for (; next != added.cend(); ++next)
-        merged << *next;
-    m_sorted = std::move(merged);
-    reindex();
+    if (m_added.size() <= few) {
+        for (const QString &text : std::as_const(m_added))
+            m_sorted.insert(std::upper_bound(m_sorted.begin(), m_sorted.end(), text, alphabeticallyLess), text);
+    } else {
+        std::sort(m_added.begin(), m_added.end(), alphabeticallyLess);
+        QStringList merged;
+        merged.reserve(m_sorted.size() + m_added.size());
+        std::merge(m_sorted.cbegin(), m_sorted.cend(), m_added.cbegin(), m_added.cend(), std::back_inserter(merged),
+                   alphabeticallyLess);
+        m_sorted = std::move(merged);
+    }
+    m_added.clear();
+    m_removed.clear();
     ++m_generation;
     return m_sorted;
 }

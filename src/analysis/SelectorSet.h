@@ -4,49 +4,54 @@
 #include <QStringList>
 #include <QStringView>
 
-#include <unordered_map>
+#include <QHash>
+
 #include <vector>
 
 // One of the three selector lists, kept between analyses. A run records the
 // selectors in document order; its result is sorted alphabetically and holds no two
-// entries equal but for case (the first one written wins). Only what changed since
-// the last run is sorted in, so a run costs time linear in the number of selectors.
+// entries equal but for case (the first one written wins). The entries live on from
+// run to run, so a run costs one hash lookup per selector, and only what changed is
+// sorted in or out.
 class SelectorSet
 {
 public:
     enum class Outcome { Added, Repeat, Dropped };
 
     void begin();
-    // An exact repeat of a recorded text, a case variant of one (dropped), or new.
+    // New in this run, an exact repeat of this run's text, or a case variant of it.
     Outcome record(QStringView selector);
-    // The sorted list of this run. The views given to record() must still be valid.
+    // The sorted list of this run.
     const QStringList &finish();
 
     const QStringList &sorted() const { return m_sorted; }
+    // Changes whenever the list does.
     quint64 generation() const { return m_generation; }
 
 private:
-    struct FoldedHash
+    // The entries are found by a hash of their case-folded text; entries whose hashes
+    // collide are chained.
+    struct Entry
     {
-        size_t operator()(QStringView s) const noexcept;
-    };
-    struct FoldedEqual
-    {
-        bool operator()(QStringView a, QStringView b) const noexcept
-        {
-            return a.compare(b, Qt::CaseInsensitive) == 0;
-        }
-    };
-    struct ExactHash
-    {
-        size_t operator()(QStringView s) const noexcept { return qHash(s); }
+        QString text;    // as recorded in its last run
+        quint64 hash = 0;
+        quint64 run = 0; // the last run that recorded it; 0 for a free slot
+        int next = -1;   // the next entry with the same hash
     };
 
-    void reindex();
+    static quint64 foldedHash(QStringView text);
+    int find(QStringView text, quint64 hash) const;
+    void insert(QString text, quint64 hash);
+    void remove(int index);
 
-    std::unordered_map<QStringView, int, FoldedHash, FoldedEqual> m_seen; // this run
-    std::vector<QStringView> m_recorded;                                   // this run, in order
-    QStringList m_sorted;                                                  // the last result
-    std::unordered_map<QStringView, int, ExactHash> m_index;               // into m_sorted
+    QHash<quint64, int> m_heads;
+    std::vector<Entry> m_entries;
+    std::vector<int> m_free;
+    qsizetype m_alive = 0;
+    QStringList m_sorted;
+    QStringList m_added;   // this run
+    QStringList m_removed; // this run
+    quint64 m_run = 0;
+    qsizetype m_touched = 0;
     quint64 m_generation = 0;
 };

@@ -19,48 +19,52 @@ void appendTrimmedLine(QString &out, QStringView line)
 int stripComments(QString &text)
 {
     const QChar *in = text.constData();
+    const QStringView all(text);
     const qsizetype n = text.size();
-    auto tokenAt = [&](qsizetype i, char16_t first, char16_t second) {
-        return i + 1 < n && in[i].unicode() == first && in[i + 1].unicode() == second;
-    };
-    // Where the next "/*" and "*/" start in the rest of the input; n when none.
+    // Where the next "/*" and "*/" start in the rest of the input; n when none. The
+    // searches only move forward.
     qsizetype nextOpen = -1, nextClose = -1;
     auto findFrom = [&](qsizetype from, char16_t first, char16_t second, qsizetype &cache) {
-        if (cache >= from)
-            return cache;
-        qsizetype i = from;
-        while (i < n && !tokenAt(i, first, second))
-            ++i;
-        cache = i;
-        return i;
+        // Searching for the first character alone is much faster than for the pair.
+        while (cache < from) {
+            const qsizetype at = all.indexOf(QChar(first), from);
+            if (at < 0)
+                cache = n;
+            else if (at + 1 < n && in[at + 1].unicode() == second)
+                cache = at;
+            else
+                from = at + 1;
+        }
+        return cache;
     };
 
     QString out;
-    out.reserve(n);
     int count = 0;
     qsizetype pos = 0; // start of the input not yet copied
     for (;;) {
-        const bool seamOpen = !out.isEmpty() && out.back() == QLatin1Char('/') && pos < n && in[pos] == QLatin1Char('*');
-        const bool seamClose = !out.isEmpty() && out.back() == QLatin1Char('*') && pos < n && in[pos] == QLatin1Char('/');
-        // Positions in the joined text: -1 is the seam.
-        qsizetype open = seamOpen ? -1 : findFrom(pos, u'/', u'*', nextOpen);
-        if (open == n)
-            break; // no "/*"
-        qsizetype close = seamClose ? -1 : findFrom(pos, u'*', u'/', nextClose);
-        if (seamOpen) {
-            // "/*" at the seam: "*/" may start at pos (the "/*/" case) or later.
-            close = findFrom(pos, u'*', u'/', nextClose);
-        }
-        if (close == n || !(open < close))
+        const QChar last = out.isEmpty() ? QChar() : out.back();
+        const bool seamOpen = last == QLatin1Char('/') && pos < n && in[pos] == QLatin1Char('*');
+        const bool seamClose = last == QLatin1Char('*') && pos < n && in[pos] == QLatin1Char('/');
+        if (seamClose)
+            break; // a "*/" before every "/*"
+        // -1 stands for a "/*" across the seam.
+        const qsizetype openAt = seamOpen ? -1 : findFrom(pos, u'/', u'*', nextOpen);
+        if (openAt == n)
             break;
+        const qsizetype closeAt = findFrom(pos, u'*', u'/', nextClose);
+        if (closeAt == n || closeAt < openAt)
+            break;
+        if (out.isNull())
+            out.reserve(n);
         ++count;
-        if (seamOpen) {
+        if (seamOpen)
             out.chop(1);
-        } else {
-            out.append(in + pos, open - pos);
-        }
-        pos = close + 2;
+        else
+            out.append(in + pos, openAt - pos);
+        pos = closeAt + 2;
     }
+    if (out.isNull())
+        return 0; // nothing removed: the text stays as it is
     out.append(in + pos, n - pos);
     text = std::move(out);
     return count;
@@ -96,21 +100,41 @@ FlatText JoinAndStripComments(QStringView sheetText, bool hasLines)
     FlatText result;
     if (!hasLines)
         return result;
-    result.text.reserve(sheetText.size() + 1);
-    const QChar *data = sheetText.data();
+    // Every line end becomes one blank and the first line gets one in front, so the
+    // joined text is at most one character longer than the sheet.
+    const char16_t *in = reinterpret_cast<const char16_t *>(sheetText.utf16());
     const qsizetype n = sheetText.size();
+    result.text.resize(n + 1);
+    char16_t *out = reinterpret_cast<char16_t *>(result.text.data());
+    qsizetype written = 0;
+    auto appendLine = [&](qsizetype from, qsizetype to) {
+        while (from < to && in[from] <= 0x20)
+            ++from;
+        while (to > from && in[to - 1] <= 0x20)
+            --to;
+        out[written++] = u' ';
+        std::copy(in + from, in + to, out + written);
+        written += to - from;
+    };
     qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = data[i].unicode();
-        if (c != u'\n' && c != u'\r' && c != u'\0')
-            continue;
-        appendTrimmedLine(result.text, QStringView(data + start, i - start));
-        if (c == u'\r' && i + 1 < n && data[i + 1] == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
+    if (!sheetText.contains(u'\r') && !sheetText.contains(QChar(0))) {
+        // The editor's own text: lines end with LF alone, found by a fast search.
+        for (qsizetype i; (i = sheetText.indexOf(u'\n', start)) >= 0; start = i + 1)
+            appendLine(start, i);
+    } else {
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t c = in[i];
+            if (c > u'\r' || (c != u'\n' && c != u'\r' && c != 0))
+                continue;
+            appendLine(start, i);
+            if (c == u'\r' && i + 1 < n && in[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
     }
     // The last line, also the empty one after a final line end.
-    appendTrimmedLine(result.text, QStringView(data + start, n - start));
+    appendLine(start, n);
+    result.text.truncate(written);
     result.commentCount = stripComments(result.text);
     return result;
 }
@@ -118,11 +142,9 @@ FlatText JoinAndStripComments(QStringView sheetText, bool hasLines)
 QList<Occurrence> StyleSheetParser::ParseSheet(const QString &flatText, SheetAnalysis &analysis)
 {
     analysis.ParseError = false;
-    analysis.RepeatedSelectors.clear();
-    for (SelectorSet &set : m_sets)
-        set.begin();
 
     QList<Occurrence> occurrences;
+    occurrences.reserve(m_previous.size() + 16);
     const QChar *w = flatText.constData();
     const qsizetype n = flatText.size();
     qsizetype lastVisible = n - 1;
@@ -138,7 +160,6 @@ QList<Occurrence> StyleSheetParser::ParseSheet(const QString &flatText, SheetAna
         }
         return cache;
     };
-
     qsizetype pos = 0;
     while (pos <= lastVisible) {
         if (next(pos, QLatin1Char('{'), open) == n || next(pos, QLatin1Char('}'), close) == n) {
@@ -146,18 +167,37 @@ QList<Occurrence> StyleSheetParser::ParseSheet(const QString &flatText, SheetAna
             break;
         }
         const QStringView selector = trimmedView(QStringView(w + pos, open - pos));
-        const SelectorKind kind = selectorKind(selector);
-        const auto outcome = m_sets[int(kind)].record(selector);
-        const bool repeat = outcome == SelectorSet::Outcome::Repeat;
-        if (repeat)
-            analysis.RepeatedSelectors << selector.toString();
-        occurrences.append({selector, kind, repeat});
+        occurrences.append({selector, selectorKind(selector), false});
         pos = close + 1;
     }
 
-    analysis.ElementSelectors = m_sets[int(SelectorKind::Element)].finish();
-    analysis.ClassSelectors = m_sets[int(SelectorKind::Class)].finish();
-    analysis.IdSelectors = m_sets[int(SelectorKind::Id)].finish();
+    // Most edits change declarations only: the same selectors in the same order give
+    // the same lists and repeats as last time.
+    bool same = occurrences.size() == m_previous.size();
+    for (qsizetype i = 0; same && i < occurrences.size(); ++i)
+        same = occurrences[i].selector == m_previous[i].selector;
+    if (same) {
+        for (qsizetype i = 0; i < occurrences.size(); ++i)
+            occurrences[i].repeat = m_previous[i].repeat;
+    } else {
+        m_repeated.clear();
+        for (SelectorSet &set : m_sets)
+            set.begin();
+        for (Occurrence &o : occurrences) {
+            o.repeat = m_sets[int(o.kind)].record(o.selector) == SelectorSet::Outcome::Repeat;
+            if (o.repeat)
+                m_repeated << o.selector.toString();
+        }
+        for (SelectorSet &set : m_sets)
+            set.finish();
+    }
+    m_previousText = flatText; // keeps the viewed text alive
+    m_previous = occurrences;
+
+    analysis.RepeatedSelectors = m_repeated;
+    analysis.ElementSelectors = m_sets[int(SelectorKind::Element)].sorted();
+    analysis.ClassSelectors = m_sets[int(SelectorKind::Class)].sorted();
+    analysis.IdSelectors = m_sets[int(SelectorKind::Id)].sorted();
     return occurrences;
 }
 

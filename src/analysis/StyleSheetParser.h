@@ -51,6 +51,9 @@ public:
 
 private:
     SelectorSet m_sets[3]; // element, class, ID
+    QStringList m_repeated;
+    QString m_previousText;          // the flat text of the last walk
+    QList<Occurrence> m_previous;    // its occurrences, viewing into it
 };
 
 // The first rule written for the selector, spaces removed, up to and including its

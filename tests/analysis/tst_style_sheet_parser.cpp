@@ -160,6 +160,22 @@ private slots:
         }
     }
 
+    // Sheets with many selectors, so that large changes are merged into the lists.
+    void agreesWithTheLiteralReferenceOnLargerSheets()
+    {
+        QRandomGenerator random(7);
+        StyleSheetParser parser;
+        for (int i = 0; i < 60; ++i) {
+            QString sheet;
+            const int rules = random.bounded(300);
+            for (int r = 0; r < rules; ++r)
+                sheet += randomSheet(random, random.bounded(6)) + QStringLiteral("{}");
+            compareWithReference(parser, linesOf(sheet));
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
     // Small edits one after another, as typing makes them.
     void agreesWithTheLiteralReferenceWhileEditing()
     {

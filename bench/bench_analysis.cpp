@@ -1,0 +1,70 @@
+// The analysis after an edit: join, strip, walk, the three sorted lists, repeats.
+// Each iteration alternates between the sheet and a copy with one selector changed,
+// as typing does; the parser keeps its lists between runs as in the program.
+
+#include "../tests/analysis/ReferenceParser.h"
+#include "SheetGenerator.h"
+#include "analysis/StyleSheetParser.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString input(int which)
+{
+    switch (which) {
+    case 0: return generatedSheet(100 << 10);
+    case 1: return generatedSheet(1 << 20);
+    case 2: return generatedSheet(5 << 20);
+    default: return minifiedSheet(700 << 10);
+    }
+}
+
+const char *const kNames[] = {"100KB", "1MB", "5MB", "700KB minified"};
+
+// Typing inside a declaration leaves the selectors as they were; typing a selector
+// changes them.
+QString edited(const QString &sheet, bool selector)
+{
+    QString text = sheet;
+    if (selector) {
+        text.insert(text.size() / 2, QStringLiteral("\nem.neu { color: red; }\n"));
+    } else {
+        const qsizetype colon = text.indexOf(QLatin1Char(':'), text.size() / 2);
+        text.insert(colon + 1, QLatin1Char('x'));
+    }
+    return text;
+}
+
+void analysis(benchmark::State &state)
+{
+    const QString sheet = input(int(state.range(0)));
+    const QString edit = edited(sheet, state.range(1) != 0);
+    StyleSheetParser parser;
+    SheetAnalysis result;
+    parser.ParseSheet(JoinAndStripComments(sheet, true).text, result); // the program has analysed the sheet before
+    bool flip = false;
+    for (auto _ : state) {
+        const QString &text = (flip = !flip) ? edit : sheet;
+        const FlatText flat = JoinAndStripComments(text, true);
+        benchmark::DoNotOptimize(parser.ParseSheet(flat.text, result));
+    }
+    state.SetLabel(QStringLiteral("%1, %2").arg(QLatin1String(kNames[state.range(0)]),
+                                               state.range(1) ? QLatin1String("selector typed") : QLatin1String("declaration typed"))
+                       .toStdString());
+    state.SetBytesProcessed(state.iterations() * sheet.size());
+}
+
+void literalReference(benchmark::State &state)
+{
+    const QStringList lines = input(int(state.range(0))).split(QLatin1Char('\n'));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Reference::analyse(lines));
+    state.SetLabel(kNames[state.range(0)]);
+}
+
+} // namespace
+
+BENCHMARK(analysis)->ArgsProduct({{0, 1, 2, 3}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(literalReference)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_MAIN();
