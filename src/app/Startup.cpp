@@ -13,6 +13,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace Startup {
 
@@ -82,6 +83,12 @@ int run(int argc, char **argv)
         return 0;
     }
 
+    // The browser engine's sandbox cannot run as root; it refuses to start without this.
+    if (geteuid() == 0) {
+        QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        if (!flags.contains("--no-sandbox"))
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + " --no-sandbox");
+    }
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stylograf"));

@@ -186,6 +186,13 @@ QStringList SheetEditor::allLines() const
     return result;
 }
 
+QString SheetEditor::wholeText() const
+{
+    const long length = send(SCI_GETTEXTLENGTH);
+    const auto *bytes = reinterpret_cast<const char *>(send(SCI_GETCHARACTERPOINTER));
+    return QString::fromUtf8(bytes, length);
+}
+
 void SheetEditor::setLines(const QStringList &newLines)
 {
     ++m_silent;

@@ -21,6 +21,8 @@ public:
     int lineCount() const;
     QString line(int index) const;
     QStringList allLines() const;
+    // The whole text, lines separated by LF, read straight from the control's buffer.
+    QString wholeText() const;
     void setLines(const QStringList &lines);
     // Not reported as a change. At the end of the text they are not recorded for undo;
     // anywhere else they are recorded, since unrecorded text above recorded edits

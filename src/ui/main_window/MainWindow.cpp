@@ -9,11 +9,16 @@
 #include "document/DocumentController.h"
 #include "editor/EditorPane.h"
 #include "editor/SheetEditor.h"
+#include "preview/WebEnginePreview.h"
+#include "ui/structure_view/AnalysisController.h"
+#include "ui/structure_view/ParserInfoTree.h"
+#include "ui/structure_view/StructureView.h"
 #include "settings/WindowSettings.h"
 #include "ui/pictures/Fonts.h"
 #include "ui/pictures/Pictures.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,7 +50,8 @@ QStringList droppedFiles(const QMimeData *mime)
 
 } // namespace
 
-TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile, QWidget *parent)
+TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile,
+                     PreviewFactory previewFactory, QWidget *parent)
     : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_commandLineFile(commandLineFile)
 {
     installFontSubstitutes();
@@ -59,7 +65,7 @@ TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &com
     setMinimumSize(500, 350);
     resize(708, 592);
 
-    buildRegions();
+    buildRegions(previewFactory);
     buildMenus();
     buildStatusBar();
 
@@ -68,6 +74,10 @@ TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &com
         DocumentControls{btn_save, btn_close, pan_middle->btn_undo, pan_middle->btn_redo, m_statusFields[1],
                          m_statusFields[2]},
         [this] { SynEdit1Change(); });
+    m_analysis = new AnalysisController(*editor(), *m_structure, *info_tree, *WebBrowser1, [this] {
+        const QString &name = m_document->DocumentFileName();
+        return name.isEmpty() ? QString() : QFileInfo(name).absolutePath();
+    }, this);
 
     connect(editor(), &SheetEditor::changed, this, &TMainForm::SynEdit1Change);
     connect(editor(), &SheetEditor::keyReport, this, &TMainForm::showCaretPosition);
@@ -93,7 +103,7 @@ void TMainForm::showFailure(const AppError &error)
 
 // ---- layout ----
 
-void TMainForm::buildRegions()
+void TMainForm::buildRegions(const PreviewFactory &previewFactory)
 {
     auto *central = new QWidget(this);
     auto *outer = new QVBoxLayout(central);
@@ -114,10 +124,10 @@ void TMainForm::buildRegions()
     page_parser = new QTabWidget(middle);
     page_parser->setObjectName(QStringLiteral("page_parser"));
     page_parser->setFixedWidth(171);
-    auto *selectorsPage = new QWidget(page_parser);
-    selectorsPage->setObjectName(QStringLiteral("Selektoren"));
-    page_parser->addTab(selectorsPage, QStringLiteral("Selektoren"));
-    setUiTextId(selectorsPage, 27);
+    m_structure = new StructureView(page_parser);
+    m_structure->setObjectName(QStringLiteral("Selektoren"));
+    page_parser->addTab(m_structure, Pictures::parserImage(4), QStringLiteral("Selektoren"));
+    setUiTextId(m_structure, 27);
 
     pan_middle = new EditorPane(middle);
     pan_left = new ReferencePanel(middle);
@@ -134,13 +144,11 @@ void TMainForm::buildRegions()
     page_preview->setObjectName(QStringLiteral("page_preview"));
     page_preview->setFixedHeight(150);
     page_preview->setStyleSheet(QStringLiteral("QTabBar::tab { height: 24px; }"));
-    auto *previewPage = new QWidget(page_preview);
-    previewPage->setObjectName(QStringLiteral("tab_preview"));
-    page_preview->addTab(previewPage, QStringLiteral("Vorschau"));
-    setUiTextId(previewPage, 26);
-    auto *parserInfoPage = new QWidget(page_preview);
-    parserInfoPage->setObjectName(QStringLiteral("tab_parser_info"));
-    page_preview->addTab(parserInfoPage, QStringLiteral("Parserinformationen"));
+    WebBrowser1 = previewFactory ? previewFactory(page_preview) : new WebEnginePreview(page_preview);
+    page_preview->addTab(WebBrowser1, QStringLiteral("Vorschau"));
+    setUiTextId(WebBrowser1, 26);
+    info_tree = new ParserInfoTree(page_preview);
+    page_preview->addTab(info_tree, QStringLiteral("Parserinformationen"));
 
     spl_preview = new RegionSplitter(RegionSplitter::TargetSide::Below, page_preview, middle, 4, central);
     spl_preview->setObjectName(QStringLiteral("spl_preview"));
@@ -231,7 +239,7 @@ void TMainForm::resizeEvent(QResizeEvent *e)
 void TMainForm::FormCreate()
 {
     try {
-        ParserStatusImage = 8;
+        m_structure->setStatus(SheetAnalysis::kStatusNotAnalysed, QStringLiteral("Parserinformationen"));
         m_paths.infDir = AppPaths::subFolder(m_paths.appDir, QStringLiteral("inf"));
         FontList::write(m_paths.infDir + QStringLiteral("font-family.inf"), QFontDatabase::families());
         m_statusFields[0]->setText(QStringLiteral("0:0"));
@@ -297,7 +305,7 @@ void TMainForm::FormActivate()
 
 void TMainForm::analyseSheet()
 {
-    // The analysis of the sheet runs here, before the buttons follow the change.
+    m_analysis->AnalyseSheet();
 }
 
 void TMainForm::SynEdit1Change()

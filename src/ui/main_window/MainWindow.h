@@ -6,7 +6,13 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+
+class AnalysisController;
+class ParserInfoTree;
+class PreviewDisplay;
+class StructureView;
 
 class Dialogs;
 class DocumentController;
@@ -27,16 +33,20 @@ class TMainForm : public QMainWindow
     Q_OBJECT
 
 public:
-    // `commandLineFile` is opened at the first activation; empty for none.
-    TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile, QWidget *parent = nullptr);
+    // Makes the control that shows the preview page.
+    using PreviewFactory = std::function<PreviewDisplay *(QWidget *parent)>;
+
+    // `commandLineFile` is opened at the first activation; empty for none. Without a
+    // factory the preview is a browser engine.
+    TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile,
+              PreviewFactory previewFactory = {}, QWidget *parent = nullptr);
     ~TMainForm() override;
 
     const AppPaths &paths() const { return m_paths; }
     SheetEditor *editor() const;
     DocumentController &document() const { return *m_document; }
     UiTexts &texts() { return m_texts; }
-
-    int ParserStatusImage = 8;
+    const AnalysisController &analysis() const { return *m_analysis; }
 
 protected:
     bool event(QEvent *e) override;
@@ -47,7 +57,7 @@ protected:
     void dropEvent(QDropEvent *e) override;
 
 private:
-    void buildRegions();
+    void buildRegions(const PreviewFactory &previewFactory);
     void buildMainToolBar(QWidget *parent);
     void buildMenus();
     void buildStatusBar();
@@ -84,6 +94,7 @@ private:
     bool m_inActivation = false;
 
     std::unique_ptr<DocumentController> m_document;
+    AnalysisController *m_analysis = nullptr;
 
     QWidget *Panel1 = nullptr;
     QToolButton *btn_new = nullptr;
@@ -99,6 +110,9 @@ private:
     ReferencePanel *pan_left = nullptr;
     RegionSplitter *spl_preview = nullptr;
     QTabWidget *page_preview = nullptr;
+    StructureView *m_structure = nullptr;
+    ParserInfoTree *info_tree = nullptr;
+    PreviewDisplay *WebBrowser1 = nullptr;
 
     QLabel *m_statusFields[3] = {};
 

@@ -338,6 +338,43 @@ const QHash<QString, Drawing> &drawings()
              letters(p, QStringLiteral("3"), QRectF(2, 20, 12, 9), kInk, 9);
              textLines(p, 17, 7, 3, 12);
          }},
+        {QStringLiteral("grouptree"),
+         [](QPainter &p) {
+             p.setPen(QPen(kBlue, 2.5));
+             p.drawLine(QPointF(8, 6), QPointF(8, 26));
+             p.drawLine(QPointF(8, 14), QPointF(18, 14));
+             p.drawLine(QPointF(8, 25), QPointF(18, 25));
+             p.setBrush(kBlue);
+             p.drawRect(QRectF(4, 2, 8, 6));
+             p.drawRect(QRectF(18, 11, 10, 6));
+             p.drawRect(QRectF(18, 22, 10, 6));
+         }},
+        {QStringLiteral("treeplus"),
+         [](QPainter &p) {
+             p.setPen(QPen(kInk, 2));
+             p.drawLine(QPointF(6, 6), QPointF(6, 22));
+             p.drawLine(QPointF(6, 12), QPointF(14, 12));
+             p.drawLine(QPointF(6, 21), QPointF(14, 21));
+             p.setBrush(QColor(170, 178, 190));
+             p.drawRect(QRectF(2, 2, 8, 5));
+             p.drawRect(QRectF(14, 9, 8, 5));
+             p.drawRect(QRectF(14, 18, 8, 5));
+             p.setPen(QPen(kGreen, 3.5));
+             p.drawLine(QPointF(24, 20), QPointF(24, 30));
+             p.drawLine(QPointF(19, 25), QPointF(29, 25));
+         }},
+        {QStringLiteral("autosort"),
+         [](QPainter &p) {
+             page(p, QRectF(4, 2, 18, 24));
+             textLines(p, 8, 10, 3, 10);
+             p.setPen(QPen(kGreen, 2.5));
+             p.setBrush(Qt::NoBrush);
+             p.drawArc(QRectF(15, 15, 14, 14), 30 * 16, 280 * 16);
+             p.setBrush(kGreen);
+             QPolygonF head;
+             head << QPointF(27, 13) << QPointF(30, 20) << QPointF(23, 19);
+             p.drawPolygon(head);
+         }},
         {QStringLiteral("comment"), [](QPainter &p) { letters(p, QStringLiteral("/*"), QRectF(0, 0, 32, 32), kGreen, 20); }},
     };
     return all;
@@ -355,7 +392,107 @@ QPixmap render(const Drawing &draw, int size)
     return pixmap;
 }
 
+void diamond(QPainter &p, const QColor &fill, QRectF r = QRectF(2, 2, 12, 12))
+{
+    QPolygonF shape;
+    shape << QPointF(r.center().x(), r.top()) << QPointF(r.right(), r.center().y()) << QPointF(r.center().x(), r.bottom())
+          << QPointF(r.left(), r.center().y());
+    p.setPen(QPen(fill.darker(150), 1));
+    QLinearGradient shine(r.topLeft(), r.bottomRight());
+    shine.setColorAt(0, fill.lighter(160));
+    shine.setColorAt(1, fill);
+    p.setBrush(shine);
+    p.drawPolygon(shape);
+}
+
+void smallWindow(QPainter &p)
+{
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(0.5, 1.5, 15, 13));
+    p.fillRect(QRectF(1, 2, 14, 3), QColor(10, 36, 106));
+}
+
+void badge(QPainter &p, const QColor &fill)
+{
+    p.setPen(QPen(fill.darker(140), 1));
+    p.setBrush(fill);
+    p.drawEllipse(QRectF(1, 1, 14, 14));
+    p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+const QHash<int, Drawing> &parserDrawings()
+{
+    static const QHash<int, Drawing> all = {
+        {0, [](QPainter &p) { diamond(p, QColor(30, 80, 220)); }},
+        {1, [](QPainter &p) { diamond(p, QColor(20, 150, 40)); }},
+        {2, [](QPainter &p) { diamond(p, QColor(200, 30, 200)); }},
+        {3, [](QPainter &p) { smallWindow(p); diamond(p, QColor(20, 150, 40), QRectF(4, 6, 8, 8)); }},
+        {4,
+         [](QPainter &p) {
+             smallWindow(p);
+             diamond(p, QColor(20, 150, 40), QRectF(2, 6, 7, 7));
+             p.setPen(Qt::NoPen);
+             p.setBrush(QColor(240, 200, 0));
+             p.drawEllipse(QRectF(9, 7, 5, 5));
+         }},
+        {6,
+         [](QPainter &p) {
+             badge(p, QColor(30, 150, 40));
+             p.drawLine(QPointF(4.5, 8.5), QPointF(7, 11));
+             p.drawLine(QPointF(7, 11), QPointF(11.5, 5));
+         }},
+        {7,
+         [](QPainter &p) {
+             badge(p, QColor(210, 30, 30));
+             p.drawLine(QPointF(5, 5), QPointF(11, 11));
+             p.drawLine(QPointF(5, 11), QPointF(11, 5));
+         }},
+        {8,
+         [](QPainter &p) {
+             QPolygonF triangle;
+             triangle << QPointF(8, 1) << QPointF(15, 14.5) << QPointF(1, 14.5);
+             p.setPen(QPen(QColor(150, 110, 0), 1));
+             p.setBrush(QColor(255, 210, 0));
+             p.drawPolygon(triangle);
+             p.setPen(QPen(Qt::black, 1.6));
+             p.drawLine(QPointF(8, 5.5), QPointF(8, 10));
+             p.drawPoint(QPointF(8, 12.5));
+         }},
+        {9,
+         [](QPainter &p) {
+             QPainterPath glyph;
+             glyph.moveTo(2, 11);
+             glyph.cubicTo(4, 2, 7, 2, 7, 8);
+             glyph.cubicTo(7, 13, 10, 13, 14, 4);
+             p.setBrush(Qt::NoBrush);
+             p.setPen(QPen(QColor(60, 60, 60), 3.2, Qt::SolidLine, Qt::RoundCap));
+             p.drawPath(glyph);
+             p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
+             p.drawPath(glyph);
+         }},
+        {12, [](QPainter &p) { diamond(p, QColor(240, 130, 0), QRectF(3, 3, 10, 10)); }},
+    };
+    return all;
+}
+
+QPixmap renderSmall(const Drawing &draw)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p);
+    return pixmap;
+}
+
 } // namespace
+
+QIcon parserImage(int index)
+{
+    const auto it = parserDrawings().constFind(index);
+    return it == parserDrawings().constEnd() ? QIcon() : QIcon(renderSmall(*it));
+}
 
 QIcon icon(const QString &name)
 {

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+// The control that shows the preview page. `folder` is the style sheet's folder,
+// against which the page's relative addresses resolve; empty for an untitled sheet.
+class PreviewDisplay : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+
+    // Replaces the page shown; the previous one is gone.
+    virtual void WriteToBrowser(const QString &html, const QString &folder) = 0;
+};

@@ -1,0 +1,74 @@
+#include "AnalysisController.h"
+
+#include "ParserInfoTree.h"
+#include "StructureView.h"
+#include "analysis/RuleExtractor.h"
+#include "editor/SheetEditor.h"
+#include "preview/PreviewDisplay.h"
+#include "preview/PreviewPage.h"
+
+AnalysisController::AnalysisController(SheetEditor &editor, StructureView &view, ParserInfoTree &info,
+                                       PreviewDisplay &preview, std::function<QString()> documentFolder,
+                                       QObject *parent)
+    : QObject(parent), m_editor(editor), m_view(view), m_info(info), m_preview(preview),
+      m_documentFolder(std::move(documentFolder))
+{
+    connect(&m_view, &StructureView::parseRequested, this, &AnalysisController::ParseSheet);
+}
+
+AnalysisController::Walk AnalysisController::walk(bool sortRules)
+{
+    Walk w;
+    const bool hasLines = m_editor.lineCount() > 0;
+    w.flat = JoinAndStripComments(m_editor.wholeText(), hasLines);
+    m_analysis.CommentCount = w.flat.commentCount;
+    w.occurrences = m_parser.ParseSheet(w.flat.text, m_analysis);
+    m_view.setRepeated(m_analysis.RepeatedSelectors);
+
+    // The flat tree is filled only while the grouped view is off.
+    std::vector<StructureView::FlatNode> rules;
+    if (!m_view.groupedView()) {
+        rules.reserve(size_t(w.occurrences.size()));
+        QStringList firstRules;
+        for (const Occurrence &o : std::as_const(w.occurrences)) {
+            rules.push_back({o.selector.toString(), o.kind, {}});
+            if (m_view.withDeclarations() && !o.repeat)
+                firstRules << rules.back().text;
+        }
+        if (!firstRules.isEmpty()) {
+            const QStringList ruleTexts = RuleExtractor(w.flat.text).extract(firstRules);
+            qsizetype next = 0;
+            for (size_t i = 0; i < rules.size(); ++i) {
+                if (!w.occurrences[qsizetype(i)].repeat)
+                    rules[i].declarations = declarationsOf(ruleTexts[next++], rules[i].text);
+            }
+        }
+    }
+    m_view.showRules(std::move(rules), sortRules && !m_analysis.ParseError);
+    return w;
+}
+
+void AnalysisController::ParseSheet()
+{
+    walk(false);
+}
+
+void AnalysisController::AnalyseSheet()
+{
+    const Walk w = walk(m_view.autoSort());
+    if (m_analysis.ParseError) {
+        m_analysis.ParserStatusImage = SheetAnalysis::kStatusError;
+        m_view.setStatus(m_analysis.ParserStatusImage, QStringLiteral("Fehler gefunden!"));
+        return;
+    }
+    m_view.SyncGroupedTree(m_analysis);
+    RefreshPreview(w.flat.text);
+    m_info.FillParserInfo(m_analysis);
+    m_analysis.ParserStatusImage = SheetAnalysis::kStatusNoError;
+    m_view.setStatus(m_analysis.ParserStatusImage, QStringLiteral("Keine Fehler gefunden!"));
+}
+
+void AnalysisController::RefreshPreview(const QString &flatText)
+{
+    m_preview.WriteToBrowser(PreviewPage::BuildPage(flatText), m_documentFolder());
+}

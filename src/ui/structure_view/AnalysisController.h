@@ -1,0 +1,49 @@
+#pragma once
+
+#include "analysis/SheetAnalysis.h"
+#include "analysis/StyleSheetParser.h"
+
+#include <QObject>
+
+#include <functional>
+
+class ParserInfoTree;
+class PreviewDisplay;
+class SheetEditor;
+class StructureView;
+
+// Runs the analysis of the sheet in the editor and brings the structure views, the
+// parser status, the counts and the preview up to date.
+class AnalysisController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `documentFolder` gives the sheet's folder, empty while it is untitled.
+    AnalysisController(SheetEditor &editor, StructureView &view, ParserInfoTree &info, PreviewDisplay &preview,
+                       std::function<QString()> documentFolder, QObject *parent = nullptr);
+
+    // The first step of every change handling.
+    void AnalyseSheet();
+    // The parse walk alone: the lists and the flat tree, nothing else.
+    void ParseSheet();
+
+    const SheetAnalysis &analysis() const { return m_analysis; }
+
+private:
+    struct Walk
+    {
+        FlatText flat;
+        QList<Occurrence> occurrences;
+    };
+    Walk walk(bool sortRules);
+    void RefreshPreview(const QString &flatText);
+
+    SheetEditor &m_editor;
+    StructureView &m_view;
+    ParserInfoTree &m_info;
+    PreviewDisplay &m_preview;
+    std::function<QString()> m_documentFolder;
+    StyleSheetParser m_parser;
+    SheetAnalysis m_analysis;
+};

@@ -1,0 +1,307 @@
+#include "StructureView.h"
+
+#include "app/Collation.h"
+#include "ui/pictures/Pictures.h"
+
+#include <QCollatorSortKey>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kSelectedBackground(255, 223, 94);
+
+// Selector nodes sort alphabetically, letter case ignored.
+class SelectorItem : public QTreeWidgetItem
+{
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem &other) const override { return alphabeticallyLess(text(0), other.text(0)); }
+};
+
+// Repeated selectors bold red; selected rows on the yellow of the program.
+class SelectorDelegate : public QStyledItemDelegate
+{
+public:
+    SelectorDelegate(const QSet<QString> &repeated, bool grouped, QObject *parent)
+        : QStyledItemDelegate(parent), m_repeated(repeated), m_grouped(grouped)
+    {
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const bool repeated = m_repeated.contains(index.data().toString());
+        const bool selected = option->state & QStyle::State_Selected;
+        QColor text = option->palette.color(QPalette::WindowText);
+        QColor background;
+        bool bold = false;
+        if (repeated) {
+            text = Qt::red;
+            bold = true;
+        }
+        if (selected) {
+            if (repeated && !m_grouped) {
+                background = option->palette.color(QPalette::Base);
+            } else {
+                text = Qt::black;
+                bold = m_grouped;
+                background = kSelectedBackground;
+            }
+            option->state &= ~QStyle::State_Selected;
+        }
+        option->font.setBold(bold);
+        option->palette.setColor(QPalette::Text, text);
+        if (background.isValid())
+            option->backgroundBrush = background;
+    }
+
+private:
+    const QSet<QString> &m_repeated;
+    bool m_grouped;
+};
+
+QTreeWidget *selectorTree(QWidget *parent, const char *name)
+{
+    auto *tree = new QTreeWidget(parent);
+    tree->setObjectName(QLatin1String(name));
+    tree->setHeaderHidden(true);
+    tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tree->setUniformRowHeights(true);
+    tree->setMinimumSize(1, 1);
+    return tree;
+}
+
+QToolButton *toggle(QWidget *parent, const char *name, const char *picture, const char *hint, bool down)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(Pictures::icon(QLatin1String(picture)));
+    button->setIconSize(QSize(16, 16));
+    button->setToolTip(QString::fromUtf8(hint));
+    button->setCheckable(true);
+    button->setChecked(down);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QTreeWidgetItem *ruleItem(const StructureView::FlatNode &rule)
+{
+    auto *item = new QTreeWidgetItem(QStringList{rule.text});
+    item->setIcon(0, Pictures::parserImage(int(rule.kind == SelectorKind::Element ? 0 : rule.kind == SelectorKind::Class ? 1 : 2)));
+    for (const QString &declaration : rule.declarations) {
+        auto *child = new QTreeWidgetItem(item, {declaration});
+        child->setIcon(0, Pictures::parserImage(12));
+    }
+    return item;
+}
+
+} // namespace
+
+StructureView::StructureView(QWidget *parent) : QWidget(parent)
+{
+    auto *bar = new QWidget(this);
+    btn_toggle = toggle(bar, "btn_toggle", "grouptree", "Ansicht mit Gruppen ein/aus", true);
+    btn_plus_property = toggle(bar, "btn_plus_property", "treeplus",
+                               "Zeigt die Elemente mit/ohne ihren Eigeschaften, in der Ansicht ohne Gruppen", false);
+    btn_auto_sort = toggle(bar, "btn_auto_sort", "autosort", "Alphabetische Sortierung der Elemente ein/aus", true);
+    auto *barLayout = new QHBoxLayout(bar);
+    barLayout->setContentsMargins(1, 1, 1, 1);
+    barLayout->setSpacing(0);
+    barLayout->addWidget(btn_toggle);
+    barLayout->addWidget(btn_plus_property);
+    barLayout->addWidget(btn_auto_sort);
+    barLayout->addStretch();
+
+    TreeView1 = selectorTree(this, "TreeView1");
+    tree_selektores = selectorTree(this, "tree_selektores");
+    tree_selektores->hide();
+    TreeView1->setItemDelegate(new SelectorDelegate(m_repeated, true, TreeView1));
+    tree_selektores->setItemDelegate(new SelectorDelegate(m_repeated, false, tree_selektores));
+
+    const struct
+    {
+        const char *caption;
+        int image;
+    } groups[] = {{"Elemente", 0}, {"ID\u00b4s", 2}, {"Klassen", 1}};
+    for (int i = 0; i < 3; ++i) {
+        auto *node = new QTreeWidgetItem(TreeView1, {QString::fromUtf8(groups[i].caption)});
+        node->setIcon(0, Pictures::parserImage(groups[i].image));
+        m_groups[i].node = node;
+        m_groups[i].image = groups[i].image;
+    }
+
+    Status_Parser = new QWidget(this);
+    Status_Parser->setObjectName(QStringLiteral("Status_Parser"));
+    Status_Parser->setFixedHeight(19);
+    m_statusIcon = new QLabel(Status_Parser);
+    m_statusIcon->setObjectName(QStringLiteral("Status_Parser_icon"));
+    m_statusIcon->setFixedWidth(18);
+    m_statusIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_statusText = new QLabel(QStringLiteral("Parserinformationen"), Status_Parser);
+    m_statusText->setObjectName(QStringLiteral("Status_Parser_text"));
+    m_statusText->setMinimumWidth(55);
+    m_statusText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *statusLayout = new QHBoxLayout(Status_Parser);
+    statusLayout->setContentsMargins(0, 1, 0, 0);
+    statusLayout->setSpacing(2);
+    statusLayout->addWidget(m_statusIcon);
+    statusLayout->addWidget(m_statusText, 1);
+    setStatus(SheetAnalysis::kStatusNotAnalysed, QStringLiteral("Parserinformationen"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(TreeView1, 1);
+    layout->addWidget(tree_selektores, 1);
+    layout->addWidget(Status_Parser);
+
+    connect(btn_toggle, &QToolButton::clicked, this, [this] {
+        TreeView1->setVisible(groupedView());
+        tree_selektores->setVisible(!groupedView());
+        emit parseRequested();
+    });
+    connect(btn_plus_property, &QToolButton::clicked, this, &StructureView::parseRequested);
+}
+
+bool StructureView::groupedView() const
+{
+    return btn_toggle->isChecked();
+}
+
+bool StructureView::withDeclarations() const
+{
+    return btn_plus_property->isChecked();
+}
+
+bool StructureView::autoSort() const
+{
+    return btn_auto_sort->isChecked();
+}
+
+void StructureView::setStatus(int image, const QString &text)
+{
+    m_statusImage = image;
+    m_statusIcon->setPixmap(Pictures::parserImage(image).pixmap(16, 16));
+    m_statusText->setText(text);
+    m_statusIcon->repaint();
+}
+
+void StructureView::setRepeated(const QStringList &repeated)
+{
+    QSet<QString> set(repeated.cbegin(), repeated.cend());
+    if (set == m_repeated)
+        return;
+    m_repeated = std::move(set);
+    TreeView1->viewport()->update();
+    tree_selektores->viewport()->update();
+}
+
+void StructureView::showRules(std::vector<FlatNode> rules, bool sorted)
+{
+    if (sorted) {
+        // Keys of the collation are cached between walks: most rules come again.
+        static QHash<QString, QCollatorSortKey> keys;
+        auto keyOf = [](const QString &text) -> const QCollatorSortKey & {
+            auto it = keys.find(text);
+            if (it == keys.end())
+                it = keys.insert(text, alphabeticalSortKey(text));
+            return *it;
+        };
+        auto less = [&](const QString &a, const QString &b) {
+            const int order = keyOf(a).compare(keyOf(b));
+            return order != 0 ? order < 0 : a < b;
+        };
+        std::reverse(rules.begin(), rules.end()); // equal texts keep the newest on top
+        std::stable_sort(rules.begin(), rules.end(), [&](const FlatNode &a, const FlatNode &b) { return less(a.text, b.text); });
+        for (FlatNode &rule : rules)
+            std::stable_sort(rule.declarations.begin(), rule.declarations.end(), less);
+        if (keys.size() > 4 * qsizetype(rules.size()) + 1024)
+            keys.clear();
+    } else {
+        std::reverse(rules.begin(), rules.end());
+    }
+
+    // Only the rows between the unchanged head and tail are replaced.
+    const size_t common = std::min(rules.size(), m_shownRules.size());
+    size_t head = 0;
+    while (head < common && rules[head] == m_shownRules[head])
+        ++head;
+    size_t tail = 0;
+    while (tail < common - head && rules[rules.size() - 1 - tail] == m_shownRules[m_shownRules.size() - 1 - tail])
+        ++tail;
+    for (size_t i = m_shownRules.size() - tail; i > head; --i)
+        delete tree_selektores->takeTopLevelItem(int(i - 1));
+    QList<QTreeWidgetItem *> items;
+    for (size_t i = head; i < rules.size() - tail; ++i)
+        items << ruleItem(rules[i]);
+    tree_selektores->insertTopLevelItems(int(head), items);
+    m_shownRules = std::move(rules);
+}
+
+void StructureView::syncGroup(Group &group, const QStringList &list)
+{
+    const bool sort = autoSort();
+    if (list == group.synced && (!sort || group.sorted))
+        return;
+    QSet<QString> wanted;
+    wanted.reserve(list.size());
+    for (const QString &text : list) {
+        const QString folded = text.toCaseFolded();
+        wanted.insert(folded);
+        if (group.byFolded.contains(folded))
+            continue;
+        auto *item = new SelectorItem(QStringList{text});
+        item->setIcon(0, Pictures::parserImage(group.image));
+        if (sort && group.sorted) {
+            // Into its place, so that the group stays sorted.
+            int low = 0, high = group.node->childCount();
+            while (low < high) {
+                const int mid = (low + high) / 2;
+                if (alphabeticallyLess(text, group.node->child(mid)->text(0)))
+                    high = mid;
+                else
+                    low = mid + 1;
+            }
+            group.node->insertChild(low, item);
+        } else {
+            group.node->addChild(item);
+            group.sorted = false;
+        }
+        group.byFolded.insert(folded, item);
+    }
+    for (auto it = group.byFolded.begin(); it != group.byFolded.end();) {
+        if (wanted.contains(it.key())) {
+            ++it;
+            continue;
+        }
+        // Only the node in this group goes, never a group node of the same name.
+        delete it.value();
+        it = group.byFolded.erase(it);
+    }
+    if (sort && !group.sorted) {
+        group.node->sortChildren(0, Qt::AscendingOrder);
+        group.sorted = true;
+    }
+    group.synced = list;
+}
+
+void StructureView::SyncGroupedTree(const SheetAnalysis &analysis)
+{
+    syncGroup(m_groups[0], analysis.ElementSelectors);
+    syncGroup(m_groups[2], analysis.ClassSelectors);
+    syncGroup(m_groups[1], analysis.IdSelectors);
+    for (const Group &group : m_groups)
+        group.node->setExpanded(true);
+}

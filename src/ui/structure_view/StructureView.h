@@ -1,0 +1,77 @@
+#pragma once
+
+#include "analysis/SheetAnalysis.h"
+
+#include <QSet>
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The "Selektoren" page: a tool bar of three toggles, the grouped tree of the sheet's
+// selectors over the flat tree of its rules, and the parser status bar.
+class StructureView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // One rule as the flat tree shows it.
+    struct FlatNode
+    {
+        QString text;
+        SelectorKind kind;
+        QStringList declarations;
+        bool operator==(const FlatNode &) const = default;
+    };
+
+    explicit StructureView(QWidget *parent = nullptr);
+
+    bool groupedView() const;        // btn_toggle down
+    bool withDeclarations() const;   // btn_plus_property down
+    bool autoSort() const;           // btn_auto_sort down
+
+    // The flat tree after a parse walk: the rules in document order. It shows them
+    // newest on top, or sorted when `sorted` is set. Unchanged rows are kept.
+    void showRules(std::vector<FlatNode> rules, bool sorted);
+    // Brings the grouped tree in line with the lists: new selectors are added, gone
+    // ones removed (case ignored), and with sorting on every level is sorted.
+    void SyncGroupedTree(const SheetAnalysis &analysis);
+    // The texts drawn bold red.
+    void setRepeated(const QStringList &repeated);
+    void setStatus(int image, const QString &text);
+
+    QToolButton *btn_toggle;
+    QToolButton *btn_plus_property;
+    QToolButton *btn_auto_sort;
+    QTreeWidget *TreeView1;
+    QTreeWidget *tree_selektores;
+    QWidget *Status_Parser;
+
+signals:
+    // A toggle asks for the parse walk alone.
+    void parseRequested();
+
+private:
+    struct Group
+    {
+        QTreeWidgetItem *node = nullptr;
+        int image = 0;
+        QHash<QString, QTreeWidgetItem *> byFolded; // the shown nodes, by case-folded text
+        bool sorted = true;
+        QStringList synced; // the list the group was last brought in line with
+    };
+
+    void syncGroup(Group &group, const QStringList &list);
+    void paintStatus(QLabel *icon);
+
+    Group m_groups[3]; // element, ID, class: the order of the tree
+    std::vector<FlatNode> m_shownRules;
+    QSet<QString> m_repeated;
+    int m_statusImage = SheetAnalysis::kStatusNotAnalysed;
+    QLabel *m_statusIcon;
+    QLabel *m_statusText;
+};
