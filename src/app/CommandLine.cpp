@@ -4,7 +4,13 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 {
     CommandLine result;
     bool optionsEnded = false;
+    QString *valueFor = nullptr; // the option that takes the next argument
     for (const QString &arg : arguments) {
+        if (valueFor) {
+            *valueFor = arg;
+            valueFor = nullptr;
+            continue;
+        }
         const bool isOption = !optionsEnded && arg.size() > 1 && arg.startsWith(QLatin1Char('-'));
         if (!isOption) {
             if (result.file.isEmpty() && !arg.isEmpty())
@@ -17,9 +23,15 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             result.showVersion = true;
         else if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
             result.showHelp = true;
+        else if (arg == QLatin1String("--analyse"))
+            valueFor = &result.analyseFile;
+        else if (arg == QLatin1String("--preview-html"))
+            valueFor = &result.previewHtmlFile;
         else if (result.error.isEmpty())
             result.error = QStringLiteral("Unbekannte Option: %1").arg(arg);
     }
+    if (valueFor && result.error.isEmpty())
+        result.error = QStringLiteral("Der Option fehlt der Dateiname");
     return result;
 }
 
@@ -32,5 +44,10 @@ QString CommandLine::helpText()
                           "Optionen:\n"
                           "  -h, --help     diese Hilfe anzeigen\n"
                           "  -v, --version  die Version anzeigen\n"
+                          "  --analyse DATEI\n"
+                          "                 die Analyse der Datei als JSON ausgeben, ohne Fenster\n"
+                          "                 (Rückgabewert 0: fehlerfrei, 1: Fehler gefunden, 2: nicht lesbar)\n"
+                          "  --preview-html DATEI\n"
+                          "                 die Vorschauseite der Datei ausgeben, ohne Fenster\n"
                           "  --             alles Folgende ist ein Dateiname\n");
 }

@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "CommandLine.h"
 #include "QtDialogs.h"
+#include "SheetReport.h"
 #include "ScreenRoutines.h"
 #include "SharedRoutines.h"
 #include "SplashWindow.h"
@@ -72,6 +73,14 @@ int run(int argc, char **argv)
     if (early.showHelp) {
         std::fputs(qPrintable(CommandLine::helpText()), stdout);
         return 0;
+    }
+    if (!early.analyseFile.isEmpty() || !early.previewHtmlFile.isEmpty()) {
+        bool toStandardError = false;
+        const SheetReport::Output out = early.analyseFile.isEmpty()
+                                            ? SheetReport::previewHtml(early.previewHtmlFile, toStandardError)
+                                            : SheetReport::analyse(early.analyseFile, toStandardError);
+        std::fwrite(out.text.constData(), 1, size_t(out.text.size()), toStandardError ? stderr : stdout);
+        return out.exitCode;
     }
     if (early.showVersion) {
         try {

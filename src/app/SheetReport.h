@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The analysis without a window, for scripts.
+namespace SheetReport {
+
+struct Output
+{
+    QByteArray text; // UTF-8, for standard output or standard error
+    int exitCode = 0;
+};
+
+// The file read as Open reads it, analysed, as one JSON object. Exit code 0 without
+// a parse error, 1 with one, 2 when the file cannot be read (the error on stderr).
+Output analyse(const QString &path, bool &toStandardError);
+// The preview page of the file, exactly as the HTML control gets it.
+Output previewHtml(const QString &path, bool &toStandardError);
+
+} // namespace SheetReport

@@ -1,0 +1,104 @@
+// The analysis from the command line: the real program, started without a display.
+
+#include "TestFiles.h"
+#include "analysis/StyleSheetParser.h"
+#include "preview/PreviewPage.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run stylograf(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(STYLOGRAF_EXE), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+} // namespace
+
+class TestSheetReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void analyse_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("clean sheet, Windows-1252, CR LF")
+            << QByteArray("/* Gr\xf6\xdf" "e */\r\nb{} a{}\r\n.k{} #i{} a{}\r\n") << 0
+            << QByteArray("{\"elementSelectors\":[\"a\",\"b\"],\"classSelectors\":[\".k\"],\"idSelectors\":[\"#i\"],"
+                          "\"repeatedSelectors\":[\"a\"],\"commentCount\":1,\"parseError\":false}\n");
+        QTest::newRow("parse error") << QByteArray("p{} q") << 1
+                                     << QByteArray("{\"elementSelectors\":[\"p\"],\"classSelectors\":[],\"idSelectors\":[],"
+                                                   "\"repeatedSelectors\":[],\"commentCount\":0,\"parseError\":true}\n");
+        QTest::newRow("UTF-8 selector") << QByteArray(".gr\xc3\xb6\xc3\x9f" "e{}\n") << 0
+                                        << QByteArray("{\"elementSelectors\":[],\"classSelectors\":[\".gr\xc3\xb6\xc3\x9f" "e\"],"
+                                                      "\"idSelectors\":[],\"repeatedSelectors\":[],\"commentCount\":0,\"parseError\":false}\n");
+        QTest::newRow("empty file") << QByteArray() << 0
+                                    << QByteArray("{\"elementSelectors\":[],\"classSelectors\":[],\"idSelectors\":[],"
+                                                  "\"repeatedSelectors\":[],\"commentCount\":0,\"parseError\":false}\n");
+    }
+    void analyse()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, json);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s.css"));
+        writeFile(path, bytes);
+        const Run run = stylograf({QStringLiteral("--analyse"), path});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, json);
+        QVERIFY(QJsonDocument::fromJson(run.out).isObject());
+    }
+
+    void unreadableFile()
+    {
+        const Run run = stylograf({QStringLiteral("--analyse"), QStringLiteral("/nonexistent/x.css")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(run.err, QString::fromUtf8("Datei /nonexistent/x.css kann nicht geöffnet werden.\n").toUtf8());
+    }
+
+    void previewHtmlIsThePageOfTheWindow()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s.css"));
+        writeFile(path, "p{color:red}\n.x{}\n");
+        const Run run = stylograf({QStringLiteral("--preview-html"), path});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(run.out),
+                 PreviewPage::BuildPage(JoinAndStripComments(QStringList{"p{color:red}", ".x{}"}).text));
+        QVERIFY(run.out.contains("\r\n<p>Element: p</p><br>\r\n"));
+    }
+
+    void helpNamesTheNewOptions()
+    {
+        const Run run = stylograf({QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("--analyse"));
+        QVERIFY(run.out.contains("--preview-html"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSheetReport)
+#include "tst_sheet_report.moc"
