@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QMutex>
 #include <QUrlQuery>
 #include <QVBoxLayout>
 #include <QWebEngineProfile>
@@ -43,22 +42,8 @@ public:
             || scheme == QLatin1String("about") || scheme == QLatin1String("file"))
             return;
         info.block(true);
-        QMutexLocker lock(&mutex);
-        blocked << info.requestUrl().toString();
     }
-
-    QStringList blockedSoFar()
-    {
-        QMutexLocker lock(&mutex);
-        return blocked;
-    }
-
-private:
-    QMutex mutex;
-    QStringList blocked;
 };
-
-LocalOnly *interceptor = nullptr; // the one of the program's profile
 
 } // namespace
 
@@ -107,8 +92,7 @@ WebEnginePreview::WebEnginePreview(QWidget *parent) : PreviewDisplay(parent)
         p->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
         p->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
         p->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, false);
-        interceptor = new LocalOnly(p);
-        p->setUrlRequestInterceptor(interceptor);
+        p->setUrlRequestInterceptor(new LocalOnly(p));
         return p;
     }();
     m_handler = new PreviewSchemeHandler(this);
@@ -163,11 +147,6 @@ void WebEnginePreview::loadLatest()
     url.setPath(folder);
     url.setQuery(QStringLiteral("page=%1").arg(m_loading));
     m_view->setUrl(url);
-}
-
-QStringList WebEnginePreview::blockedRequests() const
-{
-    return interceptor ? interceptor->blockedSoFar() : QStringList();
 }
 
 QStringList WebEnginePreview::servedFiles() const

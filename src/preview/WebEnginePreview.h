@@ -21,8 +21,6 @@ public:
     void WriteToBrowser(const QString &html, const QString &folder) override;
 
     QWebEngineView *view() const { return m_view; }
-    // The addresses the page asked for that were refused.
-    QStringList blockedRequests() const;
     // The local files handed to the page.
     QStringList servedFiles() const;
 

@@ -1,0 +1,203 @@
+// The analysis views on the real main window, as the user types.
+
+#include "MainWindowFixture.h"
+#include "ui/structure_view/AnalysisController.h"
+#include "ui/structure_view/StructureView.h"
+
+#include <QLabel>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList childTexts(const QTreeWidgetItem *node)
+{
+    QStringList texts;
+    for (int i = 0; i < node->childCount(); ++i)
+        texts << node->child(i)->text(0);
+    return texts;
+}
+
+QStringList topLevel(const QTreeWidget *tree)
+{
+    QStringList texts;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        texts << tree->topLevelItem(i)->text(0);
+    return texts;
+}
+
+// The font and colours the tree's painting would use for a row.
+QStyleOptionViewItem lookOf(QTreeWidget *tree, QTreeWidgetItem *item)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(tree);
+    if (item->isSelected())
+        option.state |= QStyle::State_Selected;
+    const QModelIndex index = tree->indexFromItem(item);
+    struct Probe : QStyledItemDelegate
+    {
+        using QStyledItemDelegate::initStyleOption;
+    };
+    static_cast<Probe *>(static_cast<QStyledItemDelegate *>(tree->itemDelegate()))->initStyleOption(&option, index);
+    return option;
+}
+
+} // namespace
+
+class TestStructureView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->open();
+        view = f->window->findChild<StructureView *>();
+    }
+    void cleanup() { f.reset(); }
+
+    void startsWithThreeEmptyGroups()
+    {
+        QCOMPARE(topLevel(view->TreeView1), (QStringList{"Elemente", QString::fromUtf8("ID´s"), "Klassen"}));
+        QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Parserinformationen"));
+        QVERIFY(view->btn_toggle->isChecked());
+        QVERIFY(!view->btn_plus_property->isChecked());
+        QVERIFY(view->btn_auto_sort->isChecked());
+        auto *info = f->find<QTreeWidget>("info_tree");
+        QCOMPARE(topLevel(info), QStringList{"Status"});
+        QCOMPARE(info->topLevelItem(0)->childCount(), 0);
+    }
+
+    void typingFillsTheGroupsSortedAndTheCounts()
+    {
+        f->type(QStringLiteral("b{} a{} /* x */ .k{} #i{} .B{}"));
+        QCOMPARE(childTexts(view->TreeView1->topLevelItem(0)), (QStringList{"a", "b"}));
+        QCOMPARE(childTexts(view->TreeView1->topLevelItem(1)), QStringList{"#i"});
+        QCOMPARE(childTexts(view->TreeView1->topLevelItem(2)), (QStringList{".B", ".k"}));
+        QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Keine Fehler gefunden!"));
+        QCOMPARE(childTexts(f->find<QTreeWidget>("info_tree")->topLevelItem(0)),
+                 (QStringList{"formatierte HTML-Elemente: 2", "erstellte Klassen: 2", "erstellte Individualformate: 1",
+                              "gefundene Kommentare: 1"}));
+        QVERIFY(view->TreeView1->topLevelItem(0)->isExpanded());
+    }
+
+    void anErrorKeepsTheGroupedTreeAndTheCounts()
+    {
+        f->type(QStringLiteral(".gone{} p{}"));
+        f->editor()->selectAll();
+        f->editor()->replaceSelection(QStringLiteral("p{} q")); // one change
+        QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Fehler gefunden!"));
+        QCOMPARE(childTexts(view->TreeView1->topLevelItem(2)), QStringList{".gone"});
+        QCOMPARE(f->window->analysis().analysis().ParserStatusImage, 7);
+        QTest::keyClick(f->editor(), Qt::Key_Backspace);
+        QTest::keyClick(f->editor(), Qt::Key_Backspace);
+        QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Keine Fehler gefunden!"));
+        QCOMPARE(childTexts(view->TreeView1->topLevelItem(2)), QStringList());
+        QCOMPARE(childTexts(view->TreeView1->topLevelItem(0)), QStringList{"p"});
+    }
+
+    void caseChangesKeepTheNode()
+    {
+        f->type(QStringLiteral(".Foo{}"));
+        f->editor()->selectAll();
+        f->type(QStringLiteral(".foo{}"));
+        QCOMPARE(childTexts(view->TreeView1->topLevelItem(2)), QStringList{".Foo"});
+    }
+
+    void aSelectorNamedLikeAGroupLeavesTheGroupAlone()
+    {
+        f->type(QStringLiteral("elemente{}"));
+        QCOMPARE(childTexts(view->TreeView1->topLevelItem(0)), QStringList{"elemente"});
+        f->editor()->selectAll();
+        f->type(QStringLiteral("p{}"));
+        QCOMPARE(topLevel(view->TreeView1).size(), 3);
+        QCOMPARE(childTexts(view->TreeView1->topLevelItem(0)), QStringList{"p"});
+    }
+
+    void withoutSortingNewSelectorsGoToTheEnd()
+    {
+        view->btn_auto_sort->click();
+        f->type(QStringLiteral("m{} "));
+        f->editor()->replaceSelection(QStringLiteral("b{} a{}")); // both new in one analysis
+        QCOMPARE(childTexts(view->TreeView1->topLevelItem(0)), (QStringList{"m", "a", "b"}));
+        view->btn_auto_sort->click();
+        f->type(QStringLiteral(" "));
+        QCOMPARE(childTexts(view->TreeView1->topLevelItem(0)), (QStringList{"a", "b", "m"}));
+    }
+
+    void repeatsAreBoldRedInBothTrees()
+    {
+        f->type(QStringLiteral("p{a:b} p{c:d} q{}"));
+        QTreeWidgetItem *p = view->TreeView1->topLevelItem(0)->child(0);
+        QTreeWidgetItem *q = view->TreeView1->topLevelItem(0)->child(1);
+        QVERIFY(lookOf(view->TreeView1, p).font.bold());
+        QCOMPARE(lookOf(view->TreeView1, p).palette.color(QPalette::Text), QColor(Qt::red));
+        QVERIFY(!lookOf(view->TreeView1, q).font.bold());
+        q->setSelected(true);
+        QCOMPARE(lookOf(view->TreeView1, q).backgroundBrush.color(), QColor(255, 223, 94));
+        QVERIFY(lookOf(view->TreeView1, q).font.bold());
+
+        view->btn_toggle->click(); // the flat view
+        view->btn_plus_property->click();
+        f->type(QStringLiteral(" "));
+        QTreeWidget *flat = view->tree_selektores;
+        QCOMPARE(topLevel(flat), (QStringList{"p", "p", "q"})); // sorted
+        // The node of the first rule carries its declaration, the repeat none.
+        int withChild = 0;
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(lookOf(flat, flat->topLevelItem(i)).font.bold());
+            withChild += flat->topLevelItem(i)->childCount();
+        }
+        QCOMPARE(withChild, 1);
+        flat->topLevelItem(2)->setSelected(true);
+        QCOMPARE(lookOf(flat, flat->topLevelItem(2)).backgroundBrush.color(), QColor(255, 223, 94));
+        QCOMPARE(lookOf(flat, flat->topLevelItem(2)).palette.color(QPalette::Text), QColor(Qt::black));
+    }
+
+    void flatTreeOnlyWithoutGroups()
+    {
+        f->type(QStringLiteral("b{} a{x:1;y:2}"));
+        QCOMPARE(view->tree_selektores->topLevelItemCount(), 0);
+        view->btn_toggle->click();
+        QVERIFY(view->tree_selektores->isVisible());
+        QVERIFY(!view->TreeView1->isVisible());
+        // Filled by the walk alone: newest on top, unsorted until the next change.
+        QCOMPARE(topLevel(view->tree_selektores), (QStringList{"a", "b"}));
+        view->btn_auto_sort->click();
+        f->type(QStringLiteral(" "));
+        QCOMPARE(topLevel(view->tree_selektores), (QStringList{"a", "b"}));
+        view->btn_plus_property->click();
+        QCOMPARE(childTexts(view->tree_selektores->topLevelItem(0)), (QStringList{"x:1", "y:2"}));
+        view->btn_toggle->click();
+        QCOMPARE(view->tree_selektores->topLevelItemCount(), 0);
+    }
+
+    void sortedFlatTreeWithSortedDeclarations()
+    {
+        view->btn_toggle->click();
+        view->btn_plus_property->click();
+        f->type(QStringLiteral("b{} a{z:1;m:2}"));
+        QCOMPARE(topLevel(view->tree_selektores), (QStringList{"a", "b"}));
+        QCOMPARE(childTexts(view->tree_selektores->topLevelItem(0)), (QStringList{"m:2", "z:1"}));
+        view->btn_plus_property->click(); // the walk alone: reverse document order
+        view->btn_plus_property->click();
+        QCOMPARE(topLevel(view->tree_selektores), (QStringList{"a", "b"}));
+        QCOMPARE(childTexts(view->tree_selektores->topLevelItem(0)), (QStringList{"z:1", "m:2"}));
+    }
+
+    void emptySheetCountsZero()
+    {
+        f->action("Neu1")->trigger();
+        QCOMPARE(childTexts(f->find<QTreeWidget>("info_tree")->topLevelItem(0)),
+                 (QStringList{"formatierte HTML-Elemente: 0", "erstellte Klassen: 0", "erstellte Individualformate: 0",
+                              "gefundene Kommentare: 0"}));
+    }
+
+private:
+    std::unique_ptr<MainWindowFixture> f;
+    StructureView *view = nullptr;
+};
+
+QTEST_MAIN(TestStructureView)
+#include "tst_structure_view.moc"
