@@ -10,17 +10,6 @@ namespace {
 
 constexpr quint64 kBase = 1000003ULL;
 
-QString withoutSpaces(QStringView text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        if (c != QLatin1Char(' '))
-            out += c;
-    }
-    return out;
-}
-
 // The hash of a text read from its end to its start.
 quint64 backwardHash(QStringView text)
 {

@@ -151,18 +151,12 @@ QList<Occurrence> StyleSheetParser::ParseSheet(const QString &flatText, SheetAna
     while (lastVisible >= 0 && isTrimmed(w[lastVisible]))
         --lastVisible;
 
-    // Searches only ever move forward: each brace is looked at once.
-    qsizetype open = -1, close = -1;
-    auto next = [&](qsizetype from, QChar brace, qsizetype &cache) {
-        if (cache < from) {
-            const qsizetype at = flatText.indexOf(brace, from);
-            cache = at < 0 ? n : at;
-        }
-        return cache;
-    };
+    BraceFinder braces(flatText);
     qsizetype pos = 0;
     while (pos <= lastVisible) {
-        if (next(pos, QLatin1Char('{'), open) == n || next(pos, QLatin1Char('}'), close) == n) {
+        const qsizetype open = braces.open(pos);
+        const qsizetype close = braces.close(pos);
+        if (open == n || close == n) {
             analysis.ParseError = true;
             break;
         }
@@ -201,8 +195,6 @@ QList<Occurrence> StyleSheetParser::ParseSheet(const QString &flatText, SheetAna
     return occurrences;
 }
 
-namespace {
-
 QString withoutSpaces(QStringView text)
 {
     QString out;
@@ -213,8 +205,6 @@ QString withoutSpaces(QStringView text)
     }
     return out;
 }
-
-} // namespace
 
 QString ExtractRule(const QStringList &lines, const QString &selector)
 {

@@ -107,17 +107,9 @@ QString ComplexIdSample(const QString &elementPart, const QString &idPart, const
 QString BuildSamples(const QString &flatText)
 {
     QString samples;
-    const qsizetype n = flatText.size();
-    qsizetype open = -1, close = -1;
-    auto next = [&](qsizetype from, QChar brace, qsizetype &cache) {
-        if (cache < from) {
-            const qsizetype at = flatText.indexOf(brace, from);
-            cache = at < 0 ? n : at;
-        }
-        return cache;
-    };
-    for (qsizetype pos = 0; next(pos, QLatin1Char('{'), open) < n && next(pos, QLatin1Char('}'), close) < n;
-         pos = close + 1) {
+    BraceFinder braces(flatText);
+    for (qsizetype pos = 0, open, close;
+         (open = braces.open(pos)) < braces.none() && (close = braces.close(pos)) < braces.none(); pos = close + 1) {
         const QString selector = trimmedView(QStringView(flatText).sliced(pos, open - pos)).toString();
         switch (selectorKind(selector)) {
         case SelectorKind::Element:
