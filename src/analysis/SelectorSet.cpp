@@ -34,7 +34,7 @@ int SelectorSet::find(QStringView text, quint64 hash) const
     return -1;
 }
 
-void SelectorSet::insert(QString text, quint64 hash)
+int SelectorSet::insert(QString text, quint64 hash)
 {
     int index;
     if (m_free.empty()) {
@@ -57,6 +57,7 @@ void SelectorSet::insert(QString text, quint64 hash)
         *head = index;
     }
     ++m_alive;
+    return index;
 }
 
 void SelectorSet::remove(int index)
@@ -87,17 +88,26 @@ void SelectorSet::begin()
     m_removed.clear();
 }
 
-SelectorSet::Outcome SelectorSet::record(QStringView selector)
+void SelectorSet::replay(int entry, Outcome outcome)
+{
+    if (outcome != Outcome::Added)
+        return;
+    m_entries[size_t(entry)].run = m_run;
+    ++m_touched;
+}
+
+SelectorSet::Outcome SelectorSet::record(QStringView selector, int &entry)
 {
     const quint64 hash = foldedHash(selector);
     const int index = find(selector, hash);
     if (index < 0) {
         QString text = selector.toString();
         m_added << text;
-        insert(std::move(text), hash);
+        entry = insert(std::move(text), hash);
         ++m_touched;
         return Outcome::Added;
     }
+    entry = index;
     Entry &e = m_entries[size_t(index)];
     if (e.run == m_run)
         return e.text == selector ? Outcome::Repeat : Outcome::Dropped;

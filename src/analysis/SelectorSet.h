@@ -20,7 +20,11 @@ public:
 
     void begin();
     // New in this run, an exact repeat of this run's text, or a case variant of it.
-    Outcome record(QStringView selector);
+    // `entry` receives the entry the selector belongs to.
+    Outcome record(QStringView selector, int &entry);
+    // Records again what the last run recorded for the same selector at the same place
+    // of an unchanged beginning of the sheet, without looking it up.
+    void replay(int entry, Outcome outcome);
     // The sorted list of this run.
     const QStringList &finish();
 
@@ -41,7 +45,7 @@ private:
 
     static quint64 foldedHash(QStringView text);
     int find(QStringView text, quint64 hash) const;
-    void insert(QString text, quint64 hash);
+    int insert(QString text, quint64 hash);
     void remove(int index);
 
     QHash<quint64, int> m_heads;

@@ -166,24 +166,38 @@ QList<Occurrence> StyleSheetParser::ParseSheet(const QString &flatText, SheetAna
     }
 
     // Most edits change declarations only: the same selectors in the same order give
-    // the same lists and repeats as last time.
-    bool same = occurrences.size() == m_previous.size();
-    for (qsizetype i = 0; same && i < occurrences.size(); ++i)
-        same = occurrences[i].selector == m_previous[i].selector;
-    if (same) {
-        for (qsizetype i = 0; i < occurrences.size(); ++i)
+    // the same lists and repeats as last time. Otherwise the unchanged beginning is
+    // replayed and only the rest is looked up.
+    const qsizetype common = qMin(occurrences.size(), m_previous.size());
+    qsizetype prefix = 0;
+    while (prefix < common && occurrences[prefix].selector == m_previous[prefix].selector)
+        ++prefix;
+    if (prefix == occurrences.size() && prefix == m_previous.size()) {
+        for (qsizetype i = 0; i < prefix; ++i)
             occurrences[i].repeat = m_previous[i].repeat;
     } else {
-        m_repeated.clear();
         for (SelectorSet &set : m_sets)
             set.begin();
-        for (Occurrence &o : occurrences) {
-            o.repeat = m_sets[int(o.kind)].record(o.selector) == SelectorSet::Outcome::Repeat;
+        std::vector<Recorded> recorded(size_t(occurrences.size()));
+        qsizetype repeatsInPrefix = 0;
+        for (qsizetype i = 0; i < prefix; ++i) {
+            recorded[size_t(i)] = m_recorded[size_t(i)];
+            m_sets[int(occurrences[i].kind)].replay(recorded[size_t(i)].entry, recorded[size_t(i)].outcome);
+            occurrences[i].repeat = m_previous[i].repeat;
+            repeatsInPrefix += occurrences[i].repeat;
+        }
+        m_repeated.resize(repeatsInPrefix); // the same repeats, in the same order
+        for (qsizetype i = prefix; i < occurrences.size(); ++i) {
+            Occurrence &o = occurrences[i];
+            Recorded &r = recorded[size_t(i)];
+            r.outcome = m_sets[int(o.kind)].record(o.selector, r.entry);
+            o.repeat = r.outcome == SelectorSet::Outcome::Repeat;
             if (o.repeat)
                 m_repeated << o.selector.toString();
         }
         for (SelectorSet &set : m_sets)
             set.finish();
+        m_recorded = std::move(recorded);
     }
     m_previousText = flatText; // keeps the viewed text alive
     m_previous = occurrences;

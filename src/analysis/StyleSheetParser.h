@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <vector>
+
 // The sheet as one line without comments.
 struct FlatText
 {
@@ -54,6 +56,12 @@ private:
     QStringList m_repeated;
     QString m_previousText;          // the flat text of the last walk
     QList<Occurrence> m_previous;    // its occurrences, viewing into it
+    struct Recorded
+    {
+        int entry = -1;
+        SelectorSet::Outcome outcome = SelectorSet::Outcome::Added;
+    };
+    std::vector<Recorded> m_recorded; // what each occurrence of the last walk recorded
 };
 
 // The first rule written for the selector, spaces removed, up to and including its
