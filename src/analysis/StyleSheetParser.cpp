@@ -18,19 +18,20 @@ void appendTrimmedLine(QString &out, QStringView line)
 // can only start at the seam (the kept text's last character) or further on.
 int stripComments(QString &text)
 {
-    const QChar *in = text.constData();
-    const QStringView all(text);
     const qsizetype n = text.size();
-    // Where the next "/*" and "*/" start in the rest of the input; n when none. The
-    // searches only move forward.
+    if (n < 2)
+        return 0;
+    QChar *buffer = text.data(); // compacted in place: the kept text never outruns the input
+    const QStringView all(text);
+    // Where the next "/*" and "*/" start in the input; n when none. The searches only
+    // move forward, and search for the first character alone, which is much faster.
     qsizetype nextOpen = -1, nextClose = -1;
     auto findFrom = [&](qsizetype from, char16_t first, char16_t second, qsizetype &cache) {
-        // Searching for the first character alone is much faster than for the pair.
         while (cache < from) {
             const qsizetype at = all.indexOf(QChar(first), from);
             if (at < 0)
                 cache = n;
-            else if (at + 1 < n && in[at + 1].unicode() == second)
+            else if (at + 1 < n && buffer[at + 1].unicode() == second)
                 cache = at;
             else
                 from = at + 1;
@@ -38,13 +39,13 @@ int stripComments(QString &text)
         return cache;
     };
 
-    QString out;
     int count = 0;
-    qsizetype pos = 0; // start of the input not yet copied
+    qsizetype kept = -1; // length of the kept text; -1 until the first removal
+    qsizetype pos = 0;   // start of the input not yet kept
     for (;;) {
-        const QChar last = out.isEmpty() ? QChar() : out.back();
-        const bool seamOpen = last == QLatin1Char('/') && pos < n && in[pos] == QLatin1Char('*');
-        const bool seamClose = last == QLatin1Char('*') && pos < n && in[pos] == QLatin1Char('/');
+        const QChar last = kept > 0 ? buffer[kept - 1] : QChar();
+        const bool seamOpen = last == QLatin1Char('/') && pos < n && buffer[pos] == QLatin1Char('*');
+        const bool seamClose = last == QLatin1Char('*') && pos < n && buffer[pos] == QLatin1Char('/');
         if (seamClose)
             break; // a "*/" before every "/*"
         // -1 stands for a "/*" across the seam.
@@ -54,19 +55,21 @@ int stripComments(QString &text)
         const qsizetype closeAt = findFrom(pos, u'*', u'/', nextClose);
         if (closeAt == n || closeAt < openAt)
             break;
-        if (out.isNull())
-            out.reserve(n);
         ++count;
-        if (seamOpen)
-            out.chop(1);
-        else
-            out.append(in + pos, openAt - pos);
+        if (kept < 0)
+            kept = openAt; // the text before the first comment stays where it is
+        else if (seamOpen)
+            --kept;
+        else {
+            std::copy(buffer + pos, buffer + openAt, buffer + kept);
+            kept += openAt - pos;
+        }
         pos = closeAt + 2;
     }
-    if (out.isNull())
-        return 0; // nothing removed: the text stays as it is
-    out.append(in + pos, n - pos);
-    text = std::move(out);
+    if (kept < 0)
+        return 0;
+    std::copy(buffer + pos, buffer + n, buffer + kept);
+    text.truncate(kept + (n - pos));
     return count;
 }
 
