@@ -1,0 +1,27 @@
+#pragma once
+
+#include "DataFile.h"
+
+#include <QString>
+#include <QStringList>
+
+// A style definition file: a "[groups]" list, a "[properties]" list, and one INI
+// section per property naming its group.
+namespace StyleDefinition {
+
+// The lines after the first line equal to `header` (letter case ignored, the whole
+// line) up to the first empty line or the end of the file.
+QStringList listSection(const QStringList &lines, const QString &header);
+
+// The value of the key "group" in the section named `property` (section and key
+// matched without regard to case, the value trimmed); empty when missing.
+QString groupOf(const QStringList &lines, const QString &property);
+
+// The property tree: every group in list order with its properties in the order of
+// the properties list; a property whose group names no group is left out.
+QList<TreeNode> propertyTree(const QStringList &lines);
+
+// Reads `path` and builds its property tree; throws the open error.
+QList<TreeNode> read(const QString &path);
+
+} // namespace StyleDefinition
