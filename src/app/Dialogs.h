@@ -29,6 +29,8 @@ public:
     // name last chosen in it.
     virtual QString openStyleSheetFile() = 0;
     virtual QString saveStyleSheetFile() = 0;
+    // A picture for a url() value; empty when cancelled.
+    virtual QString openPictureFile() = 0;
     // Hands a file, web page or mail address to the desktop; the outcome is not used.
     virtual void openWithDesktop(const QUrl &url) = 0;
     // Whether the computer has a network connection; true when that cannot be known.

@@ -42,12 +42,13 @@ QMessageBox::Icon boxIcon(BoxKind kind)
     return QMessageBox::NoIcon;
 }
 
-QString chooseFile(QFileDialog::AcceptMode mode, const QStringList &filters, QString &last)
+QString chooseFile(QFileDialog::AcceptMode mode, const QStringList &filters, QString &last,
+                   const QString &suffix = QStringLiteral("css"))
 {
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(mode);
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(QStringLiteral("css"));
+    dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!last.isEmpty())
@@ -98,6 +99,19 @@ QString QtDialogs::openStyleSheetFile()
 QString QtDialogs::saveStyleSheetFile()
 {
     return chooseFile(QFileDialog::AcceptSave, {QStringLiteral("CSS-Dateien (*.css)")}, m_lastSaved);
+}
+
+QString QtDialogs::openPictureFile()
+{
+    return chooseFile(QFileDialog::AcceptOpen,
+                      {QStringLiteral("Alle (*.gif;*.ani;*.pcx;*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.png) "
+                                      "(*.gif *.ani *.pcx *.jpg *.jpeg *.bmp *.ico *.emf *.wmf *.png)"),
+                       QStringLiteral("CompuServe GIF Image (*.gif)"), QStringLiteral("ANI Image (*.ani)"),
+                       QStringLiteral("PCX Image (*.pcx)"), QStringLiteral("JPEG-Grafikdatei (*.jpg)"),
+                       QStringLiteral("JPEG-Grafikdatei (*.jpeg)"), QStringLiteral("Bitmaps (*.bmp)"),
+                       QStringLiteral("Symbole (*.ico)"), QStringLiteral("Erweiterte Metadateien (*.emf)"),
+                       QStringLiteral("Metadateien (*.wmf)"), QStringLiteral("Portable Network Grafic (*.png)")},
+                      m_lastPicture, QString());
 }
 
 void QtDialogs::openWithDesktop(const QUrl &url)

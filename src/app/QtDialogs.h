@@ -11,10 +11,12 @@ public:
     Answer message(BoxKind kind, const QString &text, Buttons buttons) override;
     QString openStyleSheetFile() override;
     QString saveStyleSheetFile() override;
+    QString openPictureFile() override;
     void openWithDesktop(const QUrl &url) override;
     bool isOnline() override;
 
 private:
     QString m_lastOpened;
     QString m_lastSaved;
+    QString m_lastPicture;
 };

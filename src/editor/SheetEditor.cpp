@@ -234,6 +234,20 @@ void SheetEditor::insertLine(int index, const QString &text)
     --m_silent;
 }
 
+void SheetEditor::insertRecordedLine(int index, const QString &text)
+{
+    ++m_silent;
+    if (index < lineCount()) {
+        const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
+        SendScintilla(SCI_INSERTTEXT, send(SCI_POSITIONFROMLINE, qMax(0, index)), bytes.constData());
+    } else {
+        const QByteArray bytes = (lineCount() == 0 ? text : QLatin1Char('\n') + text).toUtf8();
+        SendScintilla(SCI_INSERTTEXT, send(SCI_GETTEXTLENGTH), bytes.constData());
+        m_noLines = false;
+    }
+    --m_silent;
+}
+
 void SheetEditor::clearAll()
 {
     setLines({});

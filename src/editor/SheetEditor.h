@@ -28,6 +28,9 @@ public:
     // anywhere else they are recorded, since unrecorded text above recorded edits
     // would make later undos hit the wrong characters.
     void insertLine(int index, const QString &text);
+    // The same, always recorded for undo (also at the end of the text), so that it can
+    // join the undo step of the edit it belongs to. Not reported as a change.
+    void insertRecordedLine(int index, const QString &text);
     void appendLine(const QString &text);
     // Empties text and bookmarks, undo and redo history and the modified flag.
     void clearAll();

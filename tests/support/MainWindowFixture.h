@@ -23,8 +23,13 @@ class MainWindowFixture
 public:
     MainWindowFixture()
     {
-        QDir(m_dir.path()).mkpath(QStringLiteral("inf"));
-        QDir(m_dir.path()).mkpath(QStringLiteral("styledefs"));
+        // The program folder as the build lays it out: the shipped reference data.
+        for (const QString folder : {QStringLiteral("inf"), QStringLiteral("styledefs")}) {
+            QDir(m_dir.path()).mkpath(folder);
+            const QDir shipped(QStringLiteral(SHIPPED_DATA_DIR "/") + folder);
+            for (const QString &name : shipped.entryList(QDir::Files))
+                QFile::copy(shipped.filePath(name), m_dir.filePath(folder + QLatin1Char('/') + name));
+        }
         paths.appDir = m_dir.path() + QLatin1Char('/');
         paths.styleDefDir = AppPaths::subFolder(paths.appDir, QStringLiteral("styledefs"));
     }

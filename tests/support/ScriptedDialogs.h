@@ -22,11 +22,13 @@ public:
     QQueue<Answer> answers;
     QQueue<QString> openAnswers;
     QQueue<QString> saveAnswers;
+    QQueue<QString> pictureAnswers;
     bool online = true;
 
     QList<Asked> asked;
     int openDialogs = 0;
     int saveDialogs = 0;
+    int pictureDialogs = 0;
     QList<QUrl> opened;
 
     Answer message(BoxKind kind, const QString &text, Buttons buttons) override
@@ -45,6 +47,11 @@ public:
     {
         ++saveDialogs;
         return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
+    }
+    QString openPictureFile() override
+    {
+        ++pictureDialogs;
+        return pictureAnswers.isEmpty() ? QString() : pictureAnswers.dequeue();
     }
     void openWithDesktop(const QUrl &url) override { opened.append(url); }
     bool isOnline() override { return online; }

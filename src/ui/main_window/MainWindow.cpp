@@ -10,6 +10,7 @@
 #include "editor/EditorPane.h"
 #include "editor/SheetEditor.h"
 #include "preview/WebEnginePreview.h"
+#include "reference/ReferenceController.h"
 #include "ui/structure_view/AnalysisController.h"
 #include "ui/structure_view/ParserInfoTree.h"
 #include "ui/structure_view/StructureView.h"
@@ -78,6 +79,7 @@ TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &com
         const QString &name = m_document->DocumentFileName();
         return name.isEmpty() ? QString() : QFileInfo(name).absolutePath();
     }, this);
+    m_reference = new ReferenceController(*pan_left, *editor(), m_dialogs, m_texts, m_paths, this);
 
     connect(editor(), &SheetEditor::changed, this, &TMainForm::SynEdit1Change);
     connect(editor(), &SheetEditor::keyReport, this, &TMainForm::showCaretPosition);
@@ -244,7 +246,9 @@ void TMainForm::FormCreate()
         FontList::write(m_paths.infDir + QStringLiteral("font-family.inf"), QFontDatabase::families());
         m_statusFields[0]->setText(QStringLiteral("0:0"));
         m_statusFields[2]->setText(QStringLiteral("unbenannt"));
+        m_reference->reloadElementList();
         setAcceptDrops(true);
+        m_reference->loadDefinitionList();
     } catch (const AppError &error) {
         m_dialogs.showFailure(error);
     }
@@ -284,6 +288,7 @@ void TMainForm::FormActivate()
     if (m_inActivation)
         return;
     m_inActivation = true;
+    guarded([this] { m_reference->applyStyleDefinition(); });
     bool restore = true;
     if (!m_activatedOnce) {
         m_activatedOnce = true;

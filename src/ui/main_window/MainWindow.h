@@ -10,6 +10,7 @@
 #include <memory>
 
 class AnalysisController;
+class ReferenceController;
 class ParserInfoTree;
 class PreviewDisplay;
 class StructureView;
@@ -95,6 +96,7 @@ private:
 
     std::unique_ptr<DocumentController> m_document;
     AnalysisController *m_analysis = nullptr;
+    ReferenceController *m_reference = nullptr;
 
     QWidget *Panel1 = nullptr;
     QToolButton *btn_new = nullptr;

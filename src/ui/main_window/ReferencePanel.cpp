@@ -4,6 +4,8 @@
 #include "i18n/UiTexts.h"
 
 #include <QComboBox>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -58,6 +60,44 @@ QWidget *section(QWidget *parent, const char *name, QLabel *&label, const char *
     return box;
 }
 
+// A colour row: its swatch, then its text; grey behind the selected row.
+class ColourRowDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    static constexpr int kHeight = 20;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kHeight};
+    }
+
+    void paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const QRect r = option.rect;
+        const bool selected = option.state & QStyle::State_Selected;
+        p->fillRect(r, selected ? QColor(128, 128, 128) : QColor(Qt::white));
+        const QString text = index.data().toString();
+        const QColor swatch(text.mid(1, 2).toInt(nullptr, 16), text.mid(3, 2).toInt(nullptr, 16),
+                            text.mid(5, 2).toInt(nullptr, 16));
+        p->setPen(Qt::black);
+        p->setBrush(swatch);
+        p->drawRect(QRect(r.left() + 1, r.top() + 1, kHeight - 2, kHeight - 2));
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPixelSize(13);
+        p->setFont(font);
+        p->setPen(selected ? option.palette.color(QPalette::HighlightedText) : option.palette.color(QPalette::Text));
+        p->drawText(QRect(r.left() + 2 * kHeight, r.top() + 1, r.width() - 2 * kHeight, r.height() - 1),
+                    Qt::AlignLeft | Qt::AlignVCenter, text);
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.rect = r;
+            focus.state = QStyle::State_HasFocus;
+            option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, p, option.widget);
+        }
+    }
+};
+
 } // namespace
 
 ReferencePanel::ReferencePanel(QWidget *parent) : QFrame(parent)
@@ -75,6 +115,8 @@ ReferencePanel::ReferencePanel(QWidget *parent) : QFrame(parent)
     cmb_style_defs = new QComboBox(pan_super_top);
     cmb_style_defs->setObjectName(QStringLiteral("cmb_style_defs"));
     cmb_style_defs->setGeometry(4, 16, kWidth - 12, 21);
+    cmb_style_defs->setEditable(true);
+    cmb_style_defs->setInsertPolicy(QComboBox::NoInsert);
 
     QLabel *elementsLabel = nullptr, *propertiesLabel = nullptr;
     tree_selektoren = tree(this, "tree_selektoren");
@@ -83,7 +125,11 @@ ReferencePanel::ReferencePanel(QWidget *parent) : QFrame(parent)
     list_netscape = new QListWidget(this);
     list_netscape->setObjectName(QStringLiteral("list_netscape"));
     list_netscape->setMinimumSize(1, 1);
+    list_netscape->setItemDelegate(new ColourRowDelegate(list_netscape));
+    list_netscape->setUniformItemSizes(true);
     list_netscape->hide();
+    for (QTreeWidget *t : {tree_selektoren, tree_property, tree_values})
+        t->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     pan_left_top = section(this, "pan_left_top", elementsLabel, "Label3", QStringLiteral("Elemente"), 70,
                            tree_selektoren);
@@ -124,6 +170,12 @@ void ReferencePanel::applyWindowHeightRule(int windowOuterHeight)
 void ReferencePanel::applyPanelHeightRule()
 {
     setListHeights(height() / 3 - 40, height() / 3 - 40);
+}
+
+void ReferencePanel::showColourList(bool colours)
+{
+    tree_values->setVisible(!colours);
+    list_netscape->setVisible(colours);
 }
 
 int ReferencePanel::elementListHeight() const

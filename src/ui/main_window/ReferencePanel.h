@@ -24,6 +24,9 @@ public:
     // When the window's own surface is redrawn: a third of the panel's height less 40.
     void applyPanelHeightRule();
 
+    // The colour list takes the value list's place, or gives it back.
+    void showColourList(bool colours);
+
     int elementListHeight() const;
     int valueListHeight() const;
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "DataFile.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class Dialogs;
+class QTreeWidget;
+class QTreeWidgetItem;
+class ReferencePanel;
+class SheetEditor;
+class UiTexts;
+struct AppPaths;
+
+// The reference panels at work: the element list, the style definitions, the values
+// of the chosen property, and the insertions a double-click makes.
+class ReferenceController : public QObject
+{
+    Q_OBJECT
+
+public:
+    ReferenceController(ReferencePanel &panel, SheetEditor &editor, Dialogs &dialogs, const UiTexts &texts,
+                        const AppPaths &paths, QObject *parent = nullptr);
+
+    // Each throws AppError with the message the user sees.
+    void reloadElementList();
+    void loadDefinitionList();
+    void applyStyleDefinition();
+
+    // The handlers of the panels; failures are reported in the error box.
+    void showValuesOfChosenProperty();
+    void insertSelector();
+    void insertValue();
+    void insertColour();
+
+private:
+    void insertDeclaration(const QString &text);
+    void report(const std::function<void()> &step);
+
+    ReferencePanel &m_panel;
+    SheetEditor &m_editor;
+    Dialogs &m_dialogs;
+    const UiTexts &m_texts;
+    const AppPaths &m_paths;
+};
+
+// Fills a tree widget with nodes, collapsed and with nothing selected.
+void fillTree(QTreeWidget &tree, const QList<TreeNode> &nodes);
