@@ -1,4 +1,212 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+// The reference panels on the real main window: clicks show values, double-clicks insert.
+
+#include "MainWindowFixture.h"
+#include "i18n/UiTexts.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList topTexts(const QTreeWidget *tree)
+{
+    QStringList texts;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        texts << tree->topLevelItem(i)->text(0);
+    return texts;
+}
+
+QTreeWidgetItem *item(QTreeWidget *tree, const QString &text)
+{
+    const QList<QTreeWidgetItem *> found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    if (found.isEmpty())
+        return nullptr;
+    for (QTreeWidgetItem *p = found.first()->parent(); p; p = p->parent())
+        p->setExpanded(true);
+    tree->scrollToItem(found.first());
+    return found.first();
+}
+
+void click(QTreeWidget *tree, const QString &text)
+{
+    QTreeWidgetItem *it = item(tree, text);
+    QVERIFY2(it, qPrintable(text));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(it).center());
+}
+
+void doubleClick(QTreeWidget *tree, const QString &text)
+{
+    QTreeWidgetItem *it = item(tree, text);
+    QVERIFY2(it, qPrintable(text));
+    const QPoint at = tree->visualItemRect(it).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+}
+
+} // namespace
+
+class TestReferencePanels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->open();
+        elements = f->find<QTreeWidget>("tree_selektoren");
+        properties = f->find<QTreeWidget>("tree_property");
+        values = f->find<QTreeWidget>("tree_values");
+        colours = f->find<QListWidget>("list_netscape");
+    }
+    void cleanup() { f.reset(); }
+
+    void startState()
+    {
+        QCOMPARE(f->find<QComboBox>("cmb_style_defs")->currentText(), QStringLiteral("CSS Level 2"));
+        QVERIFY(topTexts(properties).contains(QStringLiteral("Font-Format")));
+        QVERIFY(topTexts(properties).contains(QStringLiteral("Aural"))); // from the file, not the built-in list
+        QCOMPARE(topTexts(values).size(), 11);
+        QCOMPARE(topTexts(elements).value(0), QStringLiteral("a"));
+        QVERIFY(topTexts(elements).contains(QStringLiteral("article")));
+        QVERIFY(values->isVisible());
+        QVERIFY(!colours->isVisible());
+        QVERIFY(f->dialogs.asked.isEmpty());
+    }
+
+    void clicksShowTheValues()
+    {
+        click(properties, QStringLiteral("color"));
+        QVERIFY(colours->isVisible());
+        QVERIFY(!values->isVisible());
+        QCOMPARE(colours->count(), 216);
+
+        click(properties, QStringLiteral("text-align"));
+        QVERIFY(values->isVisible());
+        QVERIFY(topTexts(values).contains(QStringLiteral("center")));
+
+        click(properties, QStringLiteral("border"));
+        QVERIFY(topTexts(values).contains(QStringLiteral("auto"))); // massangaben.inf, not mixed.inf
+
+        const QStringList before = topTexts(values);
+        click(properties, QStringLiteral("color"));
+        click(properties, QStringLiteral("Border"));  // a heading: the values stay, shown again
+        QVERIFY(values->isVisible());
+        QCOMPARE(topTexts(values), before);
+    }
+
+    void definitionsFollowTheChooser()
+    {
+        auto *chooser = f->find<QComboBox>("cmb_style_defs");
+        chooser->setCurrentText(QStringLiteral("CSS Level 3"));
+        QVERIFY(topTexts(properties).contains(QStringLiteral("Behaviors")));
+        QVERIFY(item(properties, QStringLiteral("grid-template-columns")));
+        chooser->setEditText(QStringLiteral("CSS Lev"));
+        QCOMPARE(properties->topLevelItemCount(), 0);
+        QCOMPARE(f->dialogs.askedTexts().value(0),
+                 QStringLiteral("Datei %1CSS Lev.def kann nicht geöffnet werden.").arg(f->paths.styleDefDir));
+    }
+
+    void selectorBlockAtTheCaret()
+    {
+        f->editor()->setLines({"a {}", "b {}", ""});
+        f->editor()->setCaretPosition(3, 1);
+        doubleClick(elements, QStringLiteral("p"));
+        QCOMPARE(f->editor()->allLines(), (QStringList{"a {}", "b {}", "p {", "", "}"}));
+        QCOMPARE(QPoint(f->editor()->caretColumn(), f->editor()->caretLine()), QPoint(4, 4));
+        QVERIFY(f->editor()->hasFocus());
+        // The analysis ran once the closing brace was in, and saw the new rule.
+        QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Keine Fehler gefunden!"));
+        // One undo step takes the whole block back.
+        f->action("Rckgngig1")->trigger();
+        QCOMPARE(f->editor()->allLines(), (QStringList{"a {}", "b {}", ""}));
+    }
+
+    void enterInTheElementListInsertsToo()
+    {
+        click(elements, QStringLiteral("div"));
+        QTest::keyClick(elements, Qt::Key_Return);
+        QCOMPARE(f->editor()->allLines(), (QStringList{"div {", "", "}"}));
+    }
+
+    void declarations_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("inserted");
+        QTest::newRow("value") << "text-align" << "center" << "text-align: center;";
+        QTest::newRow("colour with a blank") << "color" << "#000000 " << "color: #000000 ;";
+        QTest::newRow("colour") << "background-color" << "#FF0000" << "background-color: #FF0000;";
+    }
+    void declarations()
+    {
+        QFETCH(QString, property);
+        QFETCH(QString, value);
+        QFETCH(QString, inserted);
+        f->editor()->setLines(QStringList(9, QStringLiteral("x")) << QStringLiteral("abcdefgh"));
+        f->editor()->setCaretPosition(10, 5);
+        click(properties, property);
+        if (colours->isVisible()) {
+            QListWidgetItem *row = colours->findItems(value, Qt::MatchExactly).value(0);
+            QVERIFY(row);
+            colours->scrollToItem(row);
+            const QPoint at = colours->visualItemRect(row).center();
+            QTest::mouseClick(colours->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(colours->viewport(), Qt::LeftButton, {}, at);
+        } else {
+            doubleClick(values, value);
+        }
+        QCOMPARE(f->editor()->line(9), QStringLiteral("abcd") + inserted + QStringLiteral("efgh"));
+        QCOMPARE(f->editor()->line(10), QString());
+        QCOMPARE(QPoint(f->editor()->caretColumn(), f->editor()->caretLine()), QPoint(5, 11));
+        QCOMPARE(f->field(1), QString::fromUtf8("geändert"));
+    }
+
+    void pictureValue_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("inserted");
+        QTest::newRow("own value file with url()") << "cursor" << "/elsewhere/bg.gif" << "cursor:url(bg.gif);";
+        QTest::newRow("picture property") << "background-image:url()" << "/x/y/bg.png" << "background-image:url(bg.png);";
+        QTest::newRow("cancelled") << "cursor" << "" << "";
+    }
+    void pictureValue()
+    {
+        QFETCH(QString, property);
+        QFETCH(QString, picture);
+        QFETCH(QString, inserted);
+        click(properties, property);
+        f->dialogs.pictureAnswers << picture;
+        doubleClick(values, QStringLiteral("url()"));
+        QCOMPARE(f->dialogs.pictureDialogs, 1);
+        QCOMPARE(f->editor()->allLines(), inserted.isEmpty() ? QStringList() : (QStringList{inserted, ""}));
+    }
+
+    void mixedShowsTheNote()
+    {
+        click(properties, QStringLiteral("font"));
+        doubleClick(values, QStringLiteral("mixed"));
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{UiTexts::stored(50)});
+        QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Information);
+        QCOMPARE(f->editor()->lineCount(), 0);
+    }
+
+    void nothingChosenInsertsNothing()
+    {
+        doubleClick(values, QStringLiteral("underline")); // no property chosen yet
+        QCOMPARE(f->editor()->lineCount(), 0);
+        click(properties, QStringLiteral("Lists"));
+        doubleClick(values, QStringLiteral("underline")); // a heading is no property
+        QCOMPARE(f->editor()->lineCount(), 0);
+    }
+
+private:
+    std::unique_ptr<MainWindowFixture> f;
+    QTreeWidget *elements = nullptr, *properties = nullptr, *values = nullptr;
+    QListWidget *colours = nullptr;
+};
+
+QTEST_MAIN(TestReferencePanels)
 #include "tst_reference_panels.moc"
