@@ -89,6 +89,9 @@ private slots:
         click(properties, QStringLiteral("border"));
         QVERIFY(topTexts(values).contains(QStringLiteral("auto"))); // massangaben.inf, not mixed.inf
 
+        click(properties, QStringLiteral("font-family"));
+        QVERIFY(topTexts(values).contains(QStringLiteral("Default"))); // the font list written at start
+
         const QStringList before = topTexts(values);
         click(properties, QStringLiteral("color"));
         click(properties, QStringLiteral("Border"));  // a heading: the values stay, shown again
