@@ -27,6 +27,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             valueFor = &result.analyseFile;
         else if (arg == QLatin1String("--preview-html"))
             valueFor = &result.previewHtmlFile;
+        else if (arg == QLatin1String("--tokens"))
+            valueFor = &result.tokensFile;
         else if (result.error.isEmpty())
             result.error = QStringLiteral("Unbekannte Option: %1").arg(arg);
     }
@@ -49,5 +51,7 @@ QString CommandLine::helpText()
                           "                 (Rückgabewert 0: fehlerfrei, 1: Fehler gefunden, 2: nicht lesbar)\n"
                           "  --preview-html DATEI\n"
                           "                 die Vorschauseite der Datei ausgeben, ohne Fenster\n"
+                          "  --tokens DATEI   die Token der Syntaxfärbung ausgeben, eines je Zeile als\n"
+                          "                 Zeile:Anfang:Länge:Art, ohne Fenster\n"
                           "  --             alles Folgende ist ein Dateiname\n");
 }

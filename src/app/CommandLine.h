@@ -10,6 +10,7 @@ struct CommandLine
     bool showHelp = false;
     QString analyseFile;     // --analyse FILE: print the analysis as JSON, open no window
     QString previewHtmlFile; // --preview-html FILE: print the preview page, open no window
+    QString tokensFile;      // --tokens FILE: print the highlighter's tokens, open no window
     QString file;  // the first argument that is no option, unchanged; empty when none
     QString error; // an option the program does not know
 

@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "analysis/StyleSheetParser.h"
 #include "document/DocumentFile.h"
+#include "editor/highlighter/CssScanner.h"
 #include "preview/PreviewPage.h"
 
 #include <QJsonArray>
@@ -49,6 +50,25 @@ Output analyse(const QString &path, bool &toStandardError)
                + ",\"commentCount\":" + QByteArray::number(a.CommentCount)
                + ",\"parseError\":" + (a.ParseError ? "true" : "false") + "}\n";
     out.exitCode = a.ParseError ? 1 : 0;
+    return out;
+}
+
+Output tokens(const QString &path, bool &toStandardError)
+{
+    Output out;
+    QStringList lines;
+    toStandardError = !read(path, lines, out);
+    if (toStandardError)
+        return out;
+    CssScanner scanner;
+    scanner.ResetRangeState();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        for (scanner.LoadLine(lines[i]); !scanner.AtLineEnd(); scanner.NextToken()) {
+            out.text += QByteArray::number(i + 1) + ':' + QByteArray::number(scanner.TokenStart()) + ':'
+                        + QByteArray::number(scanner.TokenLength()) + ':'
+                        + QByteArray::number(int(scanner.CurrentTokenKind())) + '\n';
+        }
+    }
     return out;
 }
 

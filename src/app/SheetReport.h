@@ -18,4 +18,8 @@ Output analyse(const QString &path, bool &toStandardError);
 // The preview page of the file, exactly as the HTML control gets it.
 Output previewHtml(const QString &path, bool &toStandardError);
 
+// Every token of every line as "line:start:length:kind" (line from 1, start from 0,
+// in characters), the comment state carried from line to line; EndOfLine is left out.
+Output tokens(const QString &path, bool &toStandardError);
+
 } // namespace SheetReport

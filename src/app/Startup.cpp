@@ -74,11 +74,12 @@ int run(int argc, char **argv)
         std::fputs(qPrintable(CommandLine::helpText()), stdout);
         return 0;
     }
-    if (!early.analyseFile.isEmpty() || !early.previewHtmlFile.isEmpty()) {
+    if (!early.analyseFile.isEmpty() || !early.previewHtmlFile.isEmpty() || !early.tokensFile.isEmpty()) {
         bool toStandardError = false;
-        const SheetReport::Output out = early.analyseFile.isEmpty()
-                                            ? SheetReport::previewHtml(early.previewHtmlFile, toStandardError)
-                                            : SheetReport::analyse(early.analyseFile, toStandardError);
+        const SheetReport::Output out =
+            !early.analyseFile.isEmpty()       ? SheetReport::analyse(early.analyseFile, toStandardError)
+            : !early.previewHtmlFile.isEmpty() ? SheetReport::previewHtml(early.previewHtmlFile, toStandardError)
+                                               : SheetReport::tokens(early.tokensFile, toStandardError);
         std::fwrite(out.text.constData(), 1, size_t(out.text.size()), toStandardError ? stderr : stdout);
         return out.exitCode;
     }

@@ -1,6 +1,7 @@
 #include "SheetEditor.h"
 
 #include "IndentRules.h"
+#include "highlighter/TSynCssSyn.h"
 #include "UndoGroup.h"
 #include "document/TextFileFormat.h"
 
@@ -119,6 +120,10 @@ void SheetEditor::configure()
 
     setWhitespaceVisibility(WsInvisible);
     setEolVisibility(false);
+
+    // Text is measured in short runs of one colour that are kept for reuse; with room
+    // for many, an edit in a very long line re-measures only what changed.
+    send(SCI_SETPOSITIONCACHE, 1 << 16);
 
     // The horizontal scroll bar follows the longest line shown instead of a fixed width.
     send(SCI_SETSCROLLWIDTH, 1);
@@ -357,7 +362,10 @@ void SheetEditor::setEditorFont(const QString &family, int pointSize)
 {
     QFont f(family, pointSize);
     f.setStyleHint(QFont::TypeWriter);
-    setFont(f);
+    if (auto *css = qobject_cast<CssLexer *>(lexer()))
+        css->setBaseFont(f);
+    else
+        setFont(f);
     updateGutterWidth();
 }
 

@@ -91,12 +91,24 @@ private slots:
         QVERIFY(run.out.contains("\r\n<p>Element: p</p><br>\r\n"));
     }
 
+    void tokensCarryTheCommentAcrossLines()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s.css"));
+        writeFile(path, "/* a\r\nb */ p{color:#fff}\r\n");
+        const Run run = stylograf({QStringLiteral("--tokens"), path});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("1:0:4:0\n"
+                                     "2:0:4:0\n2:4:1:5\n2:5:1:1\n2:6:1:6\n2:7:5:2\n2:12:1:8\n2:13:4:4\n2:17:1:6\n"));
+    }
+
     void helpNamesTheNewOptions()
     {
         const Run run = stylograf({QStringLiteral("--help")});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("--analyse"));
         QVERIFY(run.out.contains("--preview-html"));
+        QVERIFY(run.out.contains("--tokens"));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "document/DocumentController.h"
 #include "editor/EditorPane.h"
 #include "editor/SheetEditor.h"
+#include "editor/highlighter/TSynCssSyn.h"
 #include "preview/WebEnginePreview.h"
 #include "reference/ReferenceController.h"
 #include "ui/structure_view/AnalysisController.h"
@@ -67,6 +68,8 @@ TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &com
     resize(708, 592);
 
     buildRegions(previewFactory);
+    SynCssSyn1 = new TSynCssSyn(true, this);
+    editor()->setLexer(new CssLexer(*SynCssSyn1, editor()->font(), editor()));
     buildMenus();
     buildStatusBar();
 

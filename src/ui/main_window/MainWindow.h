@@ -11,6 +11,7 @@
 
 class AnalysisController;
 class ReferenceController;
+class TSynCssSyn;
 class ParserInfoTree;
 class PreviewDisplay;
 class StructureView;
@@ -97,6 +98,7 @@ private:
     std::unique_ptr<DocumentController> m_document;
     AnalysisController *m_analysis = nullptr;
     ReferenceController *m_reference = nullptr;
+    TSynCssSyn *SynCssSyn1 = nullptr; // the one set of highlighter attributes
 
     QWidget *Panel1 = nullptr;
     QToolButton *btn_new = nullptr;
