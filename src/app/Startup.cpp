@@ -117,7 +117,12 @@ int run(int argc, char **argv)
         createSplash(paths, dialogs, QCoreApplication::applicationFilePath(), BuildFileVersion());
 
     std::unique_ptr<TMainForm> mainForm;
-    createWindows(*splash, {{10, [&] { mainForm = std::make_unique<TMainForm>(paths, dialogs, commandLine.file); }}},
+    createWindows(*splash,
+                  {{10, [&] { mainForm = std::make_unique<TMainForm>(paths, dialogs, commandLine.file); }},
+                   {60, [&] {
+                        if (mainForm)
+                            mainForm->settingsDialog();
+                    }}},
                   dialogs, [](int ms) { QThread::msleep(ms); });
     splash.reset();
     if (!mainForm)

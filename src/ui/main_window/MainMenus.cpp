@@ -6,6 +6,7 @@
 #include "app/Dialogs.h"
 #include "document/DocumentController.h"
 #include "editor/SheetEditor.h"
+#include "settings/SettingsDialog.h"
 #include "ui/pictures/Pictures.h"
 
 #include <QMenuBar>
@@ -135,6 +136,7 @@ void TMainForm::buildMenus()
     command("Speichernunter1", [this] { m_document->saveAs(); });
     command("Schliessen1", [this] { m_document->close(); });
     command("Beenden1", [this] { close(); });
+    command("Einstellungen1", [this] { settingsDialog().exec(); });
     command("Rckgngig1", [this] { m_document->undoFromMenu(); });
     command("Widerrufen1", [this] { m_document->redoFromMenu(); });
     command("Ausschneiden1", [this] { editor()->cut(); });

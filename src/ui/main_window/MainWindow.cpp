@@ -15,6 +15,7 @@
 #include "ui/structure_view/AnalysisController.h"
 #include "ui/structure_view/ParserInfoTree.h"
 #include "ui/structure_view/StructureView.h"
+#include "settings/SettingsDialog.h"
 #include "settings/WindowSettings.h"
 #include "ui/pictures/Fonts.h"
 #include "ui/pictures/Pictures.h"
@@ -272,9 +273,18 @@ void TMainForm::showEvent(QShowEvent *e)
     }
 }
 
+TSettings &TMainForm::settingsDialog()
+{
+    if (!m_settings)
+        m_settings = new TSettings(*editor(), *SynCssSyn1, m_dialogs, m_texts, m_paths.settingsFile(),
+                                   m_paths.infDir + QStringLiteral("selektoren.inf"),
+                                   [this] { m_reference->reloadElementList(); }, this);
+    return *m_settings;
+}
+
 void TMainForm::FormShow()
 {
-    editor()->setFocus();
+    settingsDialog().readAtStart();
 }
 
 bool TMainForm::event(QEvent *e)

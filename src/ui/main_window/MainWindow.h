@@ -12,6 +12,7 @@
 class AnalysisController;
 class ReferenceController;
 class TSynCssSyn;
+class TSettings;
 class ParserInfoTree;
 class PreviewDisplay;
 class StructureView;
@@ -49,6 +50,8 @@ public:
     DocumentController &document() const { return *m_document; }
     UiTexts &texts() { return m_texts; }
     const AnalysisController &analysis() const { return *m_analysis; }
+    // The settings dialog, created once and kept for the life of the window.
+    TSettings &settingsDialog();
 
 protected:
     bool event(QEvent *e) override;
@@ -99,6 +102,7 @@ private:
     AnalysisController *m_analysis = nullptr;
     ReferenceController *m_reference = nullptr;
     TSynCssSyn *SynCssSyn1 = nullptr; // the one set of highlighter attributes
+    TSettings *m_settings = nullptr;
 
     QWidget *Panel1 = nullptr;
     QToolButton *btn_new = nullptr;

@@ -201,8 +201,8 @@ private slots:
         QCOMPARE(f->dialogs.askedTexts().value(0), QStringLiteral("Datei %1 kann nicht erstellt werden.").arg(path));
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Failure);
         // Without the definition list the chooser is empty, and applying it fails in turn.
-        QCOMPARE(f->dialogs.askedTexts().value(1),
-                 QStringLiteral("Datei %1.def kann nicht geöffnet werden.").arg(f->paths.styleDefDir));
+        QVERIFY(f->dialogs.askedTexts().contains(
+            QStringLiteral("Datei %1.def kann nicht geöffnet werden.").arg(f->paths.styleDefDir)));
         QCOMPARE(f->field(0), QString());
         QCOMPARE(f->field(2), QString());
         QVERIFY(!f->window->acceptDrops());
