@@ -1,0 +1,135 @@
+// The settings dialog of the real main window, on a program folder of its own.
+
+#include "MainWindowFixture.h"
+#include "editor/highlighter/TSynCssSyn.h"
+#include "settings/SettingsDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+void pick(QComboBox *picker, const char *name)
+{
+    picker->setCurrentIndex(picker->findText(QLatin1String(name)));
+}
+
+} // namespace
+
+class TestSettingsDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->open();
+        dialog = &f->window->settingsDialog();
+    }
+    void cleanup() { f.reset(); }
+
+    void withoutAFileEverythingIsOn()
+    {
+        QVERIFY(qobject_cast<CssLexer *>(f->editor()->lexer()));
+        QVERIFY(f->editor()->marginWidth(0) > 0);
+        QVERIFY(f->editor()->showSpecialChars());
+        QCOMPARE(dialog->cmb_syn_fonts->currentText(), QStringLiteral("Courier New"));
+        QCOMPARE(dialog->cmb_syn_size->currentText(), QStringLiteral("10"));
+        QVERIFY(dialog->chk_key->isChecked() && dialog->chk_ident->isChecked() && dialog->chk_num->isChecked());
+        QCOMPARE(f->editor()->lexer()->color(TSynCssSyn::KeyAttri), QColor(0, 0, 255));
+        QVERIFY(f->editor()->lexer()->font(TSynCssSyn::NumberAttri).bold());
+    }
+
+    void takeOverWritesEverythingAndTheLanguage()
+    {
+        f->window->texts().setOffset(1000);
+        dialog->chk_linennr->setChecked(false);
+        dialog->btn_take_einst->click();
+        const QByteArray ini = f->contents(QStringLiteral("einstellungen.ini"));
+        QVERIFY(ini.contains("[Liniennummern]\r\nStatus=0\r\n"));
+        QVERIFY(ini.contains("lingual=1000\r\n"));
+        QVERIFY(ini.contains("Key_fg=clBlue\r\n"));
+        QCOMPARE(f->editor()->marginWidth(0), 0);
+        f->open(); // a restart starts in German and reads the switch back
+        QCOMPARE(f->window->texts().offset(), 0);
+        QVERIFY(!f->window->settingsDialog().chk_linennr->isChecked());
+        QCOMPARE(f->editor()->marginWidth(0), 0);
+    }
+
+    void cancelKeepsAChangedColourUntilTheRestart()
+    {
+        pick(dialog->ft_col_key, "clRed");
+        QCOMPARE(f->editor()->lexer()->color(TSynCssSyn::KeyAttri), QColor(255, 0, 0));
+        QCOMPARE(dialog->SynMemo1->lexer()->color(TSynCssSyn::KeyAttri), QColor(255, 0, 0));
+        dialog->btn_cancel->click();
+        QCOMPARE(f->editor()->lexer()->color(TSynCssSyn::KeyAttri), QColor(255, 0, 0));
+        QCOMPARE(f->contents(QStringLiteral("einstellungen.ini")), QByteArray("<missing>"));
+        f->open();
+        QCOMPARE(f->editor()->lexer()->color(TSynCssSyn::KeyAttri), QColor(0, 0, 255));
+    }
+
+    void highlightingOffLeavesTheSamplesColoured()
+    {
+        dialog->chk_syntax->setChecked(false);
+        dialog->btn_take_einst->click();
+        QVERIFY(!f->editor()->lexer());
+        QVERIFY(dialog->SynMemo1->lexer());
+        QVERIFY(dialog->SynMemo4->lexer());
+    }
+
+    void boldBoxesApplyAtOnce()
+    {
+        dialog->chk_num->click();
+        QVERIFY(!f->editor()->lexer()->font(TSynCssSyn::NumberAttri).bold());
+        QVERIFY(!dialog->SynMemo2->lexer()->font(TSynCssSyn::NumberAttri).bold());
+    }
+
+    void sizeThatIsNoNumberIsReported()
+    {
+        dialog->cmb_syn_size->setEditText(QStringLiteral("1x"));
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{QString::fromUtf8("'1x' ist kein gültiger Integerwert.")});
+    }
+
+    void addingTwiceGivesTwoEntries()
+    {
+        const int before = dialog->list_selektor->count();
+        const qsizetype ps = dialog->list_selektor->findItems(QStringLiteral("p"), Qt::MatchExactly).size();
+        dialog->btn_add_selektor->click(); // an empty field adds nothing
+        QCOMPARE(dialog->list_selektor->count(), before);
+        for (int i = 0; i < 2; ++i) {
+            dialog->ed_add_selektor->setText(QStringLiteral("p"));
+            dialog->btn_add_selektor->click();
+        }
+        QCOMPARE(dialog->list_selektor->count(), before + 2);
+        QVERIFY(dialog->ed_add_selektor->text().isEmpty());
+        QCOMPARE(dialog->list_selektor->findItems(QStringLiteral("p"), Qt::MatchExactly).size(), ps + 2);
+        QCOMPARE(f->contents(QStringLiteral("inf/selektoren.inf")).count("\r\np\r\n"), ps + 2);
+    }
+
+    void deleteWithNothingSelectedRewritesAndReloads()
+    {
+        const QByteArray before = f->contents(QStringLiteral("inf/selektoren.inf"));
+        f->put(QStringLiteral("inf/selektoren.inf"), "zzz\r\n");
+        f->dialogs.answers << Answer::Yes;
+        dialog->list_selektor->clearSelection();
+        dialog->btn_del_selektor->click();
+        QCOMPARE(f->dialogs.asked[0].text, QString::fromUtf8("Wollen Sie diesen Selektor wirklich löschen?"));
+        QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Confirmation);
+        // The list as the dialog had it, sorted; the element panel reloaded from it.
+        QCOMPARE(f->contents(QStringLiteral("inf/selektoren.inf")).size(), before.size());
+        QCOMPARE(f->find<QTreeWidget>("tree_selektoren")->topLevelItem(0)->text(0), QStringLiteral("a"));
+        QVERIFY(f->find<QTreeWidget>("tree_selektoren")->findItems(QStringLiteral("zzz"), Qt::MatchExactly).isEmpty());
+    }
+
+private:
+    std::unique_ptr<MainWindowFixture> f;
+    TSettings *dialog = nullptr;
+};
+
+QTEST_MAIN(TestSettingsDialog)
+#include "tst_settings_dialog.moc"
