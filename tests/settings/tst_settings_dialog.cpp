@@ -61,6 +61,17 @@ private slots:
         QCOMPARE(f->editor()->marginWidth(0), 0);
     }
 
+    void unwritableFileAppliesNothing()
+    {
+        QDir(f->path(QString())).mkpath(QStringLiteral("einstellungen.ini")); // a folder in its place
+        dialog->chk_linennr->setChecked(false);
+        dialog->btn_take_einst->click();
+        QCOMPARE(f->dialogs.askedTexts(),
+                 QStringList{QStringLiteral("In %1 kann nicht geschrieben werden.").arg(f->paths.settingsFile())});
+        QVERIFY(f->editor()->marginWidth(0) > 0);
+        QCOMPARE(dialog->result(), 0); // not accepted: the dialog stays
+    }
+
     void cancelKeepsAChangedColourUntilTheRestart()
     {
         pick(dialog->ft_col_key, "clRed");
