@@ -137,6 +137,8 @@ void TMainForm::buildMenus()
     command("Schliessen1", [this] { m_document->close(); });
     command("Beenden1", [this] { close(); });
     command("Einstellungen1", [this] { settingsDialog().exec(); });
+    command("Deutsch1", [this] { chooseLanguage(UiTexts::German); });
+    command("Englisch1", [this] { chooseLanguage(UiTexts::English); });
     command("Rckgngig1", [this] { m_document->undoFromMenu(); });
     command("Widerrufen1", [this] { m_document->redoFromMenu(); });
     command("Ausschneiden1", [this] { editor()->cut(); });

@@ -15,6 +15,7 @@
 #include "ui/structure_view/AnalysisController.h"
 #include "ui/structure_view/ParserInfoTree.h"
 #include "ui/structure_view/StructureView.h"
+#include "i18n/Translation.h"
 #include "settings/SettingsDialog.h"
 #include "settings/WindowSettings.h"
 #include "ui/pictures/Fonts.h"
@@ -368,6 +369,15 @@ void TMainForm::restorePanels()
 {
     const PanelVisibility v = PanelVisibility::read(IniFile(m_paths.settingsFile()));
     applyPanelVisibility(v.parser, v.objects, v.preview);
+}
+
+// ---- language ----
+
+void TMainForm::chooseLanguage(int offset)
+{
+    m_texts.setOffset(offset);
+    TranslateForms({this}, offset); // the dialogs are children of the main window
+    IniFile(m_paths.settingsFile()).write(QStringLiteral("Sprache"), QStringLiteral("lingual"), QString::number(offset));
 }
 
 // ---- dropped files ----

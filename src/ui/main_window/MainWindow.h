@@ -75,6 +75,7 @@ private:
     void showCaretPosition();
 
     void toggleView();
+    void chooseLanguage(int offset);
     void applyPanelVisibility(bool parser, bool objects, bool preview);
     void restorePanels();
 
