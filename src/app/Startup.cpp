@@ -119,6 +119,10 @@ int run(int argc, char **argv)
     std::unique_ptr<TMainForm> mainForm;
     createWindows(*splash,
                   {{10, [&] { mainForm = std::make_unique<TMainForm>(paths, dialogs, commandLine.file); }},
+                   {50, [&] {
+                        if (mainForm)
+                            mainForm->assistantDialog();
+                    }},
                    {60, [&] {
                         if (mainForm)
                             mainForm->settingsDialog();

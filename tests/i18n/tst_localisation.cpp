@@ -43,6 +43,7 @@ private slots:
         f = std::make_unique<MainWindowFixture>();
         f->open();
         f->window->settingsDialog();
+        f->window->assistantDialog();
     }
     void cleanup() { f.reset(); }
 
@@ -67,6 +68,8 @@ private slots:
             {"chk_syntax", "Syntaxhighlighting benutzen", "Use syntax-highlighting", "Syntaxhighlighting benutzen"},
             {"btn_take_einst", "Übernehmen", "Accept", "Übernehmen"},
             {"btn_cancel", "Abbrechen", "Cancel", "Abbrechen"},
+            {"Btn_escape", "Abbruch", "Cancel", "Abbrechen"},
+            {"btn_add_context", "Verwenden", "Use", "Verwenden"},
         };
         for (const auto &r : rows)
             QTest::newRow(r[0]) << QString::fromLatin1(r[0]) << QString::fromUtf8(r[1]) << QString::fromUtf8(r[2])

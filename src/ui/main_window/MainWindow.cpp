@@ -15,6 +15,7 @@
 #include "ui/structure_view/AnalysisController.h"
 #include "ui/structure_view/ParserInfoTree.h"
 #include "ui/structure_view/StructureView.h"
+#include "assistant/AssistantDialog.h"
 #include "i18n/Translation.h"
 #include "settings/SettingsDialog.h"
 #include "settings/WindowSettings.h"
@@ -212,6 +213,7 @@ void TMainForm::buildMainToolBar(QWidget *parent)
     connect(btn_open, &QToolButton::clicked, this, [this] { guarded([this] { m_document->open(); }); });
     connect(btn_save, &QToolButton::clicked, this, [this] { guarded([this] { m_document->save(); }); });
     connect(btn_close, &QToolButton::clicked, this, [this] { guarded([this] { m_document->close(); }); });
+    connect(btn_open_individual, &QToolButton::clicked, this, [this] { assistantDialog().exec(); });
 }
 
 void TMainForm::buildStatusBar()
@@ -281,6 +283,15 @@ TSettings &TMainForm::settingsDialog()
                                    m_paths.infDir + QStringLiteral("selektoren.inf"),
                                    [this] { m_reference->reloadElementList(); }, this);
     return *m_settings;
+}
+
+Tindividual &TMainForm::assistantDialog()
+{
+    if (!m_assistant)
+        m_assistant = new Tindividual(
+            m_paths.infDir + QStringLiteral("selektoren.inf"), [this](const QString &line) { editor()->appendLine(line); },
+            [this] { SynEdit1Change(); }, [this](const QString &error) { m_dialogs.showFailure(AppError(error)); }, this);
+    return *m_assistant;
 }
 
 void TMainForm::FormShow()

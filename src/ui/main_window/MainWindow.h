@@ -13,6 +13,7 @@ class AnalysisController;
 class ReferenceController;
 class TSynCssSyn;
 class TSettings;
+class Tindividual;
 class ParserInfoTree;
 class PreviewDisplay;
 class StructureView;
@@ -52,6 +53,8 @@ public:
     const AnalysisController &analysis() const { return *m_analysis; }
     // The settings dialog, created once and kept for the life of the window.
     TSettings &settingsDialog();
+    // The selector assistant, created once and kept.
+    Tindividual &assistantDialog();
 
 protected:
     bool event(QEvent *e) override;
@@ -104,6 +107,7 @@ private:
     ReferenceController *m_reference = nullptr;
     TSynCssSyn *SynCssSyn1 = nullptr; // the one set of highlighter attributes
     TSettings *m_settings = nullptr;
+    Tindividual *m_assistant = nullptr;
 
     QWidget *Panel1 = nullptr;
     QToolButton *btn_new = nullptr;
