@@ -19,7 +19,7 @@ private slots:
         QTest::newRow("table spelling differs from the design caption") << UiTexts::German << 6
                                                                         << QString::fromUtf8("Schließen");
         QTest::newRow("unknown id is empty") << UiTexts::German << 19 << QString();
-        QTest::newRow("unknown English id is empty") << UiTexts::English << 700 << QString();
+        QTest::newRow("unknown English id is empty") << UiTexts::English << 701 << QString();
     }
     void lookup()
     {
