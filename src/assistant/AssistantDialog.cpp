@@ -104,10 +104,11 @@ Tindividual::Tindividual(const QString &elementFile, std::function<void(const QS
     title->setFont(big);
     auto *intro = new QPlainTextEdit(start);
     intro->setReadOnly(true);
-    intro->setPlainText(QString::fromUtf8("Dieser Assistent soll Ihnen helfen eine Liste von Selektoren dem \n"
-                                          "aktuellen StyleSheet hinzuzufügen. Wählen Sie einfach aus den \n"
-                                          "vorhandenen Typen die gewünschten Selektoren aus. Wenn Sie \n"
-                                          "\"Übernehmen\" anklicken, werden die Selektoren dem Sheet \n"
+    // The lines run on as one paragraph that wraps to the window's width.
+    intro->setPlainText(QString::fromUtf8("Dieser Assistent soll Ihnen helfen eine Liste von Selektoren dem "
+                                          "aktuellen StyleSheet hinzuzufügen. Wählen Sie einfach aus den "
+                                          "vorhandenen Typen die gewünschten Selektoren aus. Wenn Sie "
+                                          "\"Übernehmen\" anklicken, werden die Selektoren dem Sheet "
                                           "hinzugefügt."));
     auto *addAs = new QGroupBox(QStringLiteral("Gewählte Elemente anlegen als"), start);
     rad_add_as_single = new QRadioButton(QStringLiteral("einzelne, bzw. gruppierte Elemente"), addAs);
@@ -118,8 +119,8 @@ Tindividual::Tindividual(const QString &elementFile, std::function<void(const QS
     addAsLayout->addWidget(rad_add_as_grouped);
     auto *hint = new QPlainTextEdit(start);
     hint->setReadOnly(true);
-    hint->setPlainText(QStringLiteral("Sie können mehrere verschiedene Typen hinzufügen, indem Sie \n"
-                                      "einfach oben die verschiedenen Typen auswählen und die \n"
+    hint->setPlainText(QStringLiteral("Sie können mehrere verschiedene Typen hinzufügen, indem Sie "
+                                      "einfach oben die verschiedenen Typen auswählen und die "
                                       "Selektoren einzeln hinzufügen."));
     auto *startLayout = new QVBoxLayout(start);
     startLayout->addWidget(title);
