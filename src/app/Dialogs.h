@@ -4,6 +4,7 @@
 #include <QUrl>
 
 class AppError;
+class QPrinter;
 
 // The kinds of message box. Captions and button texts are German in both languages.
 enum class BoxKind {
@@ -31,6 +32,8 @@ public:
     virtual QString saveStyleSheetFile() = 0;
     // A picture for a url() value; empty when cancelled.
     virtual QString openPictureFile() = 0;
+    // The print dialog: false when cancelled; otherwise the printer is set up.
+    virtual bool setUpPrinter(QPrinter &printer) = 0;
     // Hands a file, web page or mail address to the desktop; the outcome is not used.
     virtual void openWithDesktop(const QUrl &url) = 0;
     // Whether the computer has a network connection; true when that cannot be known.

@@ -6,6 +6,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -112,6 +114,12 @@ QString QtDialogs::openPictureFile()
                        QStringLiteral("Symbole (*.ico)"), QStringLiteral("Erweiterte Metadateien (*.emf)"),
                        QStringLiteral("Metadateien (*.wmf)"), QStringLiteral("Portable Network Grafic (*.png)")},
                       m_lastPicture, QString());
+}
+
+bool QtDialogs::setUpPrinter(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtDialogs::openWithDesktop(const QUrl &url)

@@ -12,6 +12,7 @@ public:
     QString openStyleSheetFile() override;
     QString saveStyleSheetFile() override;
     QString openPictureFile() override;
+    bool setUpPrinter(QPrinter &printer) override;
     void openWithDesktop(const QUrl &url) override;
     bool isOnline() override;
 

@@ -2,6 +2,8 @@
 
 #include "app/Dialogs.h"
 
+#include <QPrinter>
+
 #include <QList>
 #include <QQueue>
 #include <QStringList>
@@ -23,6 +25,7 @@ public:
     QQueue<QString> openAnswers;
     QQueue<QString> saveAnswers;
     QQueue<QString> pictureAnswers;
+    QQueue<QString> printAnswers; // a PDF file to print into; empty cancels
     bool online = true;
 
     QList<Asked> asked;
@@ -52,6 +55,15 @@ public:
     {
         ++pictureDialogs;
         return pictureAnswers.isEmpty() ? QString() : pictureAnswers.dequeue();
+    }
+    bool setUpPrinter(QPrinter &printer) override
+    {
+        const QString pdf = printAnswers.isEmpty() ? QString() : printAnswers.dequeue();
+        if (pdf.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
     }
     void openWithDesktop(const QUrl &url) override { opened.append(url); }
     bool isOnline() override { return online; }

@@ -137,6 +137,7 @@ void TMainForm::buildMenus()
     command("Schliessen1", [this] { m_document->close(); });
     command("Beenden1", [this] { close(); });
     command("Einstellungen1", [this] { settingsDialog().exec(); });
+    command("Drucken1", [this] { print(); });
     command("Deutsch1", [this] { chooseLanguage(UiTexts::German); });
     command("Englisch1", [this] { chooseLanguage(UiTexts::English); });
     command("Rckgngig1", [this] { m_document->undoFromMenu(); });

@@ -7,6 +7,7 @@
 #include "app/FontList.h"
 #include "app/ScreenRoutines.h"
 #include "document/DocumentController.h"
+#include "document/Printing.h"
 #include "editor/EditorPane.h"
 #include "editor/SheetEditor.h"
 #include "editor/highlighter/TSynCssSyn.h"
@@ -29,6 +30,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -213,6 +215,7 @@ void TMainForm::buildMainToolBar(QWidget *parent)
     connect(btn_open, &QToolButton::clicked, this, [this] { guarded([this] { m_document->open(); }); });
     connect(btn_save, &QToolButton::clicked, this, [this] { guarded([this] { m_document->save(); }); });
     connect(btn_close, &QToolButton::clicked, this, [this] { guarded([this] { m_document->close(); }); });
+    connect(btn_print, &QToolButton::clicked, this, [this] { guarded([this] { print(); }); });
     connect(btn_open_individual, &QToolButton::clicked, this, [this] { assistantDialog().exec(); });
 }
 
@@ -380,6 +383,16 @@ void TMainForm::restorePanels()
 {
     const PanelVisibility v = PanelVisibility::read(IniFile(m_paths.settingsFile()));
     applyPanelVisibility(v.parser, v.objects, v.preview);
+}
+
+// ---- printing ----
+
+void TMainForm::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!m_dialogs.setUpPrinter(printer))
+        return;
+    printSheet(printer, editor()->allLines(), m_statusFields[2]->text());
 }
 
 // ---- language ----

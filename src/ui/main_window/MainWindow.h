@@ -79,6 +79,7 @@ private:
 
     void toggleView();
     void chooseLanguage(int offset);
+    void print();
     void applyPanelVisibility(bool parser, bool objects, bool preview);
     void restorePanels();
 

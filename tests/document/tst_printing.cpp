@@ -1,0 +1,58 @@
+// Printing from the real main window into a PDF file.
+
+#include "MainWindowFixture.h"
+
+#include <QProcess>
+
+namespace {
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess p;
+    p.start(program, arguments);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestPrinting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printsPagesWithTheHeader()
+    {
+        MainWindowFixture f;
+        f.open();
+        QStringList lines;
+        for (int i = 1; i <= 60; ++i)
+            lines << QStringLiteral("p.zeile%1 { color: red; }").arg(i);
+        lines << QStringLiteral("h1 { font-family: Verdana, sans-serif; margin: 0 auto; padding: 0 10px 0 10px; border: 1px solid #ccc; }");
+        f.editor()->setLines(lines);
+        const QString pdf = f.path(QStringLiteral("out.pdf"));
+        f.dialogs.printAnswers << pdf;
+        f.action("Drucken1")->trigger();
+        QVERIFY(QFile::exists(pdf));
+        const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2"))), qPrintable(info));
+        QVERIFY(info.contains(QLatin1String("unbenannt drucken")));
+        const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QCOMPARE(text.count(QLatin1String("unbenannt")), 2);
+        QVERIFY(text.contains(QLatin1String("p.zeile1 { color: red; }")));
+        QVERIFY(text.contains(QLatin1String("p.zeile60 { color: red; }")));
+    }
+
+    void cancelledDialogPrintsNothing()
+    {
+        MainWindowFixture f;
+        f.open();
+        f.editor()->setLines({QStringLiteral("p {}")});
+        f.action("Drucken1")->trigger();
+        QVERIFY(!QFile::exists(f.path(QStringLiteral("out.pdf"))));
+        QVERIFY(!f.editor()->isDocumentModified());
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "tst_printing.moc"
