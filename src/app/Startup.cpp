@@ -126,6 +126,10 @@ int run(int argc, char **argv)
                    {60, [&] {
                         if (mainForm)
                             mainForm->settingsDialog();
+                    }},
+                   {90, [&] {
+                        if (mainForm)
+                            mainForm->aboutBox();
                     }}},
                   dialogs, [](int ms) { QThread::msleep(ms); });
     splash.reset();

@@ -45,6 +45,8 @@ constexpr Entry kTable[] = {
     // The selector assistant's captions.
     {44, "Verwenden", "Use"},
     {405, "Erstes Element", "First element"},
+    {411, "Stylograf - der Editor für handgeschriebene Style Sheets", "Stylograf - the editor for hand-written style sheets"},
+    {412, "Schreiben Sie uns eine E-Mail", "Write us an e-mail"},
     {406, "Zweites Element", "Second element"},
     {407, "Pseudo-Klassen", "Pseudo-classes"},
     {408, "Pseudo-Elemente", "Pseudo-elements"},

@@ -44,6 +44,7 @@ private slots:
         f->open();
         f->window->settingsDialog();
         f->window->assistantDialog();
+        f->window->aboutBox();
     }
     void cleanup() { f.reset(); }
 

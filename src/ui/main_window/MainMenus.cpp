@@ -7,6 +7,8 @@
 #include "document/DocumentController.h"
 #include "editor/SheetEditor.h"
 #include "settings/SettingsDialog.h"
+#include "app/ProductInfo.h"
+#include "ui/help_about/AboutBox.h"
 #include "ui/pictures/Pictures.h"
 
 #include <QMenuBar>
@@ -138,6 +140,11 @@ void TMainForm::buildMenus()
     command("Beenden1", [this] { close(); });
     command("Einstellungen1", [this] { settingsDialog().exec(); });
     command("Drucken1", [this] { print(); });
+    command("Hilfe2", [this] { showHelp(); });
+    command("Homepage1", [this] { openWebLink(QString::fromLatin1(kHomePageAddress)); });
+    command("Info", [this] { aboutBox().exec(); });
+    for (int i = 0; i < int(std::size(kWebLinks)); ++i)
+        command(qPrintable(QStringLiteral("Link%1").arg(i + 1)), [this, i] { openWebLink(QString::fromLatin1(kWebLinks[i])); });
     command("Deutsch1", [this] { chooseLanguage(UiTexts::German); });
     command("Englisch1", [this] { chooseLanguage(UiTexts::English); });
     command("Rckgngig1", [this] { m_document->undoFromMenu(); });

@@ -17,6 +17,7 @@
 #include "ui/structure_view/ParserInfoTree.h"
 #include "ui/structure_view/StructureView.h"
 #include "assistant/AssistantDialog.h"
+#include "ui/help_about/AboutBox.h"
 #include "i18n/Translation.h"
 #include "settings/SettingsDialog.h"
 #include "settings/WindowSettings.h"
@@ -393,6 +394,34 @@ void TMainForm::print()
     if (!m_dialogs.setUpPrinter(printer))
         return;
     printSheet(printer, editor()->allLines(), m_statusFields[2]->text());
+}
+
+// ---- help ----
+
+TAboutBox &TMainForm::aboutBox()
+{
+    if (!m_about)
+        m_about = new TAboutBox(m_dialogs, m_texts, this);
+    return *m_about;
+}
+
+void TMainForm::showHelp()
+{
+    // The help is an HTML page here; a Windows help file is opened too where a user has one.
+    for (const char *name : {"Hilfe.html", "Hilfe.chm"}) {
+        const QString path = m_paths.appDir + QLatin1String(name);
+        if (QFileInfo::exists(path)) {
+            m_dialogs.openWithDesktop(QUrl::fromLocalFile(path));
+            return;
+        }
+    }
+    m_dialogs.message(BoxKind::Information, m_texts.text(60), Buttons::Ok);
+}
+
+void TMainForm::openWebLink(const QString &address)
+{
+    if (m_dialogs.isOnline() || m_dialogs.message(BoxKind::Error, m_texts.text(435), Buttons::YesNoCancel) == Answer::Yes)
+        m_dialogs.openWithDesktop(QUrl(address));
 }
 
 // ---- language ----

@@ -14,6 +14,7 @@ class ReferenceController;
 class TSynCssSyn;
 class TSettings;
 class Tindividual;
+class TAboutBox;
 class ParserInfoTree;
 class PreviewDisplay;
 class StructureView;
@@ -55,6 +56,7 @@ public:
     TSettings &settingsDialog();
     // The selector assistant, created once and kept.
     Tindividual &assistantDialog();
+    TAboutBox &aboutBox();
 
 protected:
     bool event(QEvent *e) override;
@@ -80,6 +82,8 @@ private:
     void toggleView();
     void chooseLanguage(int offset);
     void print();
+    void showHelp();
+    void openWebLink(const QString &address);
     void applyPanelVisibility(bool parser, bool objects, bool preview);
     void restorePanels();
 
@@ -109,6 +113,7 @@ private:
     TSynCssSyn *SynCssSyn1 = nullptr; // the one set of highlighter attributes
     TSettings *m_settings = nullptr;
     Tindividual *m_assistant = nullptr;
+    TAboutBox *m_about = nullptr;
 
     QWidget *Panel1 = nullptr;
     QToolButton *btn_new = nullptr;
