@@ -1,5 +1,8 @@
 #pragma once
 
+#include "editor/search/FindReplace.h"
+
+#include <QRect>
 #include <QString>
 #include <QUrl>
 
@@ -32,6 +35,14 @@ public:
     virtual QString saveStyleSheetFile() = 0;
     // A picture for a url() value; empty when cancelled.
     virtual QString openPictureFile() = 0;
+    // The search dialog, or the replace dialog: false when cancelled. On OK `state`
+    // holds the dialog's values and histories.
+    virtual bool editSearch(FindReplace::SearchState &state, bool replace) = 0;
+    // The per-match question of a replace, placed beside the match: `area` is the
+    // editor's visible area, `x`, `lineTop` and `lineBottom` the match's place, all on
+    // the screen.
+    virtual FindReplace::ReplaceAnswer confirmReplace(const QString &searchText, const QRect &area, int x, int lineTop,
+                                                      int lineBottom) = 0;
     // The print dialog: false when cancelled; otherwise the printer is set up.
     virtual bool setUpPrinter(QPrinter &printer) = 0;
     // Hands a file, web page or mail address to the desktop; the outcome is not used.

@@ -8,7 +8,16 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -114,6 +123,118 @@ QString QtDialogs::openPictureFile()
                        QStringLiteral("Symbole (*.ico)"), QStringLiteral("Erweiterte Metadateien (*.emf)"),
                        QStringLiteral("Metadateien (*.wmf)"), QStringLiteral("Portable Network Grafic (*.png)")},
                       m_lastPicture, QString());
+}
+
+bool QtDialogs::editSearch(FindReplace::SearchState &state, bool replace)
+{
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setObjectName(replace ? QStringLiteral("TTextReplaceDialog") : QStringLiteral("TTextSearchDialog"));
+    dialog.setWindowTitle(replace ? QStringLiteral("Replace text") : QStringLiteral("Search Text"));
+    auto *search = new QComboBox(&dialog);
+    search->setObjectName(QStringLiteral("cbSearchText"));
+    search->setEditable(true);
+    search->addItems(state.SearchHistory);
+    search->setEditText(state.SearchText);
+    auto *replacement = new QComboBox(&dialog);
+    replacement->setObjectName(QStringLiteral("cbReplaceText"));
+    replacement->setEditable(true);
+    replacement->addItems(state.ReplaceHistory);
+    replacement->setEditText(state.ReplaceText);
+    auto *options = new QGroupBox(QStringLiteral("Options"), &dialog);
+    auto *caseSensitive = new QCheckBox(QStringLiteral("C&ase sensitivity"), options);
+    auto *wholeWords = new QCheckBox(QStringLiteral("&Whole words only"), options);
+    auto *fromCaret = new QCheckBox(QStringLiteral("Search from &caret"), options);
+    auto *selectedOnly = new QCheckBox(QStringLiteral("&Selected text only"), options);
+    caseSensitive->setChecked(state.CaseSensitive);
+    wholeWords->setChecked(state.WholeWords);
+    fromCaret->setChecked(state.FromCaret);
+    selectedOnly->setChecked(state.SelectedOnly);
+    auto *optionLayout = new QVBoxLayout(options);
+    for (QCheckBox *box : {caseSensitive, wholeWords, fromCaret, selectedOnly})
+        optionLayout->addWidget(box);
+    auto *direction = new QGroupBox(QStringLiteral("Direction"), &dialog);
+    auto *forward = new QRadioButton(QStringLiteral("&Forward"), direction);
+    auto *backward = new QRadioButton(QStringLiteral("&Backward"), direction);
+    (state.Backwards ? backward : forward)->setChecked(true);
+    auto *directionLayout = new QVBoxLayout(direction);
+    directionLayout->addWidget(forward);
+    directionLayout->addWidget(backward);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    // The texts as typed: closing would let the boxes match them to a history entry in another case.
+    QString searchTyped, replacementTyped;
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+        searchTyped = search->currentText();
+        replacementTyped = replacement->currentText();
+        dialog.accept();
+    });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *layout = new QGridLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("&Search for:"), &dialog), 0, 0);
+    layout->addWidget(search, 0, 1);
+    if (replace) {
+        layout->addWidget(new QLabel(QStringLiteral("&Replace with:"), &dialog), 1, 0);
+        layout->addWidget(replacement, 1, 1);
+    } else {
+        replacement->hide();
+    }
+    layout->addWidget(options, 2, 0);
+    layout->addWidget(direction, 2, 1);
+    layout->addWidget(buttons, 3, 0, 1, 2);
+    dialog.setFixedSize(dialog.sizeHint());
+    dialog.move(132, 168);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    state.Backwards = backward->isChecked();
+    state.CaseSensitive = caseSensitive->isChecked();
+    state.FromCaret = fromCaret->isChecked();
+    state.SelectedOnly = selectedOnly->isChecked();
+    state.WholeWords = wholeWords->isChecked();
+    state.SearchText = searchTyped;
+    FindReplace::remember(state.SearchHistory, state.SearchText);
+    if (replace) {
+        state.ReplaceText = replacementTyped;
+        FindReplace::remember(state.ReplaceHistory, state.ReplaceText);
+    }
+    return true;
+}
+
+FindReplace::ReplaceAnswer QtDialogs::confirmReplace(const QString &searchText, const QRect &area, int x, int lineTop,
+                                                     int lineBottom)
+{
+    using FindReplace::ReplaceAnswer;
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setObjectName(QStringLiteral("TConfirmReplaceDialog"));
+    dialog.setWindowTitle(QStringLiteral("Confirm replace"));
+    auto *icon = new QLabel(&dialog);
+    icon->setPixmap(dialog.style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
+    auto *question = new QLabel(QStringLiteral("Replace this occurence of \"%1\"?").arg(searchText), &dialog);
+    question->setObjectName(QStringLiteral("lblConfirmation"));
+    question->setWordWrap(true);
+    ReplaceAnswer answer = ReplaceAnswer::StopReplacing;
+    auto button = [&](const QString &caption, ReplaceAnswer value) {
+        auto *b = new QPushButton(caption, &dialog);
+        QObject::connect(b, &QPushButton::clicked, &dialog, [&dialog, &answer, value] {
+            answer = value;
+            dialog.accept();
+        });
+        return b;
+    };
+    QPushButton *yes = button(QStringLiteral("&Yes"), ReplaceAnswer::ReplaceThis);
+    QPushButton *no = button(QStringLiteral("&No"), ReplaceAnswer::SkipThis);
+    QPushButton *cancel = button(QStringLiteral("Cancel"), ReplaceAnswer::StopReplacing);
+    QPushButton *all = button(QStringLiteral("Yes to &all"), ReplaceAnswer::ReplaceRest);
+    yes->setDefault(true);
+    auto *layout = new QGridLayout(&dialog);
+    layout->addWidget(icon, 0, 0);
+    layout->addWidget(question, 0, 1, 1, 4);
+    layout->addWidget(yes, 1, 1);
+    layout->addWidget(no, 1, 2);
+    layout->addWidget(cancel, 1, 3);
+    layout->addWidget(all, 1, 4);
+    dialog.setFixedSize(dialog.sizeHint());
+    dialog.move(FindReplace::placeNearMatch(area, dialog.size(), x, lineTop, lineBottom));
+    dialog.exec(); // Escape and the close box stop replacing
+    return answer;
 }
 
 bool QtDialogs::setUpPrinter(QPrinter &printer)

@@ -13,6 +13,9 @@ public:
     QString saveStyleSheetFile() override;
     QString openPictureFile() override;
     bool setUpPrinter(QPrinter &printer) override;
+    bool editSearch(FindReplace::SearchState &state, bool replace) override;
+    FindReplace::ReplaceAnswer confirmReplace(const QString &searchText, const QRect &area, int x, int lineTop,
+                                              int lineBottom) override;
     void openWithDesktop(const QUrl &url) override;
     bool isOnline() override;
 

@@ -5,7 +5,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -98,6 +102,44 @@ private slots:
         QCOMPARE(seenText, QStringLiteral("Frage?"));
         QCOMPARE(seenIcon, icon);
         QCOMPARE(seenButtons, buttonTexts);
+    }
+
+    void searchDialog()
+    {
+        QString caption;
+        whenModal([&](QWidget *modal) {
+            caption = modal->windowTitle();
+            modal->findChild<QComboBox *>(QStringLiteral("cbSearchText"))->setEditText(QStringLiteral("Color"));
+            modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QtDialogs dialogs;
+        FindReplace::SearchState state;
+        state.SearchHistory = {QStringLiteral("color"), QStringLiteral("font")};
+        QVERIFY(dialogs.editSearch(state, false));
+        QCOMPARE(caption, QStringLiteral("Search Text"));
+        QCOMPARE(state.SearchText, QStringLiteral("Color"));
+        QCOMPARE(state.SearchHistory, (QStringList{"Color", "font"}));
+    }
+
+    void confirmationDialog()
+    {
+        QString caption, question;
+        QPoint placedAt;
+        whenModal([&](QWidget *modal) {
+            caption = modal->windowTitle();
+            question = modal->findChild<QLabel *>(QStringLiteral("lblConfirmation"))->text();
+            placedAt = modal->pos();
+            for (QPushButton *b : modal->findChildren<QPushButton *>()) {
+                if (b->text() == QLatin1String("Yes to &all"))
+                    b->click();
+            }
+        });
+        QtDialogs dialogs;
+        const QRect area(100, 100, 600, 300);
+        QCOMPARE(dialogs.confirmReplace(QStringLiteral("a"), area, 150, 120, 136), FindReplace::ReplaceAnswer::ReplaceRest);
+        QCOMPARE(caption, QStringLiteral("Confirm replace"));
+        QCOMPARE(question, QStringLiteral("Replace this occurence of \"a\"?"));
+        QCOMPARE(placedAt.y(), 140); // below the match line
     }
 
     void openDialogOffersTheFilters()

@@ -4,6 +4,8 @@
 
 #include <QPrinter>
 
+#include <functional>
+
 #include <QList>
 #include <QQueue>
 #include <QStringList>
@@ -26,6 +28,10 @@ public:
     QQueue<QString> saveAnswers;
     QQueue<QString> pictureAnswers;
     QQueue<QString> printAnswers; // a PDF file to print into; empty cancels
+    // The search dialog: how the user fills it in; cancelled when the queue is empty.
+    QQueue<std::function<void(FindReplace::SearchState &)>> searchAnswers;
+    QQueue<FindReplace::ReplaceAnswer> replaceAnswers;
+    QStringList confirmations; // the search texts the confirmation was shown for
     bool online = true;
 
     QList<Asked> asked;
@@ -55,6 +61,21 @@ public:
     {
         ++pictureDialogs;
         return pictureAnswers.isEmpty() ? QString() : pictureAnswers.dequeue();
+    }
+    bool editSearch(FindReplace::SearchState &state, bool replace) override
+    {
+        Q_UNUSED(replace);
+        if (searchAnswers.isEmpty())
+            return false;
+        searchAnswers.dequeue()(state);
+        FindReplace::remember(state.SearchHistory, state.SearchText);
+        FindReplace::remember(state.ReplaceHistory, state.ReplaceText);
+        return true;
+    }
+    FindReplace::ReplaceAnswer confirmReplace(const QString &searchText, const QRect &, int, int, int) override
+    {
+        confirmations << searchText;
+        return replaceAnswers.isEmpty() ? FindReplace::ReplaceAnswer::StopReplacing : replaceAnswers.dequeue();
     }
     bool setUpPrinter(QPrinter &printer) override
     {

@@ -48,6 +48,22 @@ void remember(QStringList &history, const QString &text);
 // above the match line when that lies in the lower third.
 QPoint placeNearMatch(const QRect &area, const QSize &dialog, int x, int lineTop, int lineBottom);
 
+// What the search and replace dialogs show and give back.
+struct SearchState
+{
+    bool Backwards = false;
+    bool CaseSensitive = false;
+    bool FromCaret = false;
+    bool SelectedOnly = false;
+    bool WholeWords = false;
+    QString SearchText;
+    QStringList SearchHistory;
+    QString ReplaceText;
+    QStringList ReplaceHistory;
+};
+
+enum class ReplaceAnswer { ReplaceThis, SkipThis, ReplaceRest, StopReplacing };
+
 // Word characters for whole-word searches: letters, digits and "_".
 bool isWordChar(QChar c);
 

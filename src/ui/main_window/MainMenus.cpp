@@ -7,6 +7,7 @@
 #include "document/DocumentController.h"
 #include "editor/SheetEditor.h"
 #include "settings/SettingsDialog.h"
+#include "editor/search/SearchController.h"
 #include "app/ProductInfo.h"
 #include "ui/help_about/AboutBox.h"
 #include "ui/pictures/Pictures.h"
@@ -141,6 +142,10 @@ void TMainForm::buildMenus()
     command("Einstellungen1", [this] { settingsDialog().exec(); });
     command("Drucken1", [this] { print(); });
     command("Hilfe2", [this] { showHelp(); });
+    command("Suchen2", [this] { m_search->OpenSearchDialog(false); });
+    command("nchstensuchen1", [this] { m_search->RunSearch(false, false); });
+    command("voherigensuchen1", [this] { m_search->RunSearch(false, true); });
+    command("Ersetzen1", [this] { m_search->OpenSearchDialog(true); });
     command("Homepage1", [this] { openWebLink(QString::fromLatin1(kHomePageAddress)); });
     command("Info", [this] { aboutBox().exec(); });
     for (int i = 0; i < int(std::size(kWebLinks)); ++i)

@@ -17,6 +17,7 @@
 #include "ui/structure_view/ParserInfoTree.h"
 #include "ui/structure_view/StructureView.h"
 #include "assistant/AssistantDialog.h"
+#include "editor/search/SearchController.h"
 #include "ui/help_about/AboutBox.h"
 #include "i18n/Translation.h"
 #include "settings/SettingsDialog.h"
@@ -89,6 +90,8 @@ TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &com
         return name.isEmpty() ? QString() : QFileInfo(name).absolutePath();
     }, this);
     m_reference = new ReferenceController(*pan_left, *editor(), m_dialogs, m_texts, m_paths, this);
+    m_search = std::make_unique<SearchController>(*editor(), m_dialogs,
+                                                  [this](const QString &note) { m_searchNote->setText(note); });
 
     connect(editor(), &SheetEditor::changed, this, &TMainForm::SynEdit1Change);
     connect(editor(), &SheetEditor::keyReport, this, &TMainForm::showCaretPosition);
@@ -237,6 +240,9 @@ void TMainForm::buildStatusBar()
         bar->addWidget(field);
         m_statusFields[i] = field;
     }
+    m_searchNote = new QLabel(bar);
+    m_searchNote->setObjectName(QStringLiteral("StatusBar1_search"));
+    bar->addWidget(m_searchNote, 1);
     setStatusBar(bar);
 }
 

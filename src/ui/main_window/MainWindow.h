@@ -15,6 +15,7 @@ class TSynCssSyn;
 class TSettings;
 class Tindividual;
 class TAboutBox;
+class SearchController;
 class ParserInfoTree;
 class PreviewDisplay;
 class StructureView;
@@ -114,6 +115,8 @@ private:
     TSettings *m_settings = nullptr;
     Tindividual *m_assistant = nullptr;
     TAboutBox *m_about = nullptr;
+    std::unique_ptr<SearchController> m_search;
+    QLabel *m_searchNote = nullptr; // "Text not found"
 
     QWidget *Panel1 = nullptr;
     QToolButton *btn_new = nullptr;

@@ -1,0 +1,123 @@
+// Search and replace on the real main window, with scripted dialogs.
+
+#include "MainWindowFixture.h"
+#include "editor/search/FindReplace.h"
+
+using FindReplace::ReplaceAnswer;
+using FindReplace::SearchState;
+
+class TestSearch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->open();
+        f->editor()->setLines({"p { color: red; }", "h1 { Color: blue; font-size: 2em }", "a { font: bold }"});
+    }
+    void cleanup() { f.reset(); }
+
+    void searchNextAndNoWrap()
+    {
+        f->editor()->setCaretPosition(3, 5); // the first search covers the whole text anyway
+        f->dialogs.searchAnswers << [](SearchState &s) { s.SearchText = QStringLiteral("color"); };
+        f->action("Suchen2")->trigger();
+        QCOMPARE(f->editor()->selectedText(), QStringLiteral("color"));
+        QCOMPARE(f->editor()->caretLine(), 1);
+        f->action("nchstensuchen1")->trigger();
+        QCOMPARE(f->editor()->selectedText(), QStringLiteral("Color"));
+        QCOMPARE(f->editor()->caretLine(), 2);
+        const int column = f->editor()->caretColumn();
+        f->action("nchstensuchen1")->trigger(); // no wrap-around
+        QVERIFY(!f->editor()->hasSelectedText());
+        QCOMPARE(f->editor()->caretLine(), 2);
+        QCOMPARE(f->editor()->caretColumn(), column);
+        QCOMPARE(f->find<QLabel>("StatusBar1_search")->text(), QStringLiteral("Text not found"));
+        f->action("voherigensuchen1")->trigger();
+        QCOMPARE(f->editor()->selectedText(), QStringLiteral("Color"));
+        QVERIFY(f->find<QLabel>("StatusBar1_search")->text().isEmpty());
+    }
+
+    void wholeWordsAndCase()
+    {
+        f->dialogs.searchAnswers << [](SearchState &s) {
+            s.SearchText = QStringLiteral("font");
+            s.WholeWords = true;
+            s.CaseSensitive = true;
+        };
+        f->action("Suchen2")->trigger();
+        QCOMPARE(f->editor()->caretLine(), 2); // the font of font-size
+        QCOMPARE(f->editor()->selectedText(), QStringLiteral("font"));
+    }
+
+    void replaceAllIsOneUndoStep()
+    {
+        f->editor()->setLines({"aaa"});
+        f->dialogs.searchAnswers << [](SearchState &s) {
+            s.SearchText = QStringLiteral("a");
+            s.ReplaceText = QStringLiteral("aa");
+        };
+        f->dialogs.replaceAnswers << ReplaceAnswer::ReplaceRest;
+        f->action("Ersetzen1")->trigger();
+        QCOMPARE(f->editor()->allLines(), QStringList{"aaaaaa"});
+        QCOMPARE(f->dialogs.confirmations, QStringList{"a"});
+        f->editor()->undo();
+        QCOMPARE(f->editor()->allLines(), QStringList{"aaa"});
+    }
+
+    void cancelKeepsWhatWasReplaced()
+    {
+        f->dialogs.searchAnswers << [](SearchState &s) {
+            s.SearchText = QStringLiteral("color");
+            s.ReplaceText = QStringLiteral("background");
+        };
+        f->dialogs.replaceAnswers << ReplaceAnswer::SkipThis << ReplaceAnswer::ReplaceThis << ReplaceAnswer::StopReplacing;
+        f->action("Ersetzen1")->trigger();
+        QCOMPARE(f->editor()->allLines(),
+                 (QStringList{"p { color: red; }", "h1 { background: blue; font-size: 2em }", "a { font: bold }"}));
+    }
+
+    void equalTextsChangeNothingAndAskNothing()
+    {
+        f->dialogs.searchAnswers << [](SearchState &s) {
+            s.SearchText = QStringLiteral("red");
+            s.ReplaceText = QStringLiteral("red");
+        };
+        f->action("Ersetzen1")->trigger();
+        QVERIFY(f->dialogs.confirmations.isEmpty());
+        QVERIFY(!f->editor()->isDocumentModified());
+    }
+
+    void selectedOnlyWithoutSelectionSearchesEverything()
+    {
+        f->dialogs.searchAnswers << [](SearchState &s) {
+            s.SearchText = QStringLiteral("bold");
+            s.SelectedOnly = true;
+        };
+        f->action("Suchen2")->trigger();
+        QCOMPARE(f->editor()->caretLine(), 3);
+    }
+
+    void historyKeepsTenNewestFirst()
+    {
+        for (const char *text : {"color", "Color"}) {
+            f->dialogs.searchAnswers << [text](SearchState &s) { s.SearchText = QString::fromLatin1(text); };
+            f->action("Suchen2")->trigger();
+        }
+        f->dialogs.searchAnswers << [](SearchState &) {};
+        f->action("Suchen2")->trigger();
+        // Read back through one more (cancelled) opening of the dialog.
+        SearchState seen;
+        f->dialogs.searchAnswers << [&seen](SearchState &s) { seen = s; };
+        f->action("Suchen2")->trigger();
+        QCOMPARE(seen.SearchHistory, QStringList{"Color"});
+    }
+
+private:
+    std::unique_ptr<MainWindowFixture> f;
+};
+
+QTEST_MAIN(TestSearch)
+#include "tst_search.moc"
