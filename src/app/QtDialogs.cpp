@@ -169,10 +169,14 @@ bool QtDialogs::editSearch(FindReplace::SearchState &state, bool replace)
     });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto *layout = new QGridLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("&Search for:"), &dialog), 0, 0);
+    auto *searchLabel = new QLabel(QStringLiteral("&Search for:"), &dialog);
+    searchLabel->setBuddy(search); // the "&" marks the access key
+    layout->addWidget(searchLabel, 0, 0);
     layout->addWidget(search, 0, 1);
     if (replace) {
-        layout->addWidget(new QLabel(QStringLiteral("&Replace with:"), &dialog), 1, 0);
+        auto *replaceLabel = new QLabel(QStringLiteral("&Replace with:"), &dialog);
+        replaceLabel->setBuddy(replacement);
+        layout->addWidget(replaceLabel, 1, 0);
         layout->addWidget(replacement, 1, 1);
     } else {
         replacement->hide();
