@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -240,11 +239,6 @@ TSettings::TSettings(SheetEditor &editor, TSynCssSyn &highlighter, Dialogs &dial
     }
     connect(cmb_syn_fonts, &QComboBox::editTextChanged, this, &TSettings::cmb_syn_fontsChange);
     connect(cmb_syn_size, &QComboBox::editTextChanged, this, &TSettings::cmb_syn_sizeChange);
-}
-
-int TSettings::currentFontSize() const
-{
-    return m_fontSize;
 }
 
 void TSettings::cmb_syn_fontsChange()

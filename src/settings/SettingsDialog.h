@@ -55,7 +55,6 @@ private:
     void writeElementFile();
     void selectColour(QComboBox *picker, quint32 number);
     quint32 pickedColour(const QComboBox *picker) const;
-    int currentFontSize() const;
 
     SheetEditor &m_editor;
     TSynCssSyn &m_highlighter;

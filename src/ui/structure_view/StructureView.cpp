@@ -211,9 +211,9 @@ void StructureView::setRepeated(const QStringList &repeated)
 void StructureView::showRules(std::vector<FlatNode> rules, bool sorted)
 {
     if (sorted) {
-        // Keys of the collation are cached between walks: most rules come again.
-        static QHash<QString, QCollatorSortKey> keys;
-        auto keyOf = [](const QString &text) -> const QCollatorSortKey & {
+        // Keys of the collation are kept between walks: most rules come again.
+        QHash<QString, QCollatorSortKey> &keys = m_sortKeys;
+        auto keyOf = [&keys](const QString &text) -> const QCollatorSortKey & {
             auto it = keys.find(text);
             if (it == keys.end())
                 it = keys.insert(text, alphabeticalSortKey(text));

@@ -2,6 +2,8 @@
 
 #include "analysis/SheetAnalysis.h"
 
+#include <QCollatorSortKey>
+#include <QHash>
 #include <QSet>
 #include <QWidget>
 
@@ -71,6 +73,7 @@ private:
     Group m_groups[3]; // element, ID, class: the order of the tree
     std::vector<FlatNode> m_shownRules;
     QSet<QString> m_repeated;
+    QHash<QString, QCollatorSortKey> m_sortKeys; // for sorting the flat tree
     int m_statusImage = SheetAnalysis::kStatusNotAnalysed;
     QLabel *m_statusIcon;
     QLabel *m_statusText;
