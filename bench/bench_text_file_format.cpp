@@ -37,7 +37,7 @@ void encodeUtf8(benchmark::State &state)
     const auto decoded = TextFileFormat::decode(sheet(state.range(0), false));
     QByteArray out;
     for (auto _ : state) {
-        TextFileFormat::encode(decoded.lines, decoded.lineEnd, decoded.encoding, out);
+        TextFileFormat::encode(decoded.lines, decoded.format, out);
         benchmark::DoNotOptimize(out);
     }
     state.SetBytesProcessed(state.iterations() * out.size());

@@ -82,7 +82,7 @@ bool hasSelection(const QListWidget *l)
 
 } // namespace
 
-Tindividual::Tindividual(const QString &elementFile, std::function<void(const QString &)> append,
+Tindividual::Tindividual(const QString &elementFile, std::function<void(const QStringList &)> append,
                          std::function<void()> changeHandling, std::function<void(const QString &)> reportError,
                          QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_append(std::move(append)),
@@ -349,8 +349,7 @@ void Tindividual::btn_add_advancedClick()
 
 void Tindividual::Btn_Close_IndiClick()
 {
-    for (const QString &line : SelectorComposer::linesToAppend(collected(), rad_add_as_grouped->isChecked()))
-        m_append(line);
+    m_append(SelectorComposer::linesToAppend(collected(), rad_add_as_grouped->isChecked()));
     accept();
     m_changeHandling();
 }

@@ -17,8 +17,9 @@ class Tindividual : public QDialog
     Q_OBJECT
 
 public:
-    // `elementFile` is read once, at creation; `append` adds a line at the end of the text.
-    Tindividual(const QString &elementFile, std::function<void(const QString &)> append,
+    // `elementFile` is read once, at creation; `append` adds lines at the end of the
+    // text as one undo step.
+    Tindividual(const QString &elementFile, std::function<void(const QStringList &)> append,
                 std::function<void()> changeHandling, std::function<void(const QString &)> reportError,
                 QWidget *parent = nullptr);
 
@@ -53,6 +54,6 @@ private:
     void collectPair(QListWidget *first, QListWidget *second, QLineEdit *edit);
     QStringList collected() const;
 
-    std::function<void(const QString &)> m_append;
+    std::function<void(const QStringList &)> m_append;
     std::function<void()> m_changeHandling;
 };

@@ -1,7 +1,7 @@
 #include "DocumentController.h"
 
 #include "DocumentFile.h"
-#include "app/Dialogs.h"
+#include "app/AppError.h"
 #include "editor/SheetEditor.h"
 #include "i18n/UiTexts.h"
 
@@ -26,14 +26,30 @@ void DocumentController::load(const QString &path)
     // a name behind under which a later Save would overwrite that file.
     const TextFileFormat::Decoded decoded = DocumentFile::read(path);
     m_editor.setLines(decoded.lines);
-    m_lineEnd = decoded.lineEnd;
-    m_encoding = decoded.encoding;
+    m_format = decoded.format;
     m_controls.modifiedField->clear();
 }
 
-void DocumentController::write(const QString &path)
+bool DocumentController::write(const QString &path)
 {
-    DocumentFile::write(path, m_editor.allLines(), m_lineEnd, m_encoding);
+    const QStringList lines = m_editor.allLines();
+    if (DocumentFile::write(path, lines, m_format))
+        return true;
+    if (m_dialogs.message(BoxKind::Confirmation, m_texts.text(452), Buttons::YesNo) != Answer::Yes)
+        return false;
+    TextFileFormat::Format utf8 = m_format;
+    utf8.encoding = TextFileFormat::Encoding::Utf8;
+    if (!DocumentFile::write(path, lines, utf8))
+        throw AppError::cannotCreate(path);
+    m_format = utf8;
+    return true;
+}
+
+bool DocumentController::maybeSave(BoxKind kind, const QString &question)
+{
+    if (!m_editor.isDocumentModified() || m_dialogs.message(kind, question, Buttons::YesNo) != Answer::Yes)
+        return true;
+    return save() == SaveOutcome::Saved;
 }
 
 void DocumentController::showSaved()
@@ -45,20 +61,21 @@ void DocumentController::showSaved()
 
 void DocumentController::newDocument()
 {
-    if (m_editor.isDocumentModified()
-        && m_dialogs.message(BoxKind::Plain, m_texts.text(450), Buttons::YesNo) == Answer::Yes)
-        save();
+    if (!maybeSave(BoxKind::Plain, m_texts.text(450)))
+        return;
     m_editor.clearAll();
     m_controls.modifiedField->clear();
     m_controls.pathField->setText(kUntitled);
     m_fileName.clear();
-    m_encoding = TextFileFormat::Encoding::Utf8; // the line-end style stays as it was
+    m_format = TextFileFormat::Format{m_format.lineEnd}; // the line-end style stays as it was
     m_controls.btnClose->setEnabled(false);
     m_changeHandling();
 }
 
 void DocumentController::open()
 {
+    if (!maybeSave(BoxKind::Plain, m_texts.text(450)))
+        return;
     const QString path = m_dialogs.openStyleSheetFile();
     if (path.isEmpty())
         return;
@@ -73,7 +90,8 @@ DocumentController::SaveOutcome DocumentController::save()
 {
     if (m_fileName.isEmpty())
         return saveAs();
-    write(m_fileName);
+    if (!write(m_fileName))
+        return SaveOutcome::Cancelled;
     showSaved();
     return SaveOutcome::Saved;
 }
@@ -81,9 +99,8 @@ DocumentController::SaveOutcome DocumentController::save()
 DocumentController::SaveOutcome DocumentController::saveAs()
 {
     const QString path = m_dialogs.saveStyleSheetFile();
-    if (path.isEmpty())
+    if (path.isEmpty() || !write(path))
         return SaveOutcome::Cancelled;
-    write(path);
     m_fileName = path;
     m_controls.pathField->setText(path);
     m_controls.btnClose->setEnabled(true);
@@ -93,24 +110,22 @@ DocumentController::SaveOutcome DocumentController::saveAs()
 
 void DocumentController::close()
 {
-    if (m_editor.isDocumentModified()
-        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(451), Buttons::YesNo) == Answer::Yes)
-        save();
+    // No leads to New, which asks in its own words; a cancelled save ends Close.
+    if (!maybeSave(BoxKind::Confirmation, m_texts.text(451)))
+        return;
     newDocument();
 }
 
-void DocumentController::closeQuery()
+bool DocumentController::closeQuery()
 {
-    if (!m_editor.isDocumentModified())
-        return;
-    const QString question = m_texts.text(600) + QLatin1Char('\n') + m_texts.text(601);
-    if (m_dialogs.message(BoxKind::Confirmation, question, Buttons::YesNo) == Answer::Yes)
-        save();
+    return maybeSave(BoxKind::Confirmation, m_texts.text(600) + QLatin1Char('\n') + m_texts.text(601));
 }
 
 void DocumentController::dropFiles(const QStringList &paths)
 {
     for (const QString &path : paths) {
+        if (!maybeSave(BoxKind::Plain, m_texts.text(450)))
+            return;
         load(path);
         m_fileName = path;
         m_controls.pathField->setText(path);

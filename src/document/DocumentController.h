@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TextFileFormat.h"
+#include "app/Dialogs.h"
 
 #include <QObject>
 #include <QString>
@@ -8,7 +9,6 @@
 
 #include <functional>
 
-class Dialogs;
 class QLabel;
 class QWidget;
 class SheetEditor;
@@ -39,16 +39,19 @@ public:
                        std::function<void()> changeHandling, QObject *parent = nullptr);
 
     const QString &DocumentFileName() const { return m_fileName; }
-    TextFileFormat::LineEnd lineEnd() const { return m_lineEnd; }
-    TextFileFormat::Encoding encoding() const { return m_encoding; }
+    const TextFileFormat::Format &format() const { return m_format; }
 
+    // New, Open, Close and drops never lose unsaved text: they ask first, and a save
+    // that is cancelled or fails ends them with the text as it was.
     void newDocument();
     void open();
+    // Cancelled also when the user keeps a file's encoding rather than change it.
     SaveOutcome save();
     SaveOutcome saveAs();
     void close();
-    // Asked before the window closes; never refuses, but a failed save throws.
-    void closeQuery();
+    // Asked before the window closes: false keeps it open (a cancelled save); a
+    // failed save throws.
+    bool closeQuery();
     void dropFiles(const QStringList &paths);
     // The file named when the program was started: the name is kept as given.
     void openFromCommandLine(const QString &argument);
@@ -61,8 +64,10 @@ public:
     void noteChange();
 
 private:
+    // True when the command may go on: the text is saved, or the user let it go.
+    bool maybeSave(BoxKind kind, const QString &question);
     void load(const QString &path);
-    void write(const QString &path);
+    bool write(const QString &path);
     void showSaved();
 
     SheetEditor &m_editor;
@@ -72,6 +77,5 @@ private:
     std::function<void()> m_changeHandling;
 
     QString m_fileName;
-    TextFileFormat::LineEnd m_lineEnd = TextFileFormat::LineEnd::CrLf;
-    TextFileFormat::Encoding m_encoding = TextFileFormat::Encoding::Utf8;
+    TextFileFormat::Format m_format;
 };

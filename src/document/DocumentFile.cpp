@@ -1,9 +1,9 @@
 #include "DocumentFile.h"
 
 #include "app/AppError.h"
+#include "app/WholeFile.h"
 
 #include <QFile>
-#include "app/WholeFile.h"
 
 namespace DocumentFile {
 
@@ -18,19 +18,14 @@ TextFileFormat::Decoded read(const QString &path)
     return TextFileFormat::decode(bytes);
 }
 
-void write(const QString &path, const QStringList &lines, TextFileFormat::LineEnd lineEnd,
-           TextFileFormat::Encoding &encoding)
+bool write(const QString &path, const QStringList &lines, const TextFileFormat::Format &format)
 {
-    using TextFileFormat::Encoding;
     QByteArray bytes;
-    Encoding used = encoding;
-    if (!TextFileFormat::encode(lines, lineEnd, used, bytes)) {
-        used = Encoding::Utf8;
-        TextFileFormat::encode(lines, lineEnd, used, bytes);
-    }
+    if (!TextFileFormat::encode(lines, format, bytes))
+        return false;
     if (!writeWholeFile(path, bytes))
         throw AppError::cannotCreate(path);
-    encoding = used;
+    return true;
 }
 
 } // namespace DocumentFile

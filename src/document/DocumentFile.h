@@ -13,9 +13,9 @@ TextFileFormat::Decoded read(const QString &path);
 
 // Writes to a temporary file beside the target and replaces the target only when
 // everything was written, so a failed save leaves the old file as it was. Throws
-// "Datei %s kann nicht erstellt werden". A text that Windows-1252 cannot hold is
-// written as UTF-8 rather than losing characters; `encoding` then becomes Utf8.
-void write(const QString &path, const QStringList &lines, TextFileFormat::LineEnd lineEnd,
-           TextFileFormat::Encoding &encoding);
+// "Datei %s kann nicht erstellt werden". Returns false, writing nothing, when the
+// text holds a character the format's encoding cannot hold: changing a file's
+// encoding is the user's decision.
+bool write(const QString &path, const QStringList &lines, const TextFileFormat::Format &format);
 
 } // namespace DocumentFile

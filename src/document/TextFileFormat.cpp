@@ -7,8 +7,10 @@ namespace TextFileFormat {
 
 namespace {
 
-// A leading byte order mark is kept as a character so that it is written back.
+// A byte order mark is taken off before decoding and written from the format, so no
+// converter may add or drop one.
 constexpr auto kFlags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+const QByteArray kUtf8Bom = QByteArrayLiteral("\xef\xbb\xbf");
 
 bool decodeUtf8(const QByteArray &bytes, QString &text)
 {
@@ -53,16 +55,23 @@ QStringList splitLines(const QString &text)
 Decoded decode(const QByteArray &bytes)
 {
     Decoded result;
+    Format &format = result.format;
     QString text;
     if (decodeUtf8(bytes, text)) {
-        result.encoding = Encoding::Utf8;
+        format.encoding = Encoding::Utf8;
+        if (bytes.startsWith(kUtf8Bom)) {
+            format.byteOrderMark = true;
+            text.remove(0, 1);
+        }
     } else {
         QStringDecoder decoder("windows-1252", kFlags);
         text = decoder.decode(bytes);
-        result.encoding = Encoding::Windows1252;
+        format.encoding = Encoding::Windows1252;
     }
     result.lines = splitLines(text);
-    result.lineEnd = lineEndStyle(bytes);
+    format.lineEnd = lineEndStyle(bytes);
+    const char last = bytes.isEmpty() ? '\n' : bytes.back();
+    format.lastLineEnded = last == '\n' || last == '\r' || last == '\0';
     return result;
 }
 
@@ -79,20 +88,30 @@ QByteArray lineEndBytes(LineEnd lineEnd)
     return QByteArrayLiteral("\r\n");
 }
 
-bool encode(const QStringList &lines, LineEnd lineEnd, Encoding encoding, QByteArray &out)
+bool encode(const QStringList &lines, const Format &format, QByteArray &out)
 {
-    const QByteArray eol = lineEndBytes(lineEnd);
-    QStringEncoder encoder = encoding == Encoding::Utf8 ? QStringEncoder(QStringConverter::Utf8, kFlags)
-                                                        : QStringEncoder("windows-1252", kFlags);
+    const QByteArray eol = lineEndBytes(format.lineEnd);
+    const bool utf8 = format.encoding == Encoding::Utf8;
+    QStringEncoder encoder = utf8 ? QStringEncoder(QStringConverter::Utf8, kFlags)
+                                  : QStringEncoder("windows-1252", kFlags);
     QByteArray result;
+    if (utf8 && format.byteOrderMark)
+        result += kUtf8Bom;
     for (const QString &line : lines) {
         result += encoder.encode(line);
         result += eol;
     }
+    if (!lines.isEmpty() && !format.lastLineEnded)
+        result.chop(eol.size());
     if (encoder.hasError())
         return false;
     out = std::move(result);
     return true;
+}
+
+bool encode(const QStringList &lines, LineEnd lineEnd, Encoding encoding, QByteArray &out)
+{
+    return encode(lines, Format{lineEnd, encoding}, out);
 }
 
 } // namespace TextFileFormat

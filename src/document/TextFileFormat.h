@@ -10,11 +10,20 @@ namespace TextFileFormat {
 enum class LineEnd { CrLf, Lf, Cr };
 enum class Encoding { Utf8, Windows1252 };
 
+// How a file's text lies in its bytes: found on reading, used again on writing, so
+// that a file opened and saved without edits comes back byte for byte.
+struct Format
+{
+    LineEnd lineEnd = LineEnd::CrLf;
+    Encoding encoding = Encoding::Utf8;
+    bool byteOrderMark = false; // UTF-8's mark before the text; never part of the text
+    bool lastLineEnded = true;  // a line end follows the last line
+};
+
 struct Decoded
 {
     QStringList lines;
-    LineEnd lineEnd = LineEnd::CrLf;
-    Encoding encoding = Encoding::Utf8;
+    Format format;
 };
 
 // Valid UTF-8 is read as UTF-8; anything else as Windows-1252, where every byte is
@@ -23,8 +32,11 @@ struct Decoded
 // CR LF when both CR and LF occur or neither does, else the one that occurs.
 Decoded decode(const QByteArray &bytes);
 
-// Every line, the last one included, followed by the line end. Returns false when a
-// character cannot be written in the encoding (nothing is produced then).
+// Every line followed by the line end, the last one only when the format says so.
+// Returns false when a character cannot be written in the encoding (nothing is
+// produced then).
+bool encode(const QStringList &lines, const Format &format, QByteArray &out);
+// Every line, the last one included, followed by the line end; no byte order mark.
 bool encode(const QStringList &lines, LineEnd lineEnd, Encoding encoding, QByteArray &out);
 
 // Splits text at CR LF, LF, CR and NUL without the trailing empty line.

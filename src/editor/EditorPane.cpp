@@ -83,7 +83,5 @@ EditorPane::EditorPane(QWidget *parent) : QWidget(parent)
 
 void EditorPane::appendCommentTemplate()
 {
-    m_editor->appendLine(QString());
-    m_editor->appendLine(QStringLiteral("/* Kommentar für CSS-Dateien*/"));
-    m_editor->appendLine(QString());
+    m_editor->appendRecordedLines({QString(), QStringLiteral("/* Kommentar für CSS-Dateien*/"), QString()});
 }

@@ -21,7 +21,7 @@ public:
     QToolButton *btn_line_nr;
     QToolButton *btn_css_comment;
 
-    // Three lines at the end of the text, not recorded for undo and not reported.
+    // Three lines at the end of the text, one undo step; the caret stays.
     void appendCommentTemplate();
 
 private:

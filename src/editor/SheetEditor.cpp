@@ -211,34 +211,6 @@ void SheetEditor::setLines(const QStringList &newLines)
     --m_silent;
 }
 
-void SheetEditor::insertUnrecordedAtEnd(const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    send(SCI_SETUNDOCOLLECTION, 0);
-    SendScintilla(SCI_APPENDTEXT, bytes.size(), bytes.constData());
-    send(SCI_SETUNDOCOLLECTION, 1);
-}
-
-void SheetEditor::appendLine(const QString &text)
-{
-    ++m_silent;
-    insertUnrecordedAtEnd(lineCount() == 0 ? text : QLatin1Char('\n') + text);
-    m_noLines = false;
-    --m_silent;
-}
-
-void SheetEditor::insertLine(int index, const QString &text)
-{
-    if (index >= lineCount()) {
-        appendLine(text);
-        return;
-    }
-    ++m_silent;
-    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
-    SendScintilla(SCI_INSERTTEXT, send(SCI_POSITIONFROMLINE, qMax(0, index)), bytes.constData());
-    --m_silent;
-}
-
 void SheetEditor::insertRecordedLine(int index, const QString &text)
 {
     ++m_silent;
@@ -251,6 +223,24 @@ void SheetEditor::insertRecordedLine(int index, const QString &text)
         m_noLines = false;
     }
     --m_silent;
+}
+
+void SheetEditor::appendRecordedLines(const QStringList &lines, bool report)
+{
+    if (lines.isEmpty())
+        return;
+    ChangeBatch batch(*this);
+    UndoGroup group(*this);
+    if (!report)
+        ++m_silent;
+    QString text = lines.join(QLatin1Char('\n'));
+    if (lineCount() != 0)
+        text.prepend(QLatin1Char('\n'));
+    const QByteArray bytes = text.toUtf8();
+    SendScintilla(SCI_INSERTTEXT, send(SCI_GETTEXTLENGTH), bytes.constData());
+    m_noLines = false;
+    if (!report)
+        --m_silent;
 }
 
 void SheetEditor::clearAll()

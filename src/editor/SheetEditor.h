@@ -24,14 +24,13 @@ public:
     // The whole text, lines separated by LF, read straight from the control's buffer.
     QString wholeText() const;
     void setLines(const QStringList &lines);
-    // Not reported as a change. At the end of the text they are not recorded for undo;
-    // anywhere else they are recorded, since unrecorded text above recorded edits
-    // would make later undos hit the wrong characters.
-    void insertLine(int index, const QString &text);
-    // The same, always recorded for undo (also at the end of the text), so that it can
-    // join the undo step of the edit it belongs to. Not reported as a change.
+    // Recorded for undo, so that it joins the undo step of the edit it belongs to and
+    // marks the document modified; not reported as a change. Every edit is recorded:
+    // an unrecorded one leaves the document unmodified and can be lost unasked.
     void insertRecordedLine(int index, const QString &text);
-    void appendLine(const QString &text);
+    // Lines at the end of the text as one undo step; the caret stays. Reported as one
+    // change unless `report` is off (for a caller that runs the change handling itself).
+    void appendRecordedLines(const QStringList &lines, bool report = true);
     // Empties text and bookmarks, undo and redo history and the modified flag.
     void clearAll();
 
@@ -108,7 +107,6 @@ private:
     void smartTab();
     void smartBackspace();
     void newLine();
-    void insertUnrecordedAtEnd(const QString &text);
     QString referenceLineAbove(int lineIndex) const;
 
     bool m_specialChars = false;

@@ -88,6 +88,7 @@ constexpr Entry kTable[] = {
     {435, "Sie sind leider nicht mit dem Internet verbunden! Wollen Sie es trotzdem probieren?", "Unfortunately you are not connected to the internet. Would you like to try it nevertheless?"},
     {450, "Sie haben Veränderungen vorgenommen. Wollen Sie diese speichern?", "You did some changes. Do you want to save it?"},
     {451, "Die Datei wurde verändert. Wollen Sie speichern?", "The file was changed! Do you want to save changes?"},
+    {452, "Der Text enthält Zeichen, die in der Kodierung der Datei (Windows-1252) nicht gespeichert werden können. Soll die Datei als UTF-8 gespeichert werden? Bei \"Nein\" wird nicht gespeichert und die Datei bleibt, wie sie ist.", "The text holds characters that the file's encoding (Windows-1252) cannot store. Save the file as UTF-8? \"No\" does not save and leaves the file as it is."},
     {600, "Sie haben Veränderungen vorgenommen!", "You made some changes!"},
     {601, "Wollen Sie die Datei speichern?", "Do you want to save the file?"},
 };

@@ -107,9 +107,11 @@ void IniFile::write(const QString &section, const QString &key, const QString &v
         lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
 
     QByteArray bytes;
-    TextFileFormat::Encoding encoding = decoded.encoding;
-    if (!TextFileFormat::encode(lines, decoded.lineEnd, encoding, bytes))
-        TextFileFormat::encode(lines, decoded.lineEnd, TextFileFormat::Encoding::Utf8, bytes);
+    TextFileFormat::Format format = decoded.format;
+    if (!TextFileFormat::encode(lines, format, bytes)) {
+        format.encoding = TextFileFormat::Encoding::Utf8;
+        TextFileFormat::encode(lines, format, bytes);
+    }
     if (!writeWholeFile(m_path, bytes))
         throw AppError::cannotWriteTo(m_path);
 }

@@ -63,6 +63,15 @@ private slots:
                  (QStringList{"a {}", "div p {", "", " }", "", "ul>li {", "", " }", ""}));
         QVERIFY(!a->isVisible());
         QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Keine Fehler gefunden!"));
+        // The rules are an edit of the document: it asks before they are lost, and
+        // one undo takes all of them back.
+        QVERIFY(f->editor()->isDocumentModified());
+        QCOMPARE(f->field(1), QString::fromUtf8("geändert"));
+        QVERIFY(f->enabled("btn_save"));
+        QVERIFY(f->enabled("btn_undo"));
+        f->action("Rckgngig1")->trigger();
+        QCOMPARE(f->editor()->allLines(), QStringList{"a {}"});
+        QVERIFY(!f->editor()->isDocumentModified());
     }
 
     void takeOverAsOneGroupedRule()

@@ -1,6 +1,7 @@
 #include "FileSizeLimit.h"
 #include "MainWindowFixture.h"
 #include "i18n/UiTexts.h"
+#include "ui/structure_view/AnalysisController.h"
 
 #include <QMimeData>
 
@@ -85,13 +86,16 @@ private slots:
     {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<int>("saveDialogs");
-        QTest::newRow("No") << Answer::No << 0;
-        QTest::newRow("Yes, save dialog cancelled") << Answer::Yes << 1;
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("No discards") << Answer::No << 0 << true;
+        // Cancelling the save dialog cancels New: the text must not be lost.
+        QTest::newRow("Yes, save dialog cancelled") << Answer::Yes << 1 << false;
     }
     void newOnAModifiedUntitledDocument()
     {
         QFETCH(Answer, answer);
         QFETCH(int, saveDialogs);
+        QFETCH(bool, cleared);
         f->type(QStringLiteral("h1 {}"));
         f->dialogs.answers << answer;
         f->action("Neu1")->trigger();
@@ -99,10 +103,10 @@ private slots:
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Plain);
         QCOMPARE(f->dialogs.asked[0].text, text(450));
         QCOMPARE(f->dialogs.saveDialogs, saveDialogs);
-        QCOMPARE(f->editor()->allLines(), QStringList());
-        QVERIFY(!f->editor()->isDocumentModified());
-        QVERIFY(!f->editor()->canUndoEdit());
-        QCOMPARE(f->field(1), QString());
+        QCOMPARE(f->editor()->allLines(), cleared ? QStringList() : QStringList{QStringLiteral("h1 {}")});
+        QCOMPARE(f->editor()->isDocumentModified(), !cleared);
+        QCOMPARE(f->editor()->canUndoEdit(), !cleared);
+        QCOMPARE(f->field(1), cleared ? QString() : kModified);
         QCOMPARE(f->field(2), kUntitled);
     }
 
@@ -131,6 +135,18 @@ private slots:
         QCOMPARE(f->editor()->allLines(), QStringList());
     }
 
+    void closeAnsweredYesWithTheSaveCancelledKeepsTheText()
+    {
+        f->type(QStringLiteral("x"));
+        f->dialogs.answers << Answer::Yes;
+        f->action("Schliessen1")->trigger();
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{text(451)});
+        QCOMPARE(f->dialogs.saveDialogs, 1);
+        QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("x")});
+        QVERIFY(f->editor()->isDocumentModified());
+        QCOMPARE(f->field(1), kModified);
+    }
+
     void closeAnsweredYesSavesUnderTheName()
     {
         f->put(QStringLiteral("a.css"), "a {}\n");
@@ -145,10 +161,64 @@ private slots:
         QVERIFY(!f->enabled("btn_close"));
     }
 
-    void openWhileModifiedAsksNothing()
+    // Open (menu, tool bar, shortcut) and a drop ask before the unsaved text goes.
+    void replacingAModifiedText_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QString>("saveTo"); // empty cancels the save dialog
+        QTest::addColumn<bool>("replaced");
+        for (const QString how : {QStringLiteral("menu"), QStringLiteral("tool bar"), QStringLiteral("Ctrl+O"),
+                                  QStringLiteral("drop")}) {
+            QTest::addRow("%s, No discards", qPrintable(how)) << how << Answer::No << QString() << true;
+            QTest::addRow("%s, Yes saves first", qPrintable(how)) << how << Answer::Yes << "saved.css" << true;
+            QTest::addRow("%s, Yes, save dialog cancelled", qPrintable(how)) << how << Answer::Yes << QString() << false;
+            QTest::addRow("%s, Yes, save fails", qPrintable(how)) << how << Answer::Yes << "file/a.css" << false;
+        }
+    }
+    void replacingAModifiedText()
+    {
+        QFETCH(QString, how);
+        QFETCH(Answer, answer);
+        QFETCH(QString, saveTo);
+        QFETCH(bool, replaced);
+        f->put(QStringLiteral("file"), "not a folder");
+        f->put(QStringLiteral("b.css"), "b { }\r\n");
+        const QString other = f->path(QStringLiteral("b.css"));
+        f->type(QStringLiteral("unsaved"));
+        f->dialogs.answers << answer;
+        if (!saveTo.isEmpty())
+            f->dialogs.saveAnswers << f->path(saveTo);
+        f->dialogs.openAnswers << other;
+        if (how == QLatin1String("menu"))
+            f->action("ffnen1")->trigger();
+        else if (how == QLatin1String("tool bar"))
+            f->find<QToolButton>("btn_open")->click();
+        else if (how == QLatin1String("Ctrl+O"))
+            QTest::keyClick(f->editor(), Qt::Key_O, Qt::ControlModifier);
+        else
+            dropOn(f->window.get(), {other});
+        QCOMPARE(f->dialogs.asked.value(0).text, text(450));
+        QCOMPARE(f->dialogs.asked.value(0).kind, BoxKind::Plain);
+        if (saveTo == QLatin1String("saved.css"))
+            QCOMPARE(f->contents(saveTo), QByteArray("unsaved\r\n"));
+        if (replaced) {
+            QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("b { }")});
+            QCOMPARE(f->document().DocumentFileName(), other);
+            QVERIFY(!f->editor()->isDocumentModified());
+        } else {
+            QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("unsaved")});
+            QVERIFY(f->document().DocumentFileName().isEmpty());
+            QCOMPARE(f->field(2), kUntitled);
+            QVERIFY(f->editor()->isDocumentModified());
+            QCOMPARE(f->field(1), kModified);
+            QVERIFY(f->editor()->canUndoEdit());
+        }
+    }
+
+    void openOnACleanDocumentAsksNothing()
     {
         f->put(QStringLiteral("b.css"), "b { }\r\n");
-        f->type(QStringLiteral("x"));
         f->dialogs.openAnswers << f->path(QStringLiteral("b.css"));
         f->action("ffnen1")->trigger();
         QVERIFY(f->dialogs.asked.isEmpty());
@@ -157,7 +227,6 @@ private slots:
         QVERIFY(!f->editor()->canUndoEdit());
         QCOMPARE(f->field(1), QString());
         QCOMPARE(f->field(2), f->path(QStringLiteral("b.css")));
-        QVERIFY(f->enabled("btn_save")); // keeps its state
         QVERIFY(f->enabled("btn_close"));
         QCOMPARE(f->editor()->caretLine(), 1);
         QCOMPARE(f->editor()->caretColumn(), 1);
@@ -166,20 +235,24 @@ private slots:
     void cancelledOpenChangesNothing()
     {
         f->type(QStringLiteral("x"));
+        f->dialogs.answers << Answer::No;
         f->action("ffnen1")->trigger();
         QCOMPARE(f->dialogs.openDialogs, 1);
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("x")});
         QCOMPARE(f->field(2), kUntitled);
+        QVERIFY(f->editor()->isDocumentModified());
     }
 
     void unreadableFileKeepsTheDocument()
     {
         f->type(QStringLiteral("x"));
         const QString missing = f->path(QStringLiteral("missing.css"));
+        f->dialogs.answers << Answer::No;
         f->dialogs.openAnswers << missing;
         f->action("ffnen1")->trigger();
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)});
-        QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Failure);
+        QCOMPARE(f->dialogs.askedTexts(),
+                 (QStringList{text(450), QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)}));
+        QCOMPARE(f->dialogs.asked[1].kind, BoxKind::Failure);
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("x")});
         QCOMPARE(f->field(1), kModified);
         QCOMPARE(f->field(2), kUntitled);
@@ -233,6 +306,76 @@ private slots:
         f->type(QStringLiteral("ä"));
         f->action("Speichern1")->trigger();
         QCOMPARE(f->contents(QStringLiteral("lf.css")), QByteArray("/* Gr\xf6\xdf" "e */\np {}\n\xe4\n"));
+    }
+
+    // Opened and saved without edits, a file comes back byte for byte.
+    void openAndSaveKeepsTheBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("CR LF") << QByteArray("h1 {\r\n  color: red;\r\n}\r\n");
+        QTest::newRow("LF") << QByteArray("h1 {\n  color: red;\n}\n");
+        QTest::newRow("CR") << QByteArray("h1 {\r  color: red;\r}\r");
+        QTest::newRow("no line end after the last line") << QByteArray("a {}\nb {}");
+        QTest::newRow("UTF-8 with a byte order mark") << QByteArray("\xef\xbb\xbfp { content: \"\xc3\xa4\"; }\r\n");
+        QTest::newRow("byte order mark, nothing else") << QByteArray("\xef\xbb\xbf");
+        QTest::newRow("Windows-1252") << QByteArray("/* Gr\xf6\xdf" "e \x80 */\r\np {}\r\n");
+        QTest::newRow("just a line end") << QByteArray("\n");
+    }
+    void openAndSaveKeepsTheBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        f->put(QStringLiteral("s.css"), bytes);
+        f->dialogs.openAnswers << f->path(QStringLiteral("s.css"));
+        f->action("ffnen1")->trigger();
+        QFile::remove(f->path(QStringLiteral("s.css")));
+        f->action("Speichern1")->trigger();
+        QCOMPARE(f->contents(QStringLiteral("s.css")), bytes);
+    }
+
+    void aByteOrderMarkIsNoPartOfTheText()
+    {
+        f->put(QStringLiteral("bom.css"), "\xef\xbb\xbfp {}\n");
+        f->dialogs.openAnswers << f->path(QStringLiteral("bom.css"));
+        f->action("ffnen1")->trigger();
+        QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("p {}")});
+        QCOMPARE(f->window->analysis().analysis().ElementSelectors, QStringList{QStringLiteral("p")});
+    }
+
+    // A Windows-1252 file is never turned into UTF-8 without the user's word.
+    void textBeyondTheFilesEncoding_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("No keeps the file") << Answer::No << QByteArray("/* Gr\xf6\xdf" "e */\n");
+        QTest::newRow("Yes saves as UTF-8")
+            << Answer::Yes << QByteArray("/* Gr\xc3\xb6\xc3\x9f" "e \xe2\x86\x92 */\n");
+    }
+    void textBeyondTheFilesEncoding()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(QByteArray, saved);
+        f->put(QStringLiteral("w.css"), "/* Gr\xf6\xdf" "e */\n");
+        f->dialogs.openAnswers << f->path(QStringLiteral("w.css"));
+        f->action("ffnen1")->trigger();
+        QTest::keyClick(f->editor(), Qt::Key_End);
+        QTest::keyClick(f->editor(), Qt::Key_Left);
+        QTest::keyClick(f->editor(), Qt::Key_Left);
+        f->type(QString::fromUtf8("→ "));
+        f->dialogs.answers << answer;
+        f->action("Speichern1")->trigger();
+        QCOMPARE(f->dialogs.asked.size(), 1);
+        QCOMPARE(f->dialogs.asked[0].text, text(452));
+        QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Confirmation);
+        QCOMPARE(f->contents(QStringLiteral("w.css")), saved);
+        QCOMPARE(f->editor()->isDocumentModified(), answer == Answer::No);
+        QCOMPARE(f->enabled("btn_save"), answer == Answer::No);
+        QCOMPARE(f->field(1), answer == Answer::No ? kModified : QString());
+        // Once UTF-8, the file is saved as UTF-8 without asking again.
+        if (answer == Answer::Yes) {
+            f->type(QStringLiteral("x"));
+            f->action("Speichern1")->trigger();
+            QCOMPARE(f->dialogs.asked.size(), 1);
+        }
     }
 
     void failedSaveKeepsTheOldFileAndTheState()
@@ -306,7 +449,6 @@ private slots:
     {
         f->put(QStringLiteral("one.css"), "one {}\r\n");
         f->put(QStringLiteral("two.css"), "two {}\r\n");
-        f->type(QStringLiteral("unsaved"));
         const QStringList files{f->path(QStringLiteral("one.css")), f->path(QStringLiteral("two.css"))};
         dropOn(f->window.get(), files);
         QCOMPARE(f->dialogs.askedTexts(), files);
@@ -333,7 +475,8 @@ private slots:
         QTest::addColumn<QList<Answer>>("answers");
         QTest::addColumn<bool>("closes");
         QTest::newRow("No") << QList<Answer>{Answer::No} << true;
-        QTest::newRow("Yes, save dialog cancelled") << QList<Answer>{Answer::Yes} << true;
+        // Cancelling the save dialog cancels the exit: the text must not be lost.
+        QTest::newRow("Yes, save dialog cancelled") << QList<Answer>{Answer::Yes} << false;
     }
     void exitOnAModifiedUntitledDocument()
     {

@@ -24,10 +24,10 @@ private slots:
         const QByteArray bytes("/* \xe4 */\rp {}\r");
         writeFile(path, bytes);
         Decoded d = DocumentFile::read(path);
-        QCOMPARE(d.encoding, Encoding::Windows1252);
-        QCOMPARE(d.lineEnd, LineEnd::Cr);
+        QCOMPARE(d.format.encoding, Encoding::Windows1252);
+        QCOMPARE(d.format.lineEnd, LineEnd::Cr);
         QFile::remove(path);
-        DocumentFile::write(path, d.lines, d.lineEnd, d.encoding);
+        QVERIFY(DocumentFile::write(path, d.lines, d.format));
         QCOMPARE(readFile(path), bytes);
     }
 
@@ -48,9 +48,8 @@ private slots:
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("file")), "x");
         const QString path = dir.filePath(QStringLiteral("file/a.css"));
-        Encoding encoding = Encoding::Utf8;
         try {
-            DocumentFile::write(path, {QStringLiteral("p")}, LineEnd::CrLf, encoding);
+            DocumentFile::write(path, {QStringLiteral("p")}, Format{});
             QFAIL("no error");
         } catch (const AppError &e) {
             QCOMPARE(e.text(), QStringLiteral("Datei %1 kann nicht erstellt werden").arg(path));
@@ -63,23 +62,25 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("a.css"));
         writeFile(path, "old\r\n");
         const QStringList longText(200, QStringLiteral("p { color: red; }"));
-        Encoding encoding = Encoding::Utf8;
         {
             FileSizeLimit limit(64);
-            QVERIFY_THROWS_EXCEPTION(AppError, DocumentFile::write(path, longText, LineEnd::CrLf, encoding));
+            QVERIFY_THROWS_EXCEPTION(AppError, DocumentFile::write(path, longText, Format{}));
         }
         QCOMPARE(readFile(path), QByteArray("old\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.css")}); // no leftovers
     }
 
-    void textBeyondWindows1252IsSavedAsUtf8()
+    // Changing a file's encoding is the user's decision: nothing is written.
+    void textBeyondWindows1252IsNotWritten()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.css"));
-        Encoding encoding = Encoding::Windows1252;
-        DocumentFile::write(path, {QString::fromUtf8("ä → b")}, LineEnd::Lf, encoding);
-        QCOMPARE(encoding, Encoding::Utf8);
-        QCOMPARE(readFile(path), QByteArray("\xc3\xa4 \xe2\x86\x92 b\n"));
+        writeFile(path, "old\n");
+        const Format windows1252{LineEnd::Lf, Encoding::Windows1252};
+        QVERIFY(!DocumentFile::write(path, {QString::fromUtf8("ä → b")}, windows1252));
+        QCOMPARE(readFile(path), QByteArray("old\n"));
+        QVERIFY(DocumentFile::write(path, {QString::fromUtf8("ä € b")}, windows1252));
+        QCOMPARE(readFile(path), QByteArray("\xe4 \x80 b\n"));
     }
 };
 

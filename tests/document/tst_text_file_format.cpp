@@ -36,7 +36,7 @@ private slots:
         QFETCH(LineEnd, lineEnd);
         const Decoded d = decode(bytes);
         QCOMPARE(d.lines, lines);
-        QCOMPARE(d.lineEnd, lineEnd);
+        QCOMPARE(d.format.lineEnd, lineEnd);
     }
 
     void encoding_data()
@@ -61,12 +61,11 @@ private slots:
         QFETCH(Encoding, encoding);
         QFETCH(QString, firstLine);
         const Decoded d = decode(bytes);
-        QCOMPARE(d.encoding, encoding);
+        QCOMPARE(d.format.encoding, encoding);
         QCOMPARE(d.lines.value(0), firstLine);
     }
 
-    // A file with one line-end style and a line end after its last line comes back
-    // byte for byte.
+    // A file with one line-end style comes back byte for byte.
     void roundTrip_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -76,6 +75,10 @@ private slots:
         QTest::newRow("empty lines") << QByteArray("\r\n\r\na\r\n\r\n");
         QTest::newRow("UTF-8 with umlauts") << QByteArray("/* \xc3\xa4\xc3\xb6\xc3\xbc \xc3\x84 */\n");
         QTest::newRow("UTF-8 byte order mark") << QByteArray("\xef\xbb\xbfp {}\r\n");
+        QTest::newRow("byte order mark alone") << QByteArray("\xef\xbb\xbf");
+        QTest::newRow("no line end after the last line") << QByteArray("a\r\nb");
+        QTest::newRow("one line, no line end") << QByteArray("p {}");
+        QTest::newRow("Windows-1252, no line end after the last line") << QByteArray("\xe4\nb");
         QTest::newRow("Windows-1252 with umlauts") << QByteArray("/* \xe4\xf6\xfc\xc4\xd6\xdc\xdf */\r\n");
         QByteArray high;
         for (int b = 0x80; b <= 0xff; ++b)
@@ -93,8 +96,22 @@ private slots:
         QFETCH(QByteArray, bytes);
         const Decoded d = decode(bytes);
         QByteArray written;
-        QVERIFY(encode(d.lines, d.lineEnd, d.encoding, written));
+        QVERIFY(encode(d.lines, d.format, written));
         QCOMPARE(written, bytes);
+    }
+
+    // The mark belongs to the file, not to the text the analysis reads.
+    void byteOrderMarkIsNoCharacter()
+    {
+        const Decoded d = decode("\xef\xbb\xbfp {}\n");
+        QCOMPARE(d.lines, QStringList{"p {}"});
+        QVERIFY(d.format.byteOrderMark);
+        QVERIFY(!decode("p {}\n").format.byteOrderMark);
+        // Not valid UTF-8 after it: the three bytes are Windows-1252 text, kept as such.
+        const Decoded w = decode("\xef\xbb\xbfp\xe4");
+        QCOMPARE(w.format.encoding, Encoding::Windows1252);
+        QVERIFY(!w.format.byteOrderMark);
+        QCOMPARE(w.lines.value(0).size(), 5);
     }
 
     void everyLineGetsTheLineEnd_data()

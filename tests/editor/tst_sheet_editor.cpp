@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(changes.count(), 2); // a deletion and an insertion, one report
         {
             UndoGroup group(*editor);
-            editor->insertLine(0, QStringLiteral("top"));
+            editor->insertRecordedLine(0, QStringLiteral("top"));
             editor->replaceSelection(QStringLiteral("!"));
         }
         QCOMPARE(changes.count(), 3);
@@ -243,29 +243,33 @@ private slots:
         editor->setLines({"a {", "}"});
         editor->setCaretPosition(2, 2);
         press(editor, typed(" x"));
-        editor->insertLine(0, QStringLiteral("/* top */"));
+        editor->insertRecordedLine(0, QStringLiteral("/* top */"));
         pane->appendCommentTemplate();
         QCOMPARE(editor->allLines(),
                  (QStringList{"/* top */", "a {", "} x", "", QString::fromUtf8("/* Kommentar für CSS-Dateien*/"), ""}));
         while (editor->canUndoEdit())
             editor->undo();
-        QCOMPARE(editor->allLines(),
-                 (QStringList{"a {", "}", "", QString::fromUtf8("/* Kommentar für CSS-Dateien*/"), ""}));
+        QCOMPARE(editor->allLines(), (QStringList{"a {", "}"}));
     }
 
-    void commentTemplateIsNoEdit()
+    // The template is an edit like any other: it marks the document and can be undone.
+    void commentTemplateIsOneUndoableEdit()
     {
         editor->setLines({"p {}"});
         editor->setCaretPosition(1, 3);
         QSignalSpy changes(editor, &SheetEditor::changed);
         pane->btn_css_comment->click();
         pane->btn_css_comment->click();
-        QCOMPARE(editor->lineCount(), 7);
-        QCOMPARE(editor->line(5), QString::fromUtf8("/* Kommentar für CSS-Dateien*/"));
+        const QString comment = QString::fromUtf8("/* Kommentar für CSS-Dateien*/");
+        QCOMPARE(editor->allLines(), (QStringList{"p {}", "", comment, "", "", comment, ""}));
         QCOMPARE(QPoint(editor->caretColumn(), editor->caretLine()), QPoint(3, 1));
+        QVERIFY(editor->isDocumentModified());
+        QCOMPARE(changes.count(), 2);
+        editor->undo();
+        QCOMPARE(editor->allLines(), (QStringList{"p {}", "", comment, ""}));
+        editor->undo();
+        QCOMPARE(editor->allLines(), QStringList{"p {}"});
         QVERIFY(!editor->isDocumentModified());
-        QVERIFY(!editor->canUndoEdit());
-        QCOMPARE(changes.count(), 0);
     }
 
     void commentTemplateOnAnEmptyText()

@@ -40,7 +40,7 @@ bool show(WebEnginePreview &preview, const QString &html, const QString &folder 
 {
     QSignalSpy shown(&preview, &WebEnginePreview::pageShown);
     preview.WriteToBrowser(html, folder);
-    return shown.wait(20000);
+    return shown.wait(120000);
 }
 
 } // namespace

@@ -299,7 +299,7 @@ Tindividual &TMainForm::assistantDialog()
 {
     if (!m_assistant)
         m_assistant = new Tindividual(
-            m_paths.infDir + QStringLiteral("selektoren.inf"), [this](const QString &line) { editor()->appendLine(line); },
+            m_paths.infDir + QStringLiteral("selektoren.inf"), [this](const QStringList &lines) { editor()->appendRecordedLines(lines, false); },
             [this] { SynEdit1Change(); }, [this](const QString &error) { m_dialogs.showFailure(AppError(error)); }, this);
     return *m_assistant;
 }
@@ -461,8 +461,10 @@ void TMainForm::dropEvent(QDropEvent *e)
 void TMainForm::closeEvent(QCloseEvent *e)
 {
     try {
-        m_document->closeQuery();
-        e->accept();
+        if (m_document->closeQuery())
+            e->accept();
+        else
+            e->ignore();
     } catch (const AppError &error) {
         m_dialogs.showFailure(error);
         e->ignore();
