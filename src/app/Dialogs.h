@@ -3,6 +3,7 @@
 #include "editor/search/FindReplace.h"
 
 #include <QRect>
+#include <QSet>
 #include <QString>
 #include <QUrl>
 
@@ -52,4 +53,10 @@ public:
 
     // The error box of a failed command: the error's text with its full stop.
     void showFailure(const AppError &error);
+    // The same for a data file that several windows read as they are created: one
+    // box per file and start, not one per window.
+    void showFailureOnce(const AppError &error);
+
+private:
+    QSet<QString> m_shownOnce;
 };

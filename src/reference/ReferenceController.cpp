@@ -110,8 +110,22 @@ ReferenceController::ReferenceController(ReferencePanel &panel, SheetEditor &edi
     panel.tree_selektoren->installEventFilter(new EnterKey(this, [this] { insertSelector(); }));
     connect(panel.tree_values, &QTreeWidget::itemDoubleClicked, this, [this] { insertValue(); });
     connect(panel.list_netscape, &QListWidget::itemDoubleClicked, this, [this] { insertColour(); });
-    connect(panel.cmb_style_defs, &QComboBox::currentTextChanged, this,
-            [this] { report([this] { applyStyleDefinition(); }); });
+    connect(panel.cmb_style_defs, &QComboBox::currentTextChanged, this, [this](const QString &name) {
+        m_reportedOnChange.clear();
+        try {
+            applyChosenDefinition(false);
+        } catch (const AppError &error) {
+            m_reportedOnChange = name;
+            m_dialogs.showFailure(error);
+        }
+    });
+    // Picking a name from the list, or Enter in the chooser, reports a failing
+    // definition again, unless the pick has just changed the name and reported it.
+    connect(panel.cmb_style_defs, &QComboBox::activated, this, [this] {
+        const bool justReported = m_reportedOnChange == m_panel.cmb_style_defs->currentText();
+        m_reportedOnChange.clear();
+        report([this, justReported] { applyChosenDefinition(!justReported); });
+    });
 }
 
 void ReferenceController::report(const std::function<void()> &step)
@@ -130,19 +144,34 @@ void ReferenceController::reloadElementList()
 
 void ReferenceController::loadDefinitionList()
 {
-    const QStringList names = DataFile::readLines(m_paths.styleDefDir + QStringLiteral("styles.dat"));
     const QSignalBlocker quiet(m_panel.cmb_style_defs); // the definition is applied at activation
     m_panel.cmb_style_defs->clear();
+    // Without the list the start definition may still be there.
+    m_panel.cmb_style_defs->setEditText(QStringLiteral("CSS Level 2"));
+    const QStringList names = DataFile::readLines(m_paths.styleDefDir + QStringLiteral("styles.dat"));
     m_panel.cmb_style_defs->addItems(names);
     m_panel.cmb_style_defs->setEditText(QStringLiteral("CSS Level 2"));
 }
 
 void ReferenceController::applyStyleDefinition()
 {
+    applyChosenDefinition(false);
+}
+
+void ReferenceController::applyChosenDefinition(bool chosenAgain)
+{
+    const QString path = m_paths.styleDefDir + m_panel.cmb_style_defs->currentText() + QStringLiteral(".def");
     QTreeWidget &tree = *m_panel.tree_property;
     tree.clear();
-    fillTree(tree, StyleDefinition::read(m_paths.styleDefDir + m_panel.cmb_style_defs->currentText()
-                                         + QStringLiteral(".def")));
+    try {
+        fillTree(tree, StyleDefinition::read(path));
+        m_failedDefinition.clear();
+    } catch (const AppError &) {
+        if (path == m_failedDefinition && !chosenAgain)
+            return;
+        m_failedDefinition = path;
+        throw;
+    }
 }
 
 void ReferenceController::showValuesOfChosenProperty()

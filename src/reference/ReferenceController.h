@@ -27,7 +27,11 @@ public:
 
     // Each throws AppError with the message the user sees.
     void reloadElementList();
+    // The chooser names "CSS Level 2" also when the list cannot be read.
     void loadDefinitionList();
+    // Runs at every activation of the window, so a definition that cannot be read is
+    // reported once, not each time its error box gives the window back: again only
+    // for another failing name, or when the user chooses it again.
     void applyStyleDefinition();
 
     // The handlers of the panels; failures are reported in the error box.
@@ -37,6 +41,7 @@ public:
     void insertColour();
 
 private:
+    void applyChosenDefinition(bool chosenAgain);
     void insertDeclaration(const QString &text);
     void report(const std::function<void()> &step);
 
@@ -45,6 +50,8 @@ private:
     Dialogs &m_dialogs;
     const UiTexts &m_texts;
     const AppPaths &m_paths;
+    QString m_failedDefinition; // the definition file last reported as unreadable
+    QString m_reportedOnChange; // a name whose failure the last change of the chooser reported
 };
 
 // Fills a tree widget with nodes, collapsed and with nothing selected.

@@ -228,15 +228,16 @@ TSettings::TSettings(SheetEditor &editor, TSynCssSyn &highlighter, Dialogs &dial
     for (QComboBox *picker : {ft_col_key, ft_col_ident, ft_col_num})
         connect(picker, &QComboBox::currentIndexChanged, this, &TSettings::ft_col_keyChanged);
 
-    // Creation: the element list, then centring and the font names.
+    // Creation: the element list, then centring and the font names, which do not
+    // depend on the list.
     try {
         list_selektor->addItems(DataFile::readLines(m_elementFile));
-        adjustSize();
-        CentreOnScreen(*this);
-        cmb_syn_fonts->addItems(QFontDatabase::families());
     } catch (const AppError &error) {
-        m_dialogs.showFailure(error);
+        m_dialogs.showFailureOnce(error);
     }
+    adjustSize();
+    CentreOnScreen(*this);
+    cmb_syn_fonts->addItems(QFontDatabase::families());
     connect(cmb_syn_fonts, &QComboBox::editTextChanged, this, &TSettings::cmb_syn_fontsChange);
     connect(cmb_syn_size, &QComboBox::editTextChanged, this, &TSettings::cmb_syn_sizeChange);
 }

@@ -111,6 +111,36 @@ private slots:
                  QStringLiteral("Datei %1CSS Lev.def kann nicht geöffnet werden.").arg(f->paths.styleDefDir));
     }
 
+    // A failing definition is reported once per choice, however often the window is
+    // activated again; a working one takes over.
+    void failingDefinitionIsReportedOncePerChoice()
+    {
+        QFile::remove(f->paths.styleDefDir + QStringLiteral("CSS Level 1.def"));
+        auto *chooser = f->find<QComboBox>("cmb_style_defs");
+        const auto reports = [&] { return f->dialogs.asked.size(); };
+        chooser->setEditText(QStringLiteral("CSS Level "));
+        QCOMPARE(reports(), 1);
+        f->reactivate();
+        f->reactivate();
+        QCOMPARE(reports(), 1);
+        chooser->setEditText(QStringLiteral("CSS Level"));
+        QCOMPARE(reports(), 2); // another failing name
+        // Picked from the list: changing the name reports it, once.
+        chooser->setCurrentIndex(0);
+        emit chooser->activated(0);
+        QCOMPARE(reports(), 3);
+        QCOMPARE(f->dialogs.askedTexts().last(),
+                 QStringLiteral("Datei %1CSS Level 1.def kann nicht geöffnet werden.").arg(f->paths.styleDefDir));
+        f->reactivate();
+        QCOMPARE(reports(), 3);
+        emit chooser->activated(0); // chosen again
+        QCOMPARE(reports(), 4);
+        chooser->setCurrentIndex(2);
+        QVERIFY(item(properties, QStringLiteral("grid-template-columns")));
+        f->reactivate();
+        QCOMPARE(reports(), 4);
+    }
+
     void selectorBlockAtTheCaret()
     {
         f->editor()->setLines({"a {}", "b {}", ""});

@@ -33,6 +33,9 @@ public:
     QQueue<FindReplace::ReplaceAnswer> replaceAnswers;
     QStringList confirmations; // the search texts the confirmation was shown for
     bool online = true;
+    // Runs after each message box, as the real box's closing does, e.g. to give the
+    // main window its activation back.
+    std::function<void()> afterMessage;
 
     QList<Asked> asked;
     int openDialogs = 0;
@@ -43,6 +46,8 @@ public:
     Answer message(BoxKind kind, const QString &text, Buttons buttons) override
     {
         asked.append({kind, text, buttons});
+        if (afterMessage)
+            afterMessage();
         if (!answers.isEmpty())
             return answers.dequeue();
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;

@@ -257,18 +257,23 @@ void TMainForm::resizeEvent(QResizeEvent *e)
 
 void TMainForm::FormCreate()
 {
-    try {
-        m_structure->setStatus(SheetAnalysis::kStatusNotAnalysed, QStringLiteral("Parserinformationen"));
-        m_paths.infDir = AppPaths::subFolder(m_paths.appDir, QStringLiteral("inf"));
-        FontList::write(m_paths.infDir + QStringLiteral("font-family.inf"), QFontDatabase::families());
-        m_statusFields[0]->setText(QStringLiteral("0:0"));
-        m_statusFields[2]->setText(QStringLiteral("unbenannt"));
-        m_reference->reloadElementList();
-        setAcceptDrops(true);
-        m_reference->loadDefinitionList();
-    } catch (const AppError &error) {
-        m_dialogs.showFailure(error);
-    }
+    m_structure->setStatus(SheetAnalysis::kStatusNotAnalysed, QStringLiteral("Parserinformationen"));
+    m_paths.infDir = AppPaths::subFolder(m_paths.appDir, QStringLiteral("inf"));
+    m_statusFields[0]->setText(QStringLiteral("0:0"));
+    m_statusFields[2]->setText(QStringLiteral("unbenannt"));
+    setAcceptDrops(true);
+    // Each data file on its own: a missing one is reported and the window still gets
+    // everything the others give it.
+    const auto step = [this](const auto &read) {
+        try {
+            read();
+        } catch (const AppError &error) {
+            m_dialogs.showFailureOnce(error);
+        }
+    };
+    step([this] { FontList::write(m_paths.infDir + QStringLiteral("font-family.inf"), QFontDatabase::families()); });
+    step([this] { m_reference->reloadElementList(); });
+    step([this] { m_reference->loadDefinitionList(); });
 }
 
 void TMainForm::showEvent(QShowEvent *e)
@@ -300,7 +305,7 @@ Tindividual &TMainForm::assistantDialog()
     if (!m_assistant)
         m_assistant = new Tindividual(
             m_paths.infDir + QStringLiteral("selektoren.inf"), [this](const QStringList &lines) { editor()->appendRecordedLines(lines, false); },
-            [this] { SynEdit1Change(); }, [this](const QString &error) { m_dialogs.showFailure(AppError(error)); }, this);
+            [this] { SynEdit1Change(); }, [this](const QString &error) { m_dialogs.showFailureOnce(AppError(error)); }, this);
     return *m_assistant;
 }
 

@@ -193,19 +193,59 @@ private slots:
         QVERIFY(!list.contains("stale"));
     }
 
-    void fontListThatCannotBeWrittenSkipsTheRest()
+    // A missing data file is reported once. Closing its box gives the window its
+    // activation back, which applies the definition again: that must not bring the
+    // box back, or only a kill ends the program and the text is lost.
+    void missingDataIsReportedOnce_data()
     {
-        QDir(f->path(QStringLiteral("inf"))).removeRecursively();
+        QTest::addColumn<QStringList>("removed");
+        QTest::addColumn<QStringList>("reports"); // file and verb
+        const QString fontList = QStringLiteral("inf/font-family.inf erstellt");
+        const QString elements = QStringLiteral("inf/selektoren.inf geöffnet");
+        const QString list = QStringLiteral("styledefs/styles.dat geöffnet");
+        const QString start = QStringLiteral("styledefs/CSS Level 2.def geöffnet");
+        QTest::newRow("no inf folder") << QStringList{"inf"} << QStringList{fontList, elements};
+        QTest::newRow("no styledefs folder") << QStringList{"styledefs"} << QStringList{list, start};
+        QTest::newRow("no start definition") << QStringList{"styledefs/CSS Level 2.def"} << QStringList{start};
+        QTest::newRow("no definition list") << QStringList{"styledefs/styles.dat"} << QStringList{list};
+        QTest::newRow("no data at all") << QStringList{"inf", "styledefs"}
+                                        << QStringList{fontList, elements, list, start};
+    }
+    void missingDataIsReportedOnce()
+    {
+        QFETCH(QStringList, removed);
+        QFETCH(QStringList, reports);
+        for (const QString &name : removed) {
+            QDir(f->path(name)).removeRecursively();
+            QFile::remove(f->path(name));
+        }
+        int activations = 0;
+        f->dialogs.afterMessage = [&] {
+            if (++activations < 20) // bounded, so that a loop fails the test instead of hanging it
+                QCoreApplication::postEvent(f->window.get(), new QEvent(QEvent::WindowActivate));
+        };
         f->open();
-        const QString path = f->paths.appDir + QStringLiteral("inf/font-family.inf");
-        QCOMPARE(f->dialogs.askedTexts().value(0), QStringLiteral("Datei %1 kann nicht erstellt werden.").arg(path));
-        QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Failure);
-        // Without the definition list the chooser is empty, and applying it fails in turn.
-        QVERIFY(f->dialogs.askedTexts().contains(
-            QStringLiteral("Datei %1.def kann nicht geöffnet werden.").arg(f->paths.styleDefDir)));
-        QCOMPARE(f->field(0), QString());
-        QCOMPARE(f->field(2), QString());
-        QVERIFY(!f->window->acceptDrops());
+        for (int i = 0; i < 3; ++i)
+            f->reactivate();
+        QTest::qWait(200);
+        QStringList expected;
+        for (const QString &report : reports) {
+            const qsizetype blank = report.lastIndexOf(QLatin1Char(' '));
+            expected << QStringLiteral("Datei %1 kann nicht %2 werden.")
+                            .arg(f->paths.appDir + report.left(blank), report.mid(blank + 1));
+        }
+        QCOMPARE(f->dialogs.askedTexts(), expected);
+        for (const ScriptedDialogs::Asked &a : f->dialogs.asked)
+            QCOMPARE(a.kind, BoxKind::Failure);
+        // The user goes on working and saves.
+        f->dialogs.afterMessage = {};
+        QCOMPARE(f->field(0), QStringLiteral("0:0"));
+        QCOMPARE(f->field(2), QStringLiteral("unbenannt"));
+        QVERIFY(f->window->acceptDrops());
+        f->type(QStringLiteral("p {}"));
+        f->dialogs.saveAnswers << f->path(QStringLiteral("kept.css"));
+        f->action("Speichern1")->trigger();
+        QCOMPARE(f->contents(QStringLiteral("kept.css")), QByteArray("p {}\r\n"));
     }
 
     // Menu shortcuts win over the editor's keys.
