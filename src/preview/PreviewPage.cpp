@@ -10,9 +10,36 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
+// The sheet's text becomes HTML text: no selector may open or close an element, and
+// no quote may end an attribute.
+QString escaped(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'&': out += QLatin1String("&amp;"); break;
+        case u'<': out += QLatin1String("&lt;"); break;
+        case u'>': out += QLatin1String("&gt;"); break;
+        case u'"': out += QLatin1String("&quot;"); break;
+        case u'\'': out += QLatin1String("&#39;"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
 QString quoted(const QString &text)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return QLatin1Char('"') + escaped(text) + QLatin1Char('"');
+}
+
+// Only "</style" can end the style element early; CSS reads "<\/" as "</" (an escaped
+// solidus), so every "</" is written so, and the sheet keeps its meaning.
+QString styleText(const QString &flatText)
+{
+    QString text = flatText;
+    return text.replace(QLatin1String("</"), QLatin1String("<\\/"));
 }
 
 QString tableSample(const QString &cell, const QString &tableAttribute, const QString &cellAttribute,
@@ -23,6 +50,13 @@ QString tableSample(const QString &cell, const QString &tableAttribute, const QS
 }
 
 } // namespace
+
+QString securityPolicy()
+{
+    return QStringLiteral("default-src 'none'; style-src 'unsafe-inline' %1:; img-src %1: data:; "
+                          "font-src %1: data:; base-uri 'none'; form-action 'none'")
+        .arg(QLatin1String(kPreviewScheme));
+}
 
 QString HomeLinkAttr()
 {
@@ -49,23 +83,27 @@ QString ElementSample(const QString &selector)
         return QStringLiteral("<textarea>Beispieltext für das Element: %1</textarea><br>").arg(e);
     if (e == QLatin1String("a"))
         return QStringLiteral("<a ") + HomeLinkAttr() + QStringLiteral(">Element: ") + e + QStringLiteral("</a><br>");
-    return QLatin1Char('<') + e + QStringLiteral(">Element: ") + e + QStringLiteral("</") + e + QStringLiteral("><br>");
+    const QString name = escaped(e);
+    return QLatin1Char('<') + name + QStringLiteral(">Element: ") + name + QStringLiteral("</") + name
+           + QStringLiteral("><br>");
 }
 
 QString ClassSample(const QString &elementPart, const QString &classPart, const QString &selector)
 {
     const QString e = elementPart.isEmpty() ? QStringLiteral("span") : elementPart;
     const QString classAttribute = QStringLiteral(" class=") + quoted(classPart);
+    const QString label = escaped(selector);
     if (e == QLatin1String("table"))
-        return tableSample(QStringLiteral("td"), classAttribute, {}, selector);
+        return tableSample(QStringLiteral("td"), classAttribute, {}, label);
     if (e == QLatin1String("tr") || e == QLatin1String("td"))
-        return tableSample(QStringLiteral("td"), {}, classAttribute, selector);
+        return tableSample(QStringLiteral("td"), {}, classAttribute, label);
     if (e == QLatin1String("th"))
-        return tableSample(QStringLiteral("th"), {}, classAttribute, selector);
+        return tableSample(QStringLiteral("th"), {}, classAttribute, label);
     if (e == QLatin1String("a"))
         return QStringLiteral("<a") + classAttribute + QLatin1Char(' ') + HomeLinkAttr() + QStringLiteral(">Element: ")
-               + selector + QStringLiteral("</a><br>");
-    return QLatin1Char('<') + e + classAttribute + QStringLiteral(">Klasse: ") + selector + QStringLiteral("</") + e
+               + label + QStringLiteral("</a><br>");
+    const QString name = escaped(e);
+    return QLatin1Char('<') + name + classAttribute + QStringLiteral(">Klasse: ") + label + QStringLiteral("</") + name
            + QStringLiteral("><br>");
 }
 
@@ -77,11 +115,11 @@ QString IdSample(const QString &selector)
         // From the third character up to the one before the colon: a#nav:hover gives nav.
         const QString id = colon > 2 ? s.mid(2, colon - 2) : QString();
         return QStringLiteral("<a id=") + quoted(id) + QLatin1Char(' ') + HomeLinkAttr()
-               + QStringLiteral(">Pseudoformat: ") + s + QStringLiteral("</a><br>");
+               + QStringLiteral(">Pseudoformat: ") + escaped(s) + QStringLiteral("</a><br>");
     }
     if (s.startsWith(QLatin1Char('#'))) {
         const QString name = s.mid(1);
-        return QStringLiteral("<span id=") + quoted(name) + QStringLiteral(">einfache ID: ") + name
+        return QStringLiteral("<span id=") + quoted(name) + QStringLiteral(">einfache ID: ") + escaped(name)
                + QStringLiteral("</span><br>");
     }
     const qsizetype hash = s.indexOf(QLatin1Char('#'));
@@ -92,16 +130,18 @@ QString ComplexIdSample(const QString &elementPart, const QString &idPart, const
 {
     const QString &e = elementPart;
     const QString idAttribute = QStringLiteral(" id=") + quoted(idPart);
+    const QString label = escaped(selector);
     if (e == QLatin1String("table"))
-        return tableSample(QStringLiteral("td"), idAttribute, {}, selector);
+        return tableSample(QStringLiteral("td"), idAttribute, {}, label);
     if (e == QLatin1String("tr") || e == QLatin1String("td"))
-        return tableSample(QStringLiteral("td"), {}, idAttribute, selector);
+        return tableSample(QStringLiteral("td"), {}, idAttribute, label);
     if (e == QLatin1String("th"))
-        return tableSample(QStringLiteral("th"), {}, idAttribute, selector);
+        return tableSample(QStringLiteral("th"), {}, idAttribute, label);
     if (e == QLatin1String("a"))
-        return QStringLiteral("<a") + idAttribute + QStringLiteral(">Element: ") + selector + QStringLiteral("</a><br>");
-    return QLatin1Char('<') + e + idAttribute + QStringLiteral(">komplexe ID: ") + selector + QStringLiteral("</") + e
-           + QStringLiteral("><br>");
+        return QStringLiteral("<a") + idAttribute + QStringLiteral(">Element: ") + label + QStringLiteral("</a><br>");
+    const QString name = escaped(e);
+    return QLatin1Char('<') + name + idAttribute + QStringLiteral(">komplexe ID: ") + label + QStringLiteral("</")
+           + name + QStringLiteral("><br>");
 }
 
 QString BuildSamples(const QString &flatText)
@@ -138,10 +178,11 @@ QString BuildPage(const QString &flatText)
                            "<HTML>\r\n"
                            "<HEAD>\r\n"
                            "<TITLE>Original</TITLE>\r\n"
-                           "<META content=\"text/html; charset=iso-8859-1\" http-equiv=Content-Type>\r\n"
-                           "<style type=\"text/css\">\r\n"
+                           "<META content=\"text/html; charset=iso-8859-1\" http-equiv=Content-Type>\r\n");
+    page += QStringLiteral("<META http-equiv=\"Content-Security-Policy\" content=\"%1\">\r\n").arg(securityPolicy());
+    page += QStringLiteral("<style type=\"text/css\">\r\n"
                            "<!-- \r\n");
-    page += flatText;
+    page += styleText(flatText);
     page += QStringLiteral("\r\n-->\r\n"
                            "</style>\r\n"
                            "</head>\r\n"

@@ -3,8 +3,18 @@
 #include <QString>
 
 // The preview page: the whole sheet in its head and one sample element per rule in
-// its body. Every line ends with CR LF.
+// its body. Every line ends with CR LF. The sheet's text cannot leave the style
+// element, and the selectors in the samples are text, never markup.
 namespace PreviewPage {
+
+// The address scheme under which the preview serves its pages and the files beside
+// the sheet.
+inline constexpr char kPreviewScheme[] = "sgpreview";
+
+// What the page may load, stated in its head before the style element: no script, no
+// plugin and no frame; styles inline or from the sheet's own place, pictures and fonts
+// from there or inline data; no base address and no form target.
+QString securityPolicy();
 
 // The attribute that makes anchor samples links to the product's home page.
 QString HomeLinkAttr();

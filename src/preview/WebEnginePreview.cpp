@@ -1,5 +1,7 @@
 #include "WebEnginePreview.h"
 
+#include "PreviewPage.h"
+
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
@@ -18,7 +20,7 @@
 
 namespace {
 
-const QByteArray kScheme = QByteArrayLiteral("sgpreview");
+const QByteArray kScheme = QByteArray(PreviewPage::kPreviewScheme);
 
 // Registered before the application object exists, as the engine requires.
 const bool kSchemeRegistered = [] {
@@ -29,7 +31,8 @@ const bool kSchemeRegistered = [] {
     return true;
 }();
 
-// Lets nothing leave the machine: only the preview's own scheme and inline data.
+// Lets nothing leave the machine, nor reach the machine's files other than through the
+// preview's own scheme: that, inline data and the empty page only.
 class LocalOnly : public QWebEngineUrlRequestInterceptor
 {
 public:
@@ -38,16 +41,51 @@ public:
     void interceptRequest(QWebEngineUrlRequestInfo &info) override
     {
         const QString scheme = info.requestUrl().scheme();
-        if (scheme == QLatin1String(kScheme) || scheme == QLatin1String("data") || scheme == QLatin1String("qrc")
-            || scheme == QLatin1String("about") || scheme == QLatin1String("file"))
+        if (scheme == QLatin1String(kScheme) || scheme == QLatin1String("data") || scheme == QLatin1String("about"))
             return;
         info.block(true);
     }
 };
 
+// What a style sheet loads: pictures, fonts and other style sheets.
+bool isSheetResource(const QMimeType &type)
+{
+    const QString name = type.name();
+    if (name.startsWith(QLatin1String("image/")) || name.startsWith(QLatin1String("font/"))
+        || name == QLatin1String("text/css"))
+        return true;
+    for (const char *font : {"application/vnd.ms-fontobject", "application/vnd.ms-opentype",
+                             "application/x-font-ttf", "application/x-font-otf", "application/font-woff"}) {
+        if (type.inherits(QLatin1String(font)))
+            return true;
+    }
+    return false;
+}
+
+// The page goes nowhere but where the preview sends it: links, forms, refreshes and
+// frames of the sheet's samples are refused, so the preview always shows the sheet.
+class PreviewWebPage : public QWebEnginePage
+{
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+    // The next page the preview loads itself: accepted once.
+    QUrl expected;
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool isMainFrame) override
+    {
+        if (!isMainFrame || url != expected)
+            return false;
+        expected.clear();
+        return true;
+    }
+};
+
 } // namespace
 
-// Serves the newest page, and the files its relative addresses name in the sheet's folder.
+// Serves the newest page, and the files its relative addresses name in the sheet's
+// folder: only there (after resolving ".." and links) and only what a sheet loads.
 class PreviewSchemeHandler : public QWebEngineUrlSchemeHandler
 {
 public:
@@ -62,11 +100,16 @@ public:
             job->reply("text/html;charset=utf-8", buffer);
             return;
         }
-        // A file beside the sheet; an untitled sheet has no folder to look in.
-        const QString path = url.path();
-        QFileInfo info(path);
-        if (!titled || !info.isFile()) {
+        // An untitled sheet has no folder to look in.
+        const QFileInfo info(url.path());
+        if (folder.isEmpty() || !info.isFile()) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+            return;
+        }
+        const QString path = info.canonicalFilePath();
+        const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
+        if (!path.startsWith(folder) || !isSheetResource(type)) {
+            job->fail(QWebEngineUrlRequestJob::RequestDenied);
             return;
         }
         auto *file = new QFile(path, job);
@@ -75,11 +118,11 @@ public:
             return;
         }
         served << path;
-        job->reply(QMimeDatabase().mimeTypeForFile(info).name().toLatin1(), file);
+        job->reply(type.name().toLatin1(), file);
     }
 
     QString page;
-    bool titled = false;
+    QString folder; // the sheet's folder, resolved and ending in "/"; empty when untitled
     QStringList served;
 };
 
@@ -100,9 +143,12 @@ WebEnginePreview::WebEnginePreview(QWidget *parent) : PreviewDisplay(parent)
 
     m_view = new QWebEngineView(this);
     m_view->setObjectName(QStringLiteral("WebBrowser1"));
-    m_view->setPage(new QWebEnginePage(profile, m_view));
+    m_page = new PreviewWebPage(profile, m_view);
+    m_view->setPage(m_page);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
-    m_view->setUrl(QUrl(QStringLiteral("about:blank")));
+    // Files dropped onto the preview go to the window, which opens them.
+    m_view->setAcceptDrops(false);
+    load(QUrl(QStringLiteral("about:blank")));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
@@ -128,7 +174,12 @@ WebEnginePreview::~WebEnginePreview()
 void WebEnginePreview::WriteToBrowser(const QString &html, const QString &folder)
 {
     m_handler->page = html;
-    m_handler->titled = !folder.isEmpty();
+    m_handler->folder.clear();
+    if (!folder.isEmpty()) {
+        const QString resolved = QFileInfo(folder).canonicalFilePath();
+        if (!resolved.isEmpty())
+            m_handler->folder = resolved.endsWith(QLatin1Char('/')) ? resolved : resolved + QLatin1Char('/');
+    }
     m_folder = folder;
     ++m_written;
     if (m_loading == 0)
@@ -146,6 +197,12 @@ void WebEnginePreview::loadLatest()
     url.setScheme(QString::fromLatin1(kScheme));
     url.setPath(folder);
     url.setQuery(QStringLiteral("page=%1").arg(m_loading));
+    load(url);
+}
+
+void WebEnginePreview::load(const QUrl &url)
+{
+    static_cast<PreviewWebPage *>(m_page)->expected = url;
     m_view->setUrl(url);
 }
 

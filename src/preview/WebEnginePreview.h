@@ -4,11 +4,13 @@
 
 #include <QStringList>
 
+class QWebEnginePage;
 class QWebEngineView;
 class PreviewSchemeHandler;
 
-// The preview in a browser engine that runs no script of the page and sends no
-// request off the machine. Pages of any size are served from memory; while one is
+// The preview in a browser engine that runs no script of the page, sends no request
+// off the machine, reads only pictures, fonts and style sheets from the sheet's folder
+// and never navigates away from the page it was given. Pages of any size are served from memory; while one is
 // loading, only the newest page waits for its turn.
 class WebEnginePreview : public PreviewDisplay
 {
@@ -29,8 +31,10 @@ signals:
 
 private:
     void loadLatest();
+    void load(const QUrl &url);
 
     QWebEngineView *m_view;
+    QWebEnginePage *m_page;
     PreviewSchemeHandler *m_handler;
     QString m_folder;
     quint64 m_written = 0; // pages written

@@ -91,6 +91,21 @@ private slots:
         QVERIFY(run.out.contains("\r\n<p>Element: p</p><br>\r\n"));
     }
 
+    void previewHtmlShowsHostileSelectorsAsText()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s.css"));
+        writeFile(path, "h1 </style><script>x()</script> {}\n#y<meta http-equiv=\"refresh\"> {}\n");
+        const Run run = stylograf({QStringLiteral("--preview-html"), path});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.count("</style>"), 1);
+        const QByteArray body = run.out.mid(run.out.indexOf("</style>"));
+        QVERIFY(!body.contains("<script"));
+        QVERIFY(!body.contains("<meta"));
+        QVERIFY(run.out.contains(">einfache ID: y&lt;meta http-equiv=&quot;refresh&quot;&gt;</span><br>"));
+        QVERIFY(run.out.contains("Content-Security-Policy"));
+    }
+
     void tokensCarryTheCommentAcrossLines()
     {
         QTemporaryDir dir;

@@ -470,6 +470,24 @@ private slots:
         QCOMPARE(f->field(2), kUntitled);
     }
 
+    // The browser control would take the drop for itself: a file dropped onto the
+    // preview opens like one dropped anywhere else on the window.
+    void dropOntoThePreviewOpensTheFile()
+    {
+        f->put(QStringLiteral("one.css"), "one {}\r\n");
+        QWidget *preview = f->find<QWidget>("WebBrowser1");
+        QTRY_VERIFY(!preview->findChildren<QWidget *>().isEmpty()); // the engine's own widget is in place
+        // Qt hands a drop to the innermost widget under the pointer that accepts drops.
+        QWidget *target = f->window->childAt(preview->mapTo(f->window.get(), preview->rect().center()));
+        QVERIFY(target);
+        while (target && !target->acceptDrops())
+            target = target->parentWidget();
+        QVERIFY(target);
+        dropOn(target, {f->path(QStringLiteral("one.css"))});
+        QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("one {}")});
+        QCOMPARE(f->field(2), f->path(QStringLiteral("one.css")));
+    }
+
     void exitOnAModifiedUntitledDocument_data()
     {
         QTest::addColumn<QList<Answer>>("answers");

@@ -17,6 +17,9 @@ const QString kHead = QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4
                                      "<HEAD>\r\n"
                                      "<TITLE>Original</TITLE>\r\n"
                                      "<META content=\"text/html; charset=iso-8859-1\" http-equiv=Content-Type>\r\n"
+                                     "<META http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+                                     "style-src 'unsafe-inline' sgpreview:; img-src sgpreview: data:; "
+                                     "font-src sgpreview: data:; base-uri 'none'; form-action 'none'\">\r\n"
                                      "<style type=\"text/css\">\r\n"
                                      "<!-- \r\n");
 
@@ -92,6 +95,46 @@ private slots:
         QFETCH(QString, rule);
         QFETCH(QString, sample);
         QCOMPARE(BuildSamples(JoinAndStripComments(QStringList{rule}).text), sample + QStringLiteral("\r\n"));
+    }
+
+    // Selector texts are shown as text: nothing of them becomes markup of the page.
+    void hostileSelectorsAreText_data()
+    {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("element closing the style")
+            << "h1 </style><script>x()</script> {}"
+            << "<h1 &lt;/style&gt;&lt;script&gt;x()&lt;/script&gt;>Element: h1 &lt;/style&gt;&lt;script&gt;x()&lt;/script&gt;"
+               "</h1 &lt;/style&gt;&lt;script&gt;x()&lt;/script&gt;><br>";
+        QTest::newRow("ID with a meta element")
+            << "#y<meta http-equiv=\"refresh\" content=\"0;url=pic\"> {}"
+            << "<span id=\"y&lt;meta http-equiv=&quot;refresh&quot; content=&quot;0;url=pic&quot;&gt;\">einfache ID: "
+               "y&lt;meta http-equiv=&quot;refresh&quot; content=&quot;0;url=pic&quot;&gt;</span><br>";
+        QTest::newRow("class ending its attribute")
+            << "p.x\" onclick=\"y {}" << "<p class=\"x&quot; onclick=&quot;y\">Klasse: p.x&quot; onclick=&quot;y</p><br>";
+        QTest::newRow("anchor class with a quote")
+            << "a.x'> {}" << "<a class=\"x&#39;&gt;\" " + HomeLinkAttr() + ">Element: a.x&#39;&gt;</a><br>";
+        QTest::newRow("table ID with an ampersand")
+            << "td#a&b {}" << "<table><tr><td id=\"a&amp;b\">Element: td#a&amp;b</td></tr></table><br>";
+        QTest::newRow("anchor pseudo-format") << "a#<b>:hover {}"
+                                              << "<a id=\"&lt;b&gt;\" " + HomeLinkAttr()
+                                                     + ">Pseudoformat: a#&lt;b&gt;:hover</a><br>";
+        QTest::newRow("element with an ID") << "div<i>#x {}" << "<div&lt;i&gt; id=\"x\">komplexe ID: div&lt;i&gt;#x</div&lt;i&gt;><br>";
+    }
+    void hostileSelectorsAreText()
+    {
+        QFETCH(QString, rule);
+        QFETCH(QString, sample);
+        QCOMPARE(BuildSamples(JoinAndStripComments(QStringList{rule}).text), sample + QStringLiteral("\r\n"));
+    }
+
+    // No "</style" of the sheet, in any case, can end the style element; CSS reads
+    // "<\/" as "</", so strings keep their text.
+    void styleElementEndsOnlyOnce()
+    {
+        const QString p = page(QStringLiteral("p { content: \"</STYLE>\" } h1 </style><b> {} q{}"));
+        QCOMPARE(p.count(QLatin1String("</style"), Qt::CaseInsensitive), 1);
+        QVERIFY(p.contains(QLatin1String(" p { content: \"<\\/STYLE>\" } h1 <\\/style><b> {} q{}\r\n-->\r\n</style>")));
     }
 
     void everyRuleGetsASampleRepeatsIncluded()

@@ -106,6 +106,78 @@ private slots:
         QCOMPARE(preview->servedFiles().count(file), 1);
     }
 
+    // Hostile sheets: nothing runs, the page stays ours, later rules still apply, and
+    // nothing is fetched from the network or from outside the sheet's folder.
+    void hostileSheetsStayInThePreview_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::newRow("style element closed early")
+            << "h1 </style><script>document.title='ran'</script><img src=\"pic.png\"> {}";
+        QTest::newRow("meta refresh in an ID") << "#y<meta http-equiv=\"refresh\" content=\"0;url=pic.png\"> {}";
+        QTest::newRow("meta refresh as an element") << "meta http-equiv=refresh content=0;url=pic.png {}";
+        QTest::newRow("frame of a file outside the folder") << "iframe src=../secret.png {}";
+        QTest::newRow("frame of a system file") << "iframe src=/etc/hostname {}";
+        QTest::newRow("frame of the network") << "iframe src=http://127.0.0.1:%PORT%/frame {}";
+        QTest::newRow("object") << "object data=../secret.png type=image/png {}";
+        QTest::newRow("javascript addresses")
+            << "p { background-image: url(javascript:document.title='ran') } embed src=javascript:document.title='ran' {}";
+        QTest::newRow("data frame") << "iframe src=data:text/html,<b>framed</b> {}";
+        QTest::newRow("remote import and picture")
+            << "@import url(http://127.0.0.1:%PORT%/a.css); p { background: url(http://127.0.0.1:%PORT%/x.png) }";
+        QTest::newRow("pictures outside the folder")
+            << "p { background: url(../secret.png) } h1 { background: url(/etc/hostname) } "
+               "h2 { background: url(file:///etc/hostname) } h3 { background: url(link.png) } h4 { background: url(t.txt) }";
+        QTest::newRow("base address and form")
+            << "base href=http://127.0.0.1:%PORT%/ {} form action=http://127.0.0.1:%PORT%/f {}";
+    }
+    void hostileSheetsStayInThePreview()
+    {
+        QFETCH(QString, sheet);
+        QTcpServer listener;
+        QVERIFY(listener.listen(QHostAddress::LocalHost));
+        sheet.replace(QLatin1String("%PORT%"), QString::number(listener.serverPort()));
+        QTemporaryDir dir;
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(dir.filePath(QStringLiteral("secret.png"))));
+        QDir(dir.path()).mkpath(QStringLiteral("sheet"));
+        const QString folder = dir.filePath(QStringLiteral("sheet"));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("secret.png")), folder + QStringLiteral("/link.png")));
+        writeFile(folder + QStringLiteral("/t.txt"), "text beside the sheet");
+
+        const QString last = QStringLiteral("p.after { color: rgb(1, 2, 3) }");
+        const QString flat = JoinAndStripComments({sheet, last}).text;
+        const int rules = PreviewPage::BuildSamples(flat).count(QLatin1String("\r\n"));
+        QVERIFY(show(*preview, PreviewPage::BuildPage(flat), folder));
+        const QUrl shown = preview->view()->url();
+        QTest::qWait(500); // time for a refresh, a frame or a request to go out
+
+        QCOMPARE(preview->view()->url(), shown);
+        QCOMPARE(evaluate(*preview, QStringLiteral("document.title")).toString(), QStringLiteral("Original"));
+        QCOMPARE(evaluate(*preview, QStringLiteral("document.querySelectorAll('script').length")).toInt(), 0);
+        QCOMPARE(evaluate(*preview, QStringLiteral("document.querySelectorAll('style').length")).toInt(), 1);
+        QCOMPARE(evaluate(*preview, QStringLiteral("document.querySelectorAll('br').length")).toInt(), rules);
+        QCOMPARE(evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('p.after')).color")).toString(),
+                 QStringLiteral("rgb(1, 2, 3)"));
+        QVERIFY(!listener.hasPendingConnections());
+        QVERIFY(!listener.waitForNewConnection(100));
+        QCOMPARE(preview->servedFiles(), QStringList());
+    }
+
+    // A click on a link sample is refused: the preview keeps showing the sheet.
+    void linksDoNotLeaveThePage()
+    {
+        QVERIFY(show(*preview, pageFor(QStringLiteral("a { color: rgb(1, 2, 3) } a.x {} #n:hover {}"))));
+        const QUrl shown = preview->view()->url();
+        for (const QString selector : {QStringLiteral("a"), QStringLiteral("a.x"), QStringLiteral("a[id]")}) {
+            evaluate(*preview, QStringLiteral("document.querySelector('%1').click(), 1").arg(selector));
+            QTest::qWait(300);
+            QCOMPARE(preview->view()->url(), shown);
+            QCOMPARE(evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('a')).color")).toString(),
+                     QStringLiteral("rgb(1, 2, 3)"));
+        }
+    }
+
     void theNewestPageWins()
     {
         QSignalSpy shown(preview.get(), &WebEnginePreview::pageShown);
