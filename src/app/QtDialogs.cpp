@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -53,13 +54,12 @@ QMessageBox::Icon boxIcon(BoxKind kind)
     return QMessageBox::NoIcon;
 }
 
-QString chooseFile(QFileDialog::AcceptMode mode, const QStringList &filters, QString &last,
-                   const QString &suffix = QStringLiteral("css"))
+QString chooseFile(QFileDialog::AcceptMode mode, const QStringList &filters, QString &last)
 {
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(mode);
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(suffix);
+    dialog.setDefaultSuffix(QStringLiteral("css"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!last.isEmpty())
@@ -68,6 +68,22 @@ QString chooseFile(QFileDialog::AcceptMode mode, const QStringList &filters, QSt
         return {};
     last = dialog.selectedFiles().constFirst();
     return last;
+}
+
+// An editable field with its history as the list. It keeps the text exactly as typed:
+// a completion would turn "Color" into "color", or "font" into "font-size", and make
+// Enter accept the completion instead of running the search.
+QComboBox *historyField(QWidget *parent, const QString &name, const QStringList &history, const QString &text)
+{
+    auto *field = new QComboBox(parent);
+    field->setObjectName(name);
+    field->setEditable(true);
+    field->setCompleter(nullptr);
+    field->setInsertPolicy(QComboBox::NoInsert);
+    field->setMinimumWidth(260);
+    field->addItems(history);
+    field->setEditText(text);
+    return field;
 }
 
 } // namespace
@@ -102,7 +118,7 @@ Answer QtDialogs::message(BoxKind kind, const QString &text, Buttons buttons)
 QString QtDialogs::openStyleSheetFile()
 {
     return chooseFile(QFileDialog::AcceptOpen,
-                      {QStringLiteral("CSS-Dateien (*.css)"), QStringLiteral("HTML-Dateien (*htm*.*)"),
+                      {QStringLiteral("CSS-Dateien (*.css)"), QStringLiteral("HTML-Dateien (*.htm *.html)"),
                        QStringLiteral("Alle Dateien (*)")},
                       m_lastOpened);
 }
@@ -114,15 +130,65 @@ QString QtDialogs::saveStyleSheetFile()
 
 QString QtDialogs::openPictureFile()
 {
-    return chooseFile(QFileDialog::AcceptOpen,
-                      {QStringLiteral("Alle (*.gif;*.ani;*.pcx;*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.png) "
-                                      "(*.gif *.ani *.pcx *.jpg *.jpeg *.bmp *.ico *.emf *.wmf *.png)"),
-                       QStringLiteral("CompuServe GIF Image (*.gif)"), QStringLiteral("ANI Image (*.ani)"),
-                       QStringLiteral("PCX Image (*.pcx)"), QStringLiteral("JPEG-Grafikdatei (*.jpg)"),
-                       QStringLiteral("JPEG-Grafikdatei (*.jpeg)"), QStringLiteral("Bitmaps (*.bmp)"),
-                       QStringLiteral("Symbole (*.ico)"), QStringLiteral("Erweiterte Metadateien (*.emf)"),
-                       QStringLiteral("Metadateien (*.wmf)"), QStringLiteral("Portable Network Grafic (*.png)")},
-                      m_lastPicture, QString());
+    // The dialog shows the descriptions alone; each pattern list stands behind its
+    // description, so no caption names its patterns twice.
+    static const struct
+    {
+        const char *description;
+        const char *patterns;
+    } kTypes[] = {
+        {"Alle (*.gif;*.ani;*.pcx;*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.png)",
+         "*.gif *.ani *.pcx *.jpg *.jpeg *.bmp *.ico *.emf *.wmf *.png"},
+        {"CompuServe GIF Image (*.gif)", "*.gif"},
+        {"ANI Image (*.ani)", "*.ani"},
+        {"PCX Image (*.pcx)", "*.pcx"},
+        {"JPEG-Grafikdatei (*.jpg)", "*.jpg"},
+        {"JPEG-Grafikdatei (*.jpeg)", "*.jpeg"},
+        {"Bitmaps (*.bmp)", "*.bmp"},
+        {"Symbole (*.ico)", "*.ico"},
+        {"Erweiterte Metadateien (*.emf)", "*.emf"},
+        {"Metadateien (*.wmf)", "*.wmf"},
+        {"Portable Network Grafic (*.png)", "*.png"},
+    };
+    QStringList filters;
+    for (const auto &type : kTypes)
+        filters << QStringLiteral("%1 (%2)").arg(QLatin1String(type.description), QLatin1String(type.patterns));
+
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setObjectName(QStringLiteral("OpenPictureDialog1"));
+    // Qt's own dialog, which takes the preview beside its file list.
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (!m_lastPicture.isEmpty())
+        dialog.selectFile(m_lastPicture);
+
+    auto *preview = new QLabel(&dialog);
+    preview->setObjectName(QStringLiteral("picturePreview"));
+    constexpr int kPreviewSize = 160;
+    preview->setFixedSize(kPreviewSize, kPreviewSize);
+    preview->setAlignment(Qt::AlignCenter);
+    preview->setFrameShape(QFrame::StyledPanel);
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+        grid->addWidget(preview, 1, grid->columnCount(), 1, 1, Qt::AlignTop);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString &path) {
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        const QSize size = reader.size();
+        if (size.width() > kPreviewSize || size.height() > kPreviewSize)
+            reader.setScaledSize(size.scaled(kPreviewSize, kPreviewSize, Qt::KeepAspectRatio));
+        const QImage image = reader.read();
+        if (image.isNull())
+            preview->clear();
+        else
+            preview->setPixmap(QPixmap::fromImage(image));
+    });
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    m_lastPicture = dialog.selectedFiles().constFirst();
+    return m_lastPicture;
 }
 
 bool QtDialogs::editSearch(FindReplace::SearchState &state, bool replace)
@@ -130,16 +196,8 @@ bool QtDialogs::editSearch(FindReplace::SearchState &state, bool replace)
     QDialog dialog(QApplication::activeWindow());
     dialog.setObjectName(replace ? QStringLiteral("TTextReplaceDialog") : QStringLiteral("TTextSearchDialog"));
     dialog.setWindowTitle(replace ? QStringLiteral("Replace text") : QStringLiteral("Search Text"));
-    auto *search = new QComboBox(&dialog);
-    search->setObjectName(QStringLiteral("cbSearchText"));
-    search->setEditable(true);
-    search->addItems(state.SearchHistory);
-    search->setEditText(state.SearchText);
-    auto *replacement = new QComboBox(&dialog);
-    replacement->setObjectName(QStringLiteral("cbReplaceText"));
-    replacement->setEditable(true);
-    replacement->addItems(state.ReplaceHistory);
-    replacement->setEditText(state.ReplaceText);
+    auto *search = historyField(&dialog, QStringLiteral("cbSearchText"), state.SearchHistory, state.SearchText);
+    auto *replacement = historyField(&dialog, QStringLiteral("cbReplaceText"), state.ReplaceHistory, state.ReplaceText);
     auto *options = new QGroupBox(QStringLiteral("Options"), &dialog);
     auto *caseSensitive = new QCheckBox(QStringLiteral("C&ase sensitivity"), options);
     auto *wholeWords = new QCheckBox(QStringLiteral("&Whole words only"), options);

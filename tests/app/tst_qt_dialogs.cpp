@@ -5,11 +5,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QImage>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -121,6 +124,68 @@ private slots:
         QCOMPARE(state.SearchHistory, (QStringList{"Color", "font"}));
     }
 
+    // The fields keep the text exactly as typed (no completion from the history in
+    // another case or to a longer entry), and Enter runs the search.
+    void searchFieldsKeepTheTypedText_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QStringList>("history");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("remembered");
+        QStringList ten;
+        for (int i = 0; i < 10; ++i)
+            ten << QStringLiteral("t%1").arg(i);
+        QTest::newRow("another case of an entry") << false << QStringList{"color", "font"} << "Color"
+                                                  << QStringList{"Color", "font"};
+        QTest::newRow("the start of an entry") << false << QStringList{"font-size"} << "font"
+                                               << QStringList{"font", "font-size"};
+        QTest::newRow("a new text goes on top") << false << QStringList{"a", "b"} << "c" << QStringList{"c", "a", "b"};
+        QTest::newRow("an eleventh text drops the oldest") << false << ten << "new"
+                                                           << QStringList{"new"} + ten.mid(0, 9);
+        QTest::newRow("replacement in another case") << true << QStringList{"color"} << "Color"
+                                                     << QStringList{"Color"};
+        QTest::newRow("replacement, the start of an entry") << true << QStringList{"font-size"} << "font"
+                                                            << QStringList{"font", "font-size"};
+    }
+    void searchFieldsKeepTheTypedText()
+    {
+        QFETCH(bool, replace);
+        QFETCH(QStringList, history);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, remembered);
+        whenModal([&](QWidget *modal) {
+            auto *field = modal->findChild<QComboBox *>(replace ? QStringLiteral("cbReplaceText")
+                                                                : QStringLiteral("cbSearchText"));
+            field->lineEdit()->clear();
+            QTest::keyClicks(field->lineEdit(), typed);
+            QTest::keyClick(field->lineEdit(), Qt::Key_Return);
+            if (modal->isVisible()) // Enter did not run the search
+                modal->close();
+        });
+        QtDialogs dialogs;
+        FindReplace::SearchState state;
+        state.SearchText = QStringLiteral("last");
+        (replace ? state.ReplaceHistory : state.SearchHistory) = history;
+        QVERIFY(dialogs.editSearch(state, replace));
+        QCOMPARE(replace ? state.ReplaceText : state.SearchText, typed);
+        QCOMPARE(replace ? state.ReplaceHistory : state.SearchHistory, remembered);
+        if (replace)
+            QCOMPARE(state.SearchText, QStringLiteral("last"));
+    }
+
+    void searchFieldsAreWideEnough()
+    {
+        int width = 0;
+        whenModal([&](QWidget *modal) {
+            width = modal->findChild<QComboBox *>(QStringLiteral("cbSearchText"))->width();
+            modal->close();
+        });
+        QtDialogs dialogs;
+        FindReplace::SearchState state;
+        dialogs.editSearch(state, true);
+        QVERIFY2(width >= 250, qPrintable(QString::number(width)));
+    }
+
     void confirmationDialog()
     {
         QString caption, question;
@@ -156,8 +221,42 @@ private slots:
         });
         QtDialogs dialogs;
         QCOMPARE(dialogs.openStyleSheetFile(), QString()); // cancelled
-        QCOMPARE(filters, (QStringList{"CSS-Dateien (*.css)", "HTML-Dateien (*htm*.*)", "Alle Dateien (*)"}));
+        QCOMPARE(filters, (QStringList{"CSS-Dateien (*.css)", "HTML-Dateien (*.htm *.html)", "Alle Dateien (*)"}));
         QCOMPARE(suffix, QStringLiteral("css"));
+    }
+
+    // The picture dialog shows each type's description once, and the chosen picture.
+    void pictureDialogShowsThePicture()
+    {
+        QTemporaryDir dir;
+        QImage picture(400, 200, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        const QString file = dir.filePath(QStringLiteral("bg.png"));
+        QVERIFY(picture.save(file));
+        QStringList captions;
+        QSize shown;
+        whenModal([&](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            if (dialog) {
+                const auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+                for (int i = 0; types && i < types->count(); ++i)
+                    captions << types->itemText(i);
+                dialog->setDirectory(dir.path());
+                dialog->selectFile(file);
+                emit dialog->currentChanged(file);
+                if (auto *preview = dialog->findChild<QLabel *>(QStringLiteral("picturePreview")))
+                    shown = preview->pixmap().size();
+            }
+            modal->close();
+        });
+        QtDialogs dialogs;
+        QCOMPARE(dialogs.openPictureFile(), QString());
+        QCOMPARE(captions, (QStringList{"Alle (*.gif;*.ani;*.pcx;*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.png)",
+                                        "CompuServe GIF Image (*.gif)", "ANI Image (*.ani)", "PCX Image (*.pcx)",
+                                        "JPEG-Grafikdatei (*.jpg)", "JPEG-Grafikdatei (*.jpeg)", "Bitmaps (*.bmp)",
+                                        "Symbole (*.ico)", "Erweiterte Metadateien (*.emf)", "Metadateien (*.wmf)",
+                                        "Portable Network Grafic (*.png)"}));
+        QCOMPARE(shown, QSize(160, 80)); // scaled into the preview, proportions kept
     }
 };
 
