@@ -6,13 +6,21 @@
 
 #include "WholeFile.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace FontList {
 
 QStringList lines(const QStringList &installedFamilies)
 {
-    QStringList names = installedFamilies;
+    // Where several foundries ship a family, the font database tags each name with
+    // its foundry ("C059 [urw]"); a style sheet names the family alone.
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+    QStringList names;
+    names.reserve(installedFamilies.size() + 1);
+    for (const QString &family : installedFamilies)
+        names << QString(family).remove(foundry);
     names << QStringLiteral("Default");
     std::sort(names.begin(), names.end(), alphabeticallyLess);
     names.erase(std::unique(names.begin(), names.end()), names.end());

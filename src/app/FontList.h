@@ -3,7 +3,7 @@
 #include <QStringList>
 
 // The value list of "font-family": the installed families plus "Default", each name
-// once, in alphabetical order.
+// once, in alphabetical order, without the foundry tags of the font database.
 namespace FontList {
 
 QStringList lines(const QStringList &installedFamilies);

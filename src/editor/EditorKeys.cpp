@@ -104,7 +104,7 @@ bool SheetEditor::runEditorKey(QKeyEvent *e)
     if (mods == kNone) {
         switch (key) {
         case Qt::Key_Insert: cmd(SCI_EDITTOGGLEOVERTYPE); return true;
-        case Qt::Key_Delete: cmd(SCI_CLEAR); return true;
+        case Qt::Key_Delete: if (!deleteSelectedLines()) cmd(SCI_CLEAR); return true;
         default: break;
         }
     }
@@ -216,6 +216,8 @@ void SheetEditor::smartTab()
 
 void SheetEditor::smartBackspace()
 {
+    if (deleteSelectedLines())
+        return;
     const int lineIndex = caretLine() - 1;
     const int column = caretColumn() - 1;
     const QString text = line(lineIndex);

@@ -57,6 +57,10 @@ SheetEditor::SheetEditor(QWidget *parent) : QsciScintilla(parent)
             [this](int position, int type, const char *, int, int, int, int, int, int, int) {
                 onModified(position, type);
             });
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (updated & SC_UPDATE_SELECTION)
+            emit caretMoved();
+    });
     connect(this, &QsciScintilla::linesChanged, this, &SheetEditor::updateGutterWidth);
     connect(verticalScrollBar(), &QScrollBar::sliderMoved, this, [this](int value) {
         const long top = send(SCI_DOCLINEFROMVISIBLE, value) + 1;
@@ -209,6 +213,7 @@ void SheetEditor::setLines(const QStringList &newLines)
     send(SCI_GOTOPOS, 0);
     send(SCI_CHOOSECARETX);
     --m_silent;
+    emit caretMoved(); // the control does not count a new text as a caret move
 }
 
 void SheetEditor::insertRecordedLine(int index, const QString &text)
@@ -396,6 +401,11 @@ void SheetEditor::redo()
 void SheetEditor::cut()
 {
     ChangeBatch batch(*this);
+    if (m_selectionMode == SC_SEL_LINES && hasSelectedText()) {
+        copy();
+        deleteSelectedLines();
+        return;
+    }
     QsciScintilla::cut();
 }
 
@@ -408,7 +418,32 @@ void SheetEditor::paste()
 void SheetEditor::removeSelectedText()
 {
     ChangeBatch batch(*this);
-    QsciScintilla::removeSelectedText();
+    if (!deleteSelectedLines())
+        QsciScintilla::removeSelectedText();
+}
+
+// In whole-line mode the control's selection stops before the last line's end, so a
+// plain deletion would leave an empty line behind: take the lines with their ends.
+bool SheetEditor::deleteSelectedLines()
+{
+    if (m_selectionMode != SC_SEL_LINES || !hasSelectedText())
+        return false;
+    const long first = send(SCI_LINEFROMPOSITION, send(SCI_GETSELECTIONSTART));
+    const long last = send(SCI_LINEFROMPOSITION, send(SCI_GETSELECTIONEND));
+    long from = send(SCI_POSITIONFROMLINE, first);
+    long to = 0;
+    if (last + 1 < send(SCI_GETLINECOUNT)) {
+        to = send(SCI_POSITIONFROMLINE, last + 1);
+    } else {
+        // The last lines of the text give up the line end before them instead.
+        to = send(SCI_GETTEXTLENGTH);
+        if (first > 0)
+            from = send(SCI_GETLINEENDPOSITION, first - 1);
+    }
+    send(SCI_SETEMPTYSELECTION, from);
+    send(SCI_DELETERANGE, from, to - from);
+    send(SCI_CHOOSECARETX);
+    return true;
 }
 
 void SheetEditor::replaceSelectedText(const QString &text)

@@ -78,6 +78,9 @@ signals:
     void keyReport();
     // After a click in the editor has placed the caret.
     void clickReport();
+    // The caret or the selection moved, by any means (keys, mouse, undo, commands);
+    // reported when the control brings its view up to date.
+    void caretMoved();
     void filesDropped(const QStringList &paths);
 
 protected:
@@ -107,6 +110,7 @@ private:
     void smartTab();
     void smartBackspace();
     void newLine();
+    bool deleteSelectedLines();
     QString referenceLineAbove(int lineIndex) const;
 
     bool m_specialChars = false;

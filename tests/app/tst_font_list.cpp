@@ -24,6 +24,9 @@ private slots:
         QTest::newRow("a font called Default stays once") << QStringList{"Default"} << QStringList{"Default"};
         QTest::newRow("umlauts sort as letters") << QStringList{"Zapf", "Ärger", "Ast"}
                                                  << QStringList{"Ärger", "Ast", "Default", "Zapf"};
+        QTest::newRow("foundries tagged: the family once")
+            << QStringList{"C059 [urw]", "C059 [UKWN]", "Nimbus Mono PS [UKWN]", "Arial"}
+            << QStringList{"Arial", "C059", "Default", "Nimbus Mono PS"};
         QTest::newRow("equal but for case: both, in a fixed order")
             << QStringList{"mono", "Mono"} << QStringList{"Default", "Mono", "mono"};
     }

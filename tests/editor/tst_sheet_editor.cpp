@@ -48,6 +48,7 @@ void press(QWidget *w, const Stroke &s)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Stroke)
 Q_DECLARE_METATYPE(Strokes)
 
 class TestSheetEditor : public QObject
@@ -177,7 +178,7 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("normal") << Qt::Key_N << QStringList{"agh", "ijkl"};
         QTest::newRow("column") << Qt::Key_C << QStringList{"acd", "egh", "ijkl"};
-        QTest::newRow("whole lines") << Qt::Key_L << QStringList{"", "ijkl"};
+        QTest::newRow("whole lines") << Qt::Key_L << QStringList{"ijkl"};
     }
     void selectionModes()
     {
@@ -190,6 +191,39 @@ private slots:
         press(editor, key(Qt::Key_Right, Shift));
         press(editor, key(Qt::Key_Delete));
         QCOMPARE(editor->allLines(), expected);
+    }
+
+    // Whole lines selected are deleted as lines: no empty line stays in their place.
+    void deletingWholeLines_data()
+    {
+        QTest::addColumn<int>("caretLine");
+        QTest::addColumn<int>("linesDown");
+        QTest::addColumn<Stroke>("deletion");
+        QTest::addColumn<QStringList>("expected");
+        const Stroke del = key(Qt::Key_Delete), back = key(Qt::Key_Backspace), cut = key(Qt::Key_Delete, Shift);
+        QTest::newRow("one line, Delete") << 2 << 0 << del << QStringList{"abcd", "ijkl"};
+        QTest::newRow("the first line") << 1 << 0 << del << QStringList{"efgh", "ijkl"};
+        QTest::newRow("the last two lines") << 2 << 1 << del << QStringList{"abcd"};
+        QTest::newRow("every line") << 1 << 2 << del << QStringList{QString()};
+        QTest::newRow("Backspace") << 1 << 1 << back << QStringList{"ijkl"};
+        QTest::newRow("cut") << 2 << 0 << cut << QStringList{"abcd", "ijkl"};
+    }
+    void deletingWholeLines()
+    {
+        QFETCH(int, caretLine);
+        QFETCH(int, linesDown);
+        QFETCH(Stroke, deletion);
+        QFETCH(QStringList, expected);
+        editor->setLines({"abcd", "efgh", "ijkl"});
+        editor->setCaretPosition(caretLine, 2);
+        press(editor, key(Qt::Key_L, Ctrl | Shift));
+        press(editor, key(Qt::Key_Right, Shift));
+        for (int i = 0; i < linesDown; ++i)
+            press(editor, key(Qt::Key_Down, Shift));
+        press(editor, deletion);
+        QCOMPARE(editor->allLines(), expected);
+        editor->undo();
+        QCOMPARE(editor->allLines(), (QStringList{"abcd", "efgh", "ijkl"}));
     }
 
     void settingLinesIsNoChange()

@@ -96,6 +96,8 @@ TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &com
     connect(editor(), &SheetEditor::changed, this, &TMainForm::SynEdit1Change);
     connect(editor(), &SheetEditor::keyReport, this, &TMainForm::showCaretPosition);
     connect(editor(), &SheetEditor::clickReport, this, &TMainForm::showCaretPosition);
+    // Undo, redo, commands and searches move the caret too: the field follows every move.
+    connect(editor(), &SheetEditor::caretMoved, this, &TMainForm::showCaretPosition);
     connect(editor(), &SheetEditor::filesDropped, this,
             [this](const QStringList &files) { guarded([&] { m_document->dropFiles(files); }); });
 
@@ -362,7 +364,12 @@ void TMainForm::SynEdit1Change()
 
 void TMainForm::showCaretPosition()
 {
-    m_statusFields[0]->setText(QStringLiteral("%1:%2").arg(editor()->caretLine()).arg(editor()->caretColumn()));
+    QLabel *field = m_statusFields[0];
+    field->setText(QStringLiteral("%1:%2").arg(editor()->caretLine()).arg(editor()->caretColumn()));
+    // Wide enough for long sheets; it only grows, so the fields beside it stay put.
+    const int needed = field->fontMetrics().horizontalAdvance(field->text()) + 2 * field->frameWidth() + 8;
+    if (needed > field->width())
+        field->setFixedWidth(needed);
 }
 
 // ---- view toggles ----

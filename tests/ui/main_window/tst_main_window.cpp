@@ -302,17 +302,33 @@ private slots:
         QCOMPARE(f->field(0), field0);
     }
 
-    void caretPositionAfterClicksNotAfterCommands()
+    // The caret field follows every move: keys, clicks, undo and redo, commands.
+    void caretPositionFollowsEveryMove()
     {
         f->open();
         f->type(QStringLiteral("abc"));
         pressKey(f->editor(), Qt::Key_Return);
         QCOMPARE(f->field(0), QStringLiteral("2:1"));
         f->editor()->setCaretPosition(1, 2); // a move made by a command
-        QCOMPARE(f->field(0), QStringLiteral("2:1"));
+        QTRY_COMPARE(f->field(0), QStringLiteral("1:2"));
         QTest::mouseClick(f->editor()->viewport(), Qt::LeftButton, {}, QPoint(120, 3));
         QVERIFY(f->field(0).startsWith(QLatin1String("1:")));
         QCOMPARE(f->field(0), QStringLiteral("1:%1").arg(f->editor()->caretColumn()));
+        f->action("Rckgngig1")->trigger();
+        QCOMPARE(f->editor()->caretLine(), 1);
+        QTRY_COMPARE(f->field(0), QStringLiteral("1:%1").arg(f->editor()->caretColumn()));
+        f->action("Widerrufen1")->trigger();
+        QTRY_COMPARE(f->field(0), QStringLiteral("2:1"));
+    }
+
+    void caretFieldHoldsLongPositions()
+    {
+        f->open();
+        f->editor()->setLines(QStringList(176011, QStringLiteral("p { color: red; }")));
+        f->editor()->setCaretPosition(176011, 22);
+        auto *field = f->find<QLabel>("StatusBar1_field0");
+        QTRY_COMPARE(field->text(), QStringLiteral("176011:22"));
+        QVERIFY(field->fontMetrics().horizontalAdvance(field->text()) <= field->contentsRect().width());
     }
 
     void ctrlNStartsANewDocument()
@@ -324,7 +340,7 @@ private slots:
         pressKey(f->editor(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(f->dialogs.askedTexts(), QStringList{UiTexts::stored(450)});
         QCOMPARE(f->editor()->allLines(), QStringList());
-        QCOMPARE(f->field(0), QStringLiteral("2:1")); // New leaves it as it was
+        QTRY_COMPARE(f->field(0), QStringLiteral("1:1")); // New puts the caret at the start
     }
 
     void onlyTheFirstCommandLineFileOpens()
