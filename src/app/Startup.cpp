@@ -10,6 +10,9 @@
 #include "ui/main_window/MainWindow.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QWindow>
+#include <QLoggingCategory>
 #include <QStyleFactory>
 #include <QThread>
 
@@ -37,6 +40,25 @@ std::unique_ptr<TStartfenster> createSplash(AppPaths &paths, Dialogs &dialogs, c
     return splash;
 }
 
+namespace {
+
+// A window is drawn only once the window system has mapped it: a repaint before that is
+// lost, and the splash would stay blank while the windows are created without an event
+// loop. Waits a moment for the mapping, then draws and hands the picture over.
+void paintNow(QWidget &window)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (window.windowHandle() && !window.windowHandle()->isExposed() && waited.elapsed() < 1000) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
+    window.repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
 void createWindows(TStartfenster &splash, const QList<WindowStep> &steps, Dialogs &dialogs,
                    const std::function<void(int)> &pause)
 {
@@ -44,8 +66,7 @@ void createWindows(TStartfenster &splash, const QList<WindowStep> &steps, Dialog
     try {
         splash.setProgress(5);
         splash.show();
-        splash.repaint();
-        QCoreApplication::processEvents();
+        paintNow(splash);
         for (const WindowStep &step : steps) {
             try {
                 step.create();
@@ -53,7 +74,7 @@ void createWindows(TStartfenster &splash, const QList<WindowStep> &steps, Dialog
                 dialogs.showFailure(error);
             }
             splash.setProgress(step.progress);
-            splash.repaint();
+            paintNow(splash);
             pause(100);
         }
     } catch (...) {
@@ -99,6 +120,9 @@ int run(int argc, char **argv)
         if (!flags.contains("--no-sandbox"))
             qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + " --no-sandbox");
     }
+    // The browser engine describes its graphics set-up at every start: no news for the
+    // user. QT_LOGGING_RULES still turns it on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stylograf"));

@@ -4,9 +4,29 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QWindow>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+
+namespace {
+
+struct PaintCounter : QObject
+{
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+} // namespace
 
 class TestStartup : public QObject
 {
@@ -64,6 +84,58 @@ private slots:
         QCOMPARE(pauses, (QList<int>{100, 100, 100}));
         QCOMPARE(dialogs.askedTexts(), QStringList{QStringLiteral("kaputt.")});
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The splash is drawn before the first window is made, and again after each one:
+    // start-up runs no event loop, so a repaint before the window is mapped is lost.
+    void splashIsDrawnWhileTheWindowsAreMade()
+    {
+        ScriptedDialogs dialogs;
+        TStartfenster splash;
+        QList<int> paints;
+        PaintCounter counter;
+        splash.findChild<QWidget *>(QStringLiteral("ProgressBar1"))->installEventFilter(&counter);
+        const auto seen = [&] {
+            paints << counter.count;
+            QVERIFY(splash.windowHandle() && splash.windowHandle()->isExposed());
+        };
+        Startup::createWindows(splash, {{10, seen}, {50, seen}}, dialogs, [](int) {});
+        QCOMPARE(paints.size(), 2);
+        QVERIFY(paints[0] > 0);
+        QVERIFY(paints[1] > paints[0]);
+        QVERIFY(counter.count > paints[1]);
+    }
+
+    // In normal use, on a display, the program writes nothing to standard error.
+    void standardErrorStaysQuiet()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+            QSKIP("Xvfb is not installed");
+        QProcess display;
+        display.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                               QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                                               QStringLiteral("-screen"), QStringLiteral("0"),
+                                               QStringLiteral("1280x1024x24")});
+        QVERIFY(display.waitForReadyRead(10000));
+        const QString number = QString::fromLatin1(display.readLine()).trimmed();
+        QTemporaryDir runtime;
+        QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.remove(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + number);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(STYLOGRAF_EXE), QStringList());
+        QVERIFY(program.waitForStarted());
+        QTest::qWait(8000); // the windows are made and the preview's engine has started
+        program.terminate();
+        QVERIFY(program.waitForFinished(20000));
+        display.terminate();
+        display.waitForFinished(10000);
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), QString());
     }
 
     void pointerComesBackWhenStartUpFails()
