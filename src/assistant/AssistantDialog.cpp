@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -40,6 +39,23 @@ QLabel *label(QWidget *parent, const char *caption, int textId)
     auto *l = new QLabel(QString::fromUtf8(caption), parent);
     l->setProperty(kUiTextIdProperty, textId);
     return l;
+}
+
+// A read-only text in a box, wrapped to the box's width.
+QLabel *textBox(QWidget *parent, const char *name, const char *text, int textId)
+{
+    auto *box = new QLabel(QString::fromUtf8(text), parent);
+    box->setObjectName(QLatin1String(name));
+    box->setProperty(kUiTextIdProperty, textId);
+    box->setWordWrap(true);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setFrameShape(QFrame::StyledPanel);
+    box->setFrameShadow(QFrame::Sunken);
+    box->setMargin(4);
+    box->setAutoFillBackground(true);
+    box->setBackgroundRole(QPalette::Base);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return box;
 }
 
 QPushButton *useButton(QWidget *parent, const char *name)
@@ -102,14 +118,12 @@ Tindividual::Tindividual(const QString &elementFile, std::function<void(const QS
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
     title->setFont(big);
-    auto *intro = new QPlainTextEdit(start);
-    intro->setReadOnly(true);
-    // The lines run on as one paragraph that wraps to the window's width.
-    intro->setPlainText(QString::fromUtf8("Dieser Assistent soll Ihnen helfen eine Liste von Selektoren dem "
-                                          "aktuellen StyleSheet hinzuzufügen. Wählen Sie einfach aus den "
-                                          "vorhandenen Typen die gewünschten Selektoren aus. Wenn Sie "
-                                          "\"Übernehmen\" anklicken, werden die Selektoren dem Sheet "
-                                          "hinzugefügt."));
+    // The two texts wrap to the window's width and take the height they need.
+    auto *intro = textBox(start, "introText", "Dieser Assistent soll Ihnen helfen eine Liste von Selektoren dem aktuellen "
+                                 "StyleSheet hinzuzufügen. Wählen Sie einfach aus den vorhandenen Typen die "
+                                 "gewünschten Selektoren aus. Wenn Sie \"Übernehmen\" anklicken, werden die "
+                                 "Selektoren dem Sheet hinzugefügt.",
+                          710);
     auto *addAs = new QGroupBox(QStringLiteral("Gewählte Elemente anlegen als"), start);
     rad_add_as_single = new QRadioButton(QStringLiteral("einzelne, bzw. gruppierte Elemente"), addAs);
     rad_add_as_grouped = new QRadioButton(QStringLiteral("einzeln separierte Elemente"), addAs);
@@ -117,16 +131,15 @@ Tindividual::Tindividual(const QString &elementFile, std::function<void(const QS
     auto *addAsLayout = new QVBoxLayout(addAs);
     addAsLayout->addWidget(rad_add_as_single);
     addAsLayout->addWidget(rad_add_as_grouped);
-    auto *hint = new QPlainTextEdit(start);
-    hint->setReadOnly(true);
-    hint->setPlainText(QStringLiteral("Sie können mehrere verschiedene Typen hinzufügen, indem Sie "
-                                      "einfach oben die verschiedenen Typen auswählen und die "
-                                      "Selektoren einzeln hinzufügen."));
+    auto *hint = textBox(start, "hintText", "Sie können mehrere verschiedene Typen hinzufügen, indem Sie einfach oben die "
+                                "verschiedenen Typen auswählen und die Selektoren einzeln hinzufügen.",
+                         711);
     auto *startLayout = new QVBoxLayout(start);
     startLayout->addWidget(title);
     startLayout->addWidget(intro);
     startLayout->addWidget(addAs);
     startLayout->addWidget(hint);
+    startLayout->addStretch();
 
     QWidget *context = pairPage(List_html6, "List_html6", List_html7, "List_html7", ed_context, "ed_context",
                                 btn_add_context, "btn_add_context");
@@ -190,6 +203,7 @@ Tindividual::Tindividual(const QString &elementFile, std::function<void(const QS
 
     auto *selectors = new QGroupBox(QStringLiteral("Selektoren"), this);
     selectors->setProperty(kUiTextIdProperty, 409);
+    selectors->setMinimumWidth(150); // room for a composed selector such as "blockquote>p"
     List_Indi = list(selectors, "List_Indi");
     (new QVBoxLayout(selectors))->addWidget(List_Indi);
 

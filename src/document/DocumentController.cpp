@@ -27,7 +27,24 @@ void DocumentController::load(const QString &path)
     const TextFileFormat::Decoded decoded = DocumentFile::read(path);
     m_editor.setLines(decoded.lines);
     m_format = decoded.format;
+    showLineEnds();
     m_controls.modifiedField->clear();
+}
+
+void DocumentController::showLineEnds()
+{
+    const auto name = [](TextFileFormat::LineEnd lineEnd) {
+        switch (lineEnd) {
+        case TextFileFormat::LineEnd::Lf:
+            return QStringLiteral("LF");
+        case TextFileFormat::LineEnd::Cr:
+            return QStringLiteral("CR");
+        case TextFileFormat::LineEnd::CrLf:
+            break;
+        }
+        return QStringLiteral("CRLF");
+    };
+    m_editor.setLineEndMark(name(m_format.lineEnd));
 }
 
 bool DocumentController::write(const QString &path)

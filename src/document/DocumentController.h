@@ -69,6 +69,7 @@ private:
     void load(const QString &path);
     bool write(const QString &path);
     void showSaved();
+    void showLineEnds();
 
     SheetEditor &m_editor;
     Dialogs &m_dialogs;

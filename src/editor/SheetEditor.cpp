@@ -6,11 +6,13 @@
 #include "document/TextFileFormat.h"
 
 #include <Qsci/qscicommandset.h>
+#include <Qsci/qscilexer.h>
 
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFontMetrics>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
 #include <QToolTip>
 
@@ -331,6 +333,50 @@ bool SheetEditor::canUndoEdit() const
 bool SheetEditor::canRedoEdit() const
 {
     return send(SCI_CANREDO) != 0;
+}
+
+void SheetEditor::setLineEndMark(const QString &mark)
+{
+    m_lineEndMark = mark;
+    viewport()->update();
+}
+
+void SheetEditor::paintEvent(QPaintEvent *e)
+{
+    QsciScintilla::paintEvent(e);
+    if (m_specialChars && m_lineEndMark != QLatin1String("LF"))
+        paintLineEndMarks();
+}
+
+// The control names the line end it holds, always LF; over its mark goes the name of
+// the line end the file will get, drawn the way the control draws its own.
+void SheetEditor::paintLineEndMarks()
+{
+    QPainter painter(viewport());
+    QFont font = lexer() ? lexer()->defaultFont() : this->font();
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const QColor ink = lexer() ? lexer()->defaultColor() : color();
+    const QColor paper = lexer() ? lexer()->defaultPaper() : this->paper();
+    const long lastLine = send(SCI_GETLINECOUNT) - 1;
+    const long firstVisible = send(SCI_GETFIRSTVISIBLELINE);
+    const long shown = send(SCI_LINESONSCREEN) + 1;
+    for (long visible = firstVisible; visible < firstVisible + shown; ++visible) {
+        const long line = send(SCI_DOCLINEFROMVISIBLE, visible);
+        if (line >= lastLine) // the last line has no line end in the control
+            break;
+        const long end = send(SCI_GETLINEENDPOSITION, line);
+        const int x = int(send(SCI_POINTXFROMPOSITION, 0, end));
+        const int y = int(send(SCI_POINTYFROMPOSITION, 0, end));
+        const int height = int(send(SCI_TEXTHEIGHT, line));
+        const QRect blob(x + 1, y + 1, metrics.horizontalAdvance(m_lineEndMark) + 2, height - 2);
+        if (blob.left() >= viewport()->width())
+            continue;
+        painter.fillRect(blob.adjusted(-1, -1, 1, 1), paper);
+        painter.fillRect(blob, ink);
+        painter.setPen(paper);
+        painter.drawText(blob, Qt::AlignCenter, m_lineEndMark);
+    }
 }
 
 void SheetEditor::setShowSpecialChars(bool on)

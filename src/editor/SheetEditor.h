@@ -50,6 +50,10 @@ public:
     bool canUndoEdit() const;
     bool canRedoEdit() const;
 
+    // The name of the file's line ends, drawn at every line end while special
+    // characters are shown ("CRLF", "LF" or "CR"); the text itself always holds LF.
+    void setLineEndMark(const QString &mark);
+    const QString &lineEndMark() const { return m_lineEndMark; }
     void setShowSpecialChars(bool on);
     bool showSpecialChars() const { return m_specialChars; }
     void setGutterVisible(bool on);
@@ -85,6 +89,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
     void inputMethodEvent(QInputMethodEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
@@ -102,6 +107,7 @@ private:
     bool runEditorKey(QKeyEvent *e);
     void onModified(int position, int type);
     void updateGutterWidth();
+    void paintLineEndMarks();
 
     long send(unsigned int msg, unsigned long w = 0, long l = 0) const;
     long currentPos() const;
@@ -114,6 +120,7 @@ private:
     QString referenceLineAbove(int lineIndex) const;
 
     bool m_specialChars = false;
+    QString m_lineEndMark = QStringLiteral("LF");
     bool m_gutterVisible = true;
     bool m_lineNumbers = true;
     int m_silent = 0;     // edits that are not reported as changes

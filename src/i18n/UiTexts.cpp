@@ -56,6 +56,8 @@ constexpr Entry kTable[] = {
     {703, "Knoten", "Nodes"},
     {704, "Kindelement", "Child element"},
     {705, "Erweitert", "Advanced"},
+    {710, "Dieser Assistent soll Ihnen helfen eine Liste von Selektoren dem aktuellen StyleSheet hinzuzufügen. Wählen Sie einfach aus den vorhandenen Typen die gewünschten Selektoren aus. Wenn Sie \"Übernehmen\" anklicken, werden die Selektoren dem Sheet hinzugefügt.", "This assistant helps you add a list of selectors to the current style sheet. Just choose the selectors you want from the types offered. When you click \"Accept\", the selectors are added to the sheet."},
+    {711, "Sie können mehrere verschiedene Typen hinzufügen, indem Sie einfach oben die verschiedenen Typen auswählen und die Selektoren einzeln hinzufügen.", "You can add several different types: choose the types above one after another and add their selectors one by one."},
     {40, "Suchen", "Search"},
     {41, "nächsten suchen", "Search next"},
     {42, "vorherigen suchen", "Search back"},

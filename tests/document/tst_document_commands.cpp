@@ -332,6 +332,26 @@ private slots:
         QCOMPARE(f->contents(QStringLiteral("s.css")), bytes);
     }
 
+    void lineEndMarksFollowTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("mark");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << "CRLF";
+        QTest::newRow("LF") << QByteArray("a\nb\n") << "LF";
+        QTest::newRow("CR") << QByteArray("a\rb\r") << "CR";
+    }
+    void lineEndMarksFollowTheFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, mark);
+        f->put(QStringLiteral("e.css"), bytes);
+        f->dialogs.openAnswers << f->path(QStringLiteral("e.css"));
+        f->action("ffnen1")->trigger();
+        QCOMPARE(f->editor()->lineEndMark(), mark);
+        f->action("Neu1")->trigger(); // a new text keeps the line ends of the last file
+        QCOMPARE(f->editor()->lineEndMark(), mark);
+    }
+
     void aByteOrderMarkIsNoPartOfTheText()
     {
         f->put(QStringLiteral("bom.css"), "\xef\xbb\xbfp {}\n");

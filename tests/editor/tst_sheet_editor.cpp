@@ -226,6 +226,35 @@ private slots:
         QCOMPARE(editor->allLines(), (QStringList{"abcd", "efgh", "ijkl"}));
     }
 
+    // With special characters shown, every line end carries the name of the file's line
+    // end, though the control holds LF.
+    void lineEndMarksNameTheFilesLineEnds()
+    {
+        editor->setLines({"p {}", "q {}"});
+        editor->setShowSpecialChars(true);
+        pane->resize(400, 200);
+        pane->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pane.get()));
+        const long end = editor->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, 0);
+        const int x = int(editor->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, end));
+        const int y = int(editor->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, end));
+        const int middle = y + int(editor->SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0)) / 2;
+        // The mark right of the first line's end, as dark pixels across its middle.
+        const auto markWidth = [&] {
+            const QImage image = editor->viewport()->grab().toImage();
+            int dark = 0;
+            for (int i = x; i < x + 80; ++i)
+                dark += qGray(image.pixel(i, middle)) < 128;
+            return dark;
+        };
+        const int lf = markWidth();
+        QVERIFY(lf > 0);
+        editor->setLineEndMark(QStringLiteral("CRLF"));
+        QVERIFY2(markWidth() > lf + 5, qPrintable(QStringLiteral("%1 %2").arg(lf).arg(markWidth())));
+        editor->setShowSpecialChars(false);
+        QCOMPARE(markWidth(), 0);
+    }
+
     void settingLinesIsNoChange()
     {
         QSignalSpy changes(editor, &SheetEditor::changed);

@@ -1,11 +1,13 @@
 // The language switch on the real windows.
 
 #include "MainWindowFixture.h"
+#include "assistant/AssistantDialog.h"
 #include "settings/SettingsDialog.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -71,6 +73,13 @@ private slots:
             {"btn_cancel", "Abbrechen", "Cancel", "Abbrechen"},
             {"Btn_escape", "Abbruch", "Cancel", "Abbrechen"},
             {"btn_add_context", "Verwenden", "Use", "Verwenden"},
+            {"hintText",
+             "Sie können mehrere verschiedene Typen hinzufügen, indem Sie einfach oben die verschiedenen Typen "
+             "auswählen und die Selektoren einzeln hinzufügen.",
+             "You can add several different types: choose the types above one after another and add their "
+             "selectors one by one.",
+             "Sie können mehrere verschiedene Typen hinzufügen, indem Sie einfach oben die verschiedenen Typen "
+             "auswählen und die Selektoren einzeln hinzufügen."},
         };
         for (const auto &r : rows)
             QTest::newRow(r[0]) << QString::fromLatin1(r[0]) << QString::fromUtf8(r[1]) << QString::fromUtf8(r[2])
@@ -89,6 +98,32 @@ private slots:
         QCOMPARE(captionOf(control), english);
         f->action("Deutsch1")->trigger();
         QCOMPARE(captionOf(control), german);
+    }
+
+    // Every caption fits its control in both languages: none is cut, none scrolls.
+    void captionsFitInBothLanguages()
+    {
+        Tindividual &assistant = f->window->assistantDialog();
+        assistant.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&assistant));
+        for (const char *language : {"Deutsch1", "Englisch1"}) {
+            f->action(language)->trigger();
+            QCoreApplication::processEvents(); // layouts settle
+            for (QWidget *window : {static_cast<QWidget *>(f->window.get()), static_cast<QWidget *>(&assistant)}) {
+                for (QLabel *label : window->findChildren<QLabel *>()) {
+                    if (!label->isVisible() || label->text().isEmpty() || !label->property(kUiTextIdProperty).toInt())
+                        continue;
+                    const QString what = QStringLiteral("%1 %2: %3").arg(QLatin1String(language), label->objectName(),
+                                                                        label->text());
+                    if (label->wordWrap())
+                        QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(what));
+                    else
+                        QVERIFY2(label->width() >= label->minimumSizeHint().width(), qPrintable(what));
+                }
+            }
+        }
+        QVERIFY(assistant.findChild<QLabel *>(QStringLiteral("introText"))->text().contains(QLatin1String("\"Accept\"")));
+        QVERIFY(assistant.List_Indi->width() >= 120);
     }
 
     void settingsCaptionsWithoutDesignText()

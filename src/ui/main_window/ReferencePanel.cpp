@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QHeaderView>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
@@ -46,7 +47,11 @@ QWidget *section(QWidget *parent, const char *name, QLabel *&label, const char *
     label = new QLabel(caption, header);
     label->setObjectName(QLatin1String(labelName));
     label->setProperty(kUiTextIdProperty, textId);
-    label->move(5, 3);
+    // In a layout, so that the label grows with a longer caption in another language.
+    auto *headerLayout = new QHBoxLayout(header);
+    headerLayout->setContentsMargins(5, 0, 0, 0);
+    headerLayout->addWidget(label);
+    headerLayout->addStretch();
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

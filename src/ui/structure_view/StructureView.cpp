@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -25,6 +26,13 @@ public:
     using QTreeWidgetItem::QTreeWidgetItem;
     bool operator<(const QTreeWidgetItem &other) const override { return alphabeticallyLess(text(0), other.text(0)); }
 };
+
+// The background of a selected row: the program's yellow, but a repeat in the flat
+// tree stays on the window's background so that its bold red stands out.
+QColor selectedBackground(bool repeated, bool grouped, const QPalette &palette)
+{
+    return repeated && !grouped ? palette.color(QPalette::Base) : kSelectedBackground;
+}
 
 // Repeated selectors bold red; selected rows on the yellow of the program.
 class SelectorDelegate : public QStyledItemDelegate
@@ -49,19 +57,50 @@ protected:
             bold = true;
         }
         if (selected) {
-            if (repeated && !m_grouped) {
-                background = option->palette.color(QPalette::Base);
-            } else {
+            if (!repeated || m_grouped) {
                 text = Qt::black;
                 bold = m_grouped;
-                background = kSelectedBackground;
             }
+            background = selectedBackground(repeated, m_grouped, option->palette);
             option->state &= ~QStyle::State_Selected;
         }
         option->font.setBold(bold);
         option->palette.setColor(QPalette::Text, text);
         if (background.isValid())
             option->backgroundBrush = background;
+    }
+
+private:
+    const QSet<QString> &m_repeated;
+    bool m_grouped;
+};
+
+// The style draws a selected row's branch area in its own highlight colour; here it
+// takes the row's colour, so that the whole row shows one selection.
+class RowSelectionStyle : public QProxyStyle
+{
+public:
+    // Owned by `owner`, which must outlive the tree that uses the style.
+    RowSelectionStyle(const QSet<QString> &repeated, bool grouped, QObject *owner)
+        : m_repeated(repeated), m_grouped(grouped)
+    {
+        setParent(owner);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        const auto *tree = qobject_cast<const QTreeWidget *>(widget);
+        if (element != PE_IndicatorBranch || !tree || !(option->state & State_Selected)) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QModelIndex index = tree->indexAt(QPoint(tree->viewport()->width() - 1, option->rect.center().y()));
+        const bool repeated = m_repeated.contains(index.data().toString());
+        painter->fillRect(option->rect, selectedBackground(repeated, m_grouped, option->palette));
+        QStyleOption plain(*option);
+        plain.state &= ~State_Selected;
+        QProxyStyle::drawPrimitive(element, &plain, painter, widget);
     }
 
 private:
@@ -128,6 +167,8 @@ StructureView::StructureView(QWidget *parent) : QWidget(parent)
     tree_selektores->hide();
     TreeView1->setItemDelegate(new SelectorDelegate(m_repeated, true, TreeView1));
     tree_selektores->setItemDelegate(new SelectorDelegate(m_repeated, false, tree_selektores));
+    TreeView1->setStyle(new RowSelectionStyle(m_repeated, true, this));
+    tree_selektores->setStyle(new RowSelectionStyle(m_repeated, false, this));
 
     const struct
     {

@@ -155,6 +155,43 @@ private slots:
         QCOMPARE(lookOf(flat, flat->topLevelItem(2)).palette.color(QPalette::Text), QColor(Qt::black));
     }
 
+    // A selected row shows one colour across, branch area included: the yellow, or
+    // for a repeat in the flat tree the window's background under its bold red.
+    void selectionCoversTheWholeRow_data()
+    {
+        QTest::addColumn<bool>("grouped");
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<bool>("yellow");
+        QTest::newRow("grouped tree") << true << "q" << true;
+        QTest::newRow("grouped tree, a repeat") << true << "p" << true;
+        QTest::newRow("flat tree") << false << "q" << true;
+        QTest::newRow("flat tree, a repeat") << false << "p" << false;
+    }
+    void selectionCoversTheWholeRow()
+    {
+        QFETCH(bool, grouped);
+        QFETCH(QString, node);
+        QFETCH(bool, yellow);
+        f->type(QStringLiteral("p{a:b} p{c:d} q{}"));
+        if (!grouped)
+            view->btn_toggle->click();
+        QTreeWidget *tree = grouped ? view->TreeView1 : view->tree_selektores;
+        tree->expandAll();
+        QTreeWidgetItem *item = tree->findItems(node, Qt::MatchExactly | Qt::MatchRecursive).value(0);
+        QVERIFY(item);
+        tree->setCurrentItem(item);
+        QTest::qWait(50);
+        const QRect row = tree->visualItemRect(item);
+        const QImage image = tree->viewport()->grab().toImage();
+        const QColor expected = yellow ? QColor(255, 223, 94) : tree->palette().color(QPalette::Base);
+        for (const int x : {1, row.left() - 1, row.right() - 2}) {
+            if (x < 0)
+                continue;
+            QCOMPARE(QColor(image.pixel(x, row.center().y())), expected);
+        }
+        QVERIFY(lookOf(tree, item).font.bold() == (node == QLatin1String("p") || grouped));
+    }
+
     void flatTreeOnlyWithoutGroups()
     {
         f->type(QStringLiteral("b{} a{x:1;y:2}"));
