@@ -88,8 +88,35 @@ QComboBox *historyField(QWidget *parent, const QString &name, const QStringList 
 
 } // namespace
 
+namespace {
+
+// Start-up hides the pointer while it creates the windows; a box shown then must
+// still be answerable with the mouse.
+class VisiblePointer
+{
+public:
+    VisiblePointer() : m_hidden(QApplication::overrideCursor() != nullptr)
+    {
+        if (m_hidden)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~VisiblePointer()
+    {
+        if (m_hidden)
+            QApplication::restoreOverrideCursor();
+    }
+    VisiblePointer(const VisiblePointer &) = delete;
+    VisiblePointer &operator=(const VisiblePointer &) = delete;
+
+private:
+    bool m_hidden;
+};
+
+} // namespace
+
 Answer QtDialogs::message(BoxKind kind, const QString &text, Buttons buttons)
 {
+    const VisiblePointer pointer;
     QMessageBox box(boxIcon(kind), caption(kind), text, QMessageBox::NoButton, QApplication::activeWindow());
     QPushButton *yes = nullptr, *no = nullptr, *cancel = nullptr, *ok = nullptr;
     if (buttons == Buttons::Ok) {

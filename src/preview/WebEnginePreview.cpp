@@ -80,6 +80,10 @@ protected:
         expected.clear();
         return true;
     }
+
+    // The engine reports every request the page's policy refused (a sheet's remote
+    // pictures and fonts, say) as a console message; they are not the user's concern.
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int, const QString &) override {}
 };
 
 } // namespace

@@ -107,6 +107,23 @@ private slots:
         QCOMPARE(seenButtons, buttonTexts);
     }
 
+    // Start-up hides the pointer; its error boxes still show one.
+    void boxesShowThePointerWhileStartUpHidesIt()
+    {
+        QApplication::setOverrideCursor(Qt::BlankCursor);
+        Qt::CursorShape during = Qt::BlankCursor;
+        whenModal([&](QWidget *modal) {
+            during = QApplication::overrideCursor()->shape();
+            modal->close();
+        });
+        QtDialogs dialogs;
+        dialogs.message(BoxKind::Failure, QStringLiteral("kaputt"), Buttons::Ok);
+        QCOMPARE(during, Qt::ArrowCursor);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BlankCursor);
+        QApplication::restoreOverrideCursor();
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
     void searchDialog()
     {
         QString caption;

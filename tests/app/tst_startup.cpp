@@ -128,7 +128,13 @@ private slots:
         env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + number);
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         program.setProcessEnvironment(env);
-        program.start(QStringLiteral(STYLOGRAF_EXE), QStringList());
+        // A sheet whose preview the engine refuses to fetch from: it says so in silence.
+        const QString sheet = runtime.filePath(QStringLiteral("remote.css"));
+        QFile file(sheet);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("p { background: url(http://127.0.0.1:9/x.png) }\niframe src=/etc/hostname {}\n");
+        file.close();
+        program.start(QStringLiteral(STYLOGRAF_EXE), {sheet});
         QVERIFY(program.waitForStarted());
         QTest::qWait(8000); // the windows are made and the preview's engine has started
         program.terminate();
