@@ -31,6 +31,15 @@ Run stylograf(const QStringList &arguments)
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
+// The program with `option` on a sheet of these bytes.
+Run stylografOn(const QString &option, const QByteArray &bytes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.css"));
+    writeFile(path, bytes);
+    return stylograf({option, path});
+}
+
 } // namespace
 
 class TestSheetReport : public QObject
@@ -62,10 +71,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, exitCode);
         QFETCH(QByteArray, json);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("s.css"));
-        writeFile(path, bytes);
-        const Run run = stylograf({QStringLiteral("--analyse"), path});
+        const Run run = stylografOn(QStringLiteral("--analyse"), bytes);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, json);
         QVERIFY(QJsonDocument::fromJson(run.out).isObject());
@@ -81,10 +87,7 @@ private slots:
 
     void previewHtmlIsThePageOfTheWindow()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("s.css"));
-        writeFile(path, "p{color:red}\n.x{}\n");
-        const Run run = stylograf({QStringLiteral("--preview-html"), path});
+        const Run run = stylografOn(QStringLiteral("--preview-html"), "p{color:red}\n.x{}\n");
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(QString::fromUtf8(run.out),
                  PreviewPage::BuildPage(JoinAndStripComments(QStringList{"p{color:red}", ".x{}"}).text));
@@ -93,10 +96,8 @@ private slots:
 
     void previewHtmlShowsHostileSelectorsAsText()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("s.css"));
-        writeFile(path, "h1 </style><script>x()</script> {}\n#y<meta http-equiv=\"refresh\"> {}\n");
-        const Run run = stylograf({QStringLiteral("--preview-html"), path});
+        const Run run = stylografOn(QStringLiteral("--preview-html"),
+                                    "h1 </style><script>x()</script> {}\n#y<meta http-equiv=\"refresh\"> {}\n");
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out.count("</style>"), 1);
         const QByteArray body = run.out.mid(run.out.indexOf("</style>"));
@@ -108,10 +109,7 @@ private slots:
 
     void tokensCarryTheCommentAcrossLines()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("s.css"));
-        writeFile(path, "/* a\r\nb */ p{color:#fff}\r\n");
-        const Run run = stylograf({QStringLiteral("--tokens"), path});
+        const Run run = stylografOn(QStringLiteral("--tokens"), "/* a\r\nb */ p{color:#fff}\r\n");
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QByteArray("1:0:4:0\n"
                                      "2:0:4:0\n2:4:1:5\n2:5:1:1\n2:6:1:6\n2:7:5:2\n2:12:1:8\n2:13:4:4\n2:17:1:6\n"));
