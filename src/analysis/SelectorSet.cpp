@@ -6,14 +6,20 @@
 
 quint64 SelectorSet::foldedHash(QStringView s)
 {
+    // Folded by code point, as the comparison folds: letters outside the Basic
+    // Multilingual Plane (Deseret, say) fold as a pair of UTF-16 units.
     quint64 h = 1469598103934665603ULL;
-    for (QChar c : s) {
-        char16_t u = c.unicode();
+    const qsizetype n = s.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t u = s[i].unicode();
         if (u < 0x80) {
             if (u >= 'A' && u <= 'Z')
                 u += 32;
+        } else if (QChar::isHighSurrogate(u) && i + 1 < n && s[i + 1].isLowSurrogate()) {
+            u = QChar::toCaseFolded(QChar::surrogateToUcs4(char16_t(u), s[i + 1].unicode()));
+            ++i;
         } else {
-            u = c.toCaseFolded().unicode();
+            u = QChar::toCaseFolded(u);
         }
         h = (h ^ u) * 1099511628211ULL;
     }

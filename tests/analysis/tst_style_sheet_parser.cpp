@@ -58,12 +58,31 @@ void compareWithReference(StyleSheetParser &parser, const QStringList &lines)
         QCOMPARE(rules[i], Reference::extractRule(lines, expected.occurrences[i]));
 }
 
+// What random sheets are made of: the characters that matter to the rules, letters
+// that differ by case, and a pair of Deseret letters that differ by case outside the
+// Basic Multilingual Plane.
+const QStringList &pieces()
+{
+    static const QStringList p = [] {
+        QStringList list;
+        for (const QChar c : QStringLiteral("{}/*.#:, \nabPp"))
+            list << QString(c);
+        list << QString::fromUtf8("\xf0\x90\x90\x80") << QString::fromUtf8("\xf0\x90\x90\xa8"); // U+10400, U+10428
+        return list;
+    }();
+    return p;
+}
+
+QString randomPiece(QRandomGenerator &random)
+{
+    return pieces()[random.bounded(int(pieces().size()))];
+}
+
 QString randomSheet(QRandomGenerator &random, int length)
 {
-    static const QString alphabet = QStringLiteral("{}/*.#:, \nabPp");
     QString sheet;
     for (int i = 0; i < length; ++i)
-        sheet += alphabet[random.bounded(int(alphabet.size()))];
+        sheet += randomPiece(random);
     return sheet;
 }
 
@@ -89,6 +108,9 @@ private slots:
         QTest::newRow("kinds") << ".x{} #y{} p.z{} h1#k{} #k.m{}" << L{} << L{".x", "#k.m", "p.z"} << L{"#y", "h1#k"}
                                << L{} << 0 << false;
         QTest::newRow("case variants") << ".b{} .a{} .B{}" << L{} << L{".a", ".b"} << L{} << L{} << 0 << false;
+        QTest::newRow("case variants beyond the BMP")
+            << QString::fromUtf8("\xf0\x90\x90\x80{} \xf0\x90\x90\xa8{}") << L{QString::fromUtf8("\xf0\x90\x90\x80")} << L{}
+            << L{} << L{} << 0 << false;
         QTest::newRow("grouped selector") << "h1, h2 {}" << L{"h1, h2"} << L{} << L{} << L{} << 0 << false;
         QTest::newRow("twice") << "p{} p{}" << L{"p"} << L{} << L{} << L{"p"} << 0 << false;
         QTest::newRow("three times") << "p{}\np{}\np{}" << L{"p"} << L{} << L{} << L{"p", "p"} << 0 << false;
@@ -182,13 +204,14 @@ private slots:
         QRandomGenerator random(42);
         StyleSheetParser parser;
         QString sheet = QStringLiteral("p{} .a{} #b{} div p{} P{} .A{}\n/* c */ h1{} p{}");
-        static const QString alphabet = QStringLiteral("{}/*.#:, \nabPp");
         for (int i = 0; i < 2000; ++i) {
-            const int at = sheet.isEmpty() ? 0 : random.bounded(int(sheet.size()));
+            int at = sheet.isEmpty() ? 0 : random.bounded(int(sheet.size()));
+            if (at > 0 && sheet[at].isLowSurrogate())
+                --at; // a whole letter, never half of one
             if (random.bounded(3) == 0 && !sheet.isEmpty())
-                sheet.remove(at, 1);
+                sheet.remove(at, sheet[at].isHighSurrogate() ? 2 : 1);
             else
-                sheet.insert(at, alphabet[random.bounded(int(alphabet.size()))]);
+                sheet.insert(at, randomPiece(random));
             compareWithReference(parser, linesOf(sheet));
             if (QTest::currentTestFailed())
                 return;
