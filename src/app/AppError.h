@@ -16,6 +16,7 @@ public:
     static AppError cannotOpen(const QString &path);
     static AppError cannotCreate(const QString &path);
     static AppError cannotWriteTo(const QString &path);
+    static AppError tooLarge(const QString &path);
 
 private:
     QString m_text;

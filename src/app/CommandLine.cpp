@@ -1,12 +1,38 @@
 #include "CommandLine.h"
 
+namespace {
+
+// The options Qt's application object takes for itself, with and without a value. The
+// command line is read before that object exists (without a display it would end the
+// program before any usage could be printed), so these are passed over here.
+bool isQtOption(const QString &arg, bool &takesValue)
+{
+    static const QStringList withValue{"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
+                                       "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-session",
+                                       "-style", "-stylesheet", "-display", "-geometry", "-title", "-name",
+                                       "-visual", "-qmljsdebugger"};
+    static const QStringList flags{"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync", "-cmap"};
+    const QString name = arg.section(QLatin1Char('='), 0, 0);
+    takesValue = withValue.contains(name) && !arg.contains(QLatin1Char('='));
+    return withValue.contains(name) || flags.contains(arg);
+}
+
+} // namespace
+
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     CommandLine result;
     bool optionsEnded = false;
+    bool skipValue = false;      // the value of one of Qt's options follows
     QString *valueFor = nullptr; // the option that takes the next argument
     for (const QString &arg : arguments) {
+        if (skipValue) {
+            skipValue = false;
+            continue;
+        }
         if (valueFor) {
+            if (arg.isEmpty() && result.error.isEmpty())
+                result.error = QStringLiteral("Der Option fehlt der Dateiname");
             *valueFor = arg;
             valueFor = nullptr;
             continue;
@@ -29,6 +55,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             valueFor = &result.previewHtmlFile;
         else if (arg == QLatin1String("--tokens"))
             valueFor = &result.tokensFile;
+        else if (isQtOption(arg, skipValue))
+            continue;
         else if (result.error.isEmpty())
             result.error = QStringLiteral("Unbekannte Option: %1").arg(arg);
     }
@@ -48,7 +76,8 @@ QString CommandLine::helpText()
                           "  -v, --version  die Version anzeigen\n"
                           "  --analyse DATEI\n"
                           "                 die Analyse der Datei als JSON ausgeben, ohne Fenster\n"
-                          "                 (Rückgabewert 0: fehlerfrei, 1: Fehler gefunden, 2: nicht lesbar)\n"
+                          "                 (Rückgabewert 0: fehlerfrei, 1: Fehler gefunden, 2: nicht lesbar,\n"
+                          "                 3: die Ausgabe nimmt nichts an)\n"
                           "  --preview-html DATEI\n"
                           "                 die Vorschauseite der Datei ausgeben, ohne Fenster\n"
                           "  --tokens DATEI   die Token der Syntaxfärbung ausgeben, eines je Zeile als\n"

@@ -12,9 +12,10 @@ struct CommandLine
     QString previewHtmlFile; // --preview-html FILE: print the preview page, open no window
     QString tokensFile;      // --tokens FILE: print the highlighter's tokens, open no window
     QString file;  // the first argument that is no option, unchanged; empty when none
-    QString error; // an option the program does not know
+    QString error; // an option the program does not know, or one without its file name
 
-    // `arguments` without the program's own name. "--" ends the options.
+    // `arguments` without the program's own name. "--" ends the options; the options of
+    // Qt's application object are passed over.
     static CommandLine parse(const QStringList &arguments);
     static QString helpText();
 };

@@ -7,6 +7,7 @@
 #include "ScreenRoutines.h"
 #include "SharedRoutines.h"
 #include "SplashWindow.h"
+#include "WholeFile.h"
 #include "ui/main_window/MainWindow.h"
 
 #include <QApplication>
@@ -84,34 +85,60 @@ void createWindows(TStartfenster &splash, const QList<WindowStep> &steps, Dialog
     QApplication::restoreOverrideCursor();
 }
 
+namespace {
+
+// All of `text` into the stream, flushed: false when the output did not take it (a
+// full disk, say), which a report must not pass over in silence.
+bool writeOut(std::FILE *stream, const QByteArray &text)
+{
+    return std::fwrite(text.constData(), 1, size_t(text.size()), stream) == size_t(text.size())
+           && std::fflush(stream) == 0;
+}
+
+int outputFailed()
+{
+    std::fputs("In die Ausgabe kann nicht geschrieben werden.\n", stderr);
+    return 3;
+}
+
+} // namespace
+
 int run(int argc, char **argv)
 {
-    // Answered before any window system is needed.
+    // Read before any window system is needed: without a display the application
+    // object would end the program before a usage could be printed. File names keep
+    // their bytes, valid UTF-8 or not.
     QStringList rawArguments;
     for (int i = 1; i < argc; ++i)
-        rawArguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine early = CommandLine::parse(rawArguments);
-    if (early.showHelp) {
-        std::fputs(qPrintable(CommandLine::helpText()), stdout);
-        return 0;
+        rawArguments << fileNameFromLocal(QByteArray(argv[i]));
+    const CommandLine commandLine = CommandLine::parse(rawArguments);
+    if (!commandLine.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(commandLine.error), qPrintable(CommandLine::helpText()));
+        return 2;
     }
-    if (!early.analyseFile.isEmpty() || !early.previewHtmlFile.isEmpty() || !early.tokensFile.isEmpty()) {
+    if (commandLine.showHelp)
+        return writeOut(stdout, CommandLine::helpText().toUtf8()) ? 0 : outputFailed();
+    if (!commandLine.analyseFile.isEmpty() || !commandLine.previewHtmlFile.isEmpty()
+        || !commandLine.tokensFile.isEmpty()) {
         bool toStandardError = false;
         const SheetReport::Output out =
-            !early.analyseFile.isEmpty()       ? SheetReport::analyse(early.analyseFile, toStandardError)
-            : !early.previewHtmlFile.isEmpty() ? SheetReport::previewHtml(early.previewHtmlFile, toStandardError)
-                                               : SheetReport::tokens(early.tokensFile, toStandardError);
-        std::fwrite(out.text.constData(), 1, size_t(out.text.size()), toStandardError ? stderr : stdout);
+            !commandLine.analyseFile.isEmpty()
+                ? SheetReport::analyse(commandLine.analyseFile, toStandardError)
+            : !commandLine.previewHtmlFile.isEmpty()
+                ? SheetReport::previewHtml(commandLine.previewHtmlFile, toStandardError)
+                : SheetReport::tokens(commandLine.tokensFile, toStandardError);
+        if (!writeOut(toStandardError ? stderr : stdout, out.text))
+            return outputFailed();
         return out.exitCode;
     }
-    if (early.showVersion) {
+    if (commandLine.showVersion) {
         try {
-            std::printf("Stylograf %s\n", qPrintable(VersionString()));
+            return writeOut(stdout, QStringLiteral("Stylograf %1\n").arg(VersionString()).toUtf8()) ? 0
+                                                                                                  : outputFailed();
         } catch (const AppError &error) {
             std::fprintf(stderr, "%s\n", qPrintable(errorBoxText(error.text())));
             return 1;
         }
-        return 0;
     }
 
     // The browser engine's sandbox cannot run as root; it refuses to start without this.
@@ -127,13 +154,6 @@ int run(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stylograf"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-
-    // Qt has taken its own options out of the arguments by now.
-    const CommandLine commandLine = CommandLine::parse(QCoreApplication::arguments().mid(1));
-    if (!commandLine.error.isEmpty()) {
-        std::fprintf(stderr, "%s\n\n%s", qPrintable(commandLine.error), qPrintable(CommandLine::helpText()));
-        return 2;
-    }
 
     QtDialogs dialogs;
     AppPaths paths;

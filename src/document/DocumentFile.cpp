@@ -3,18 +3,20 @@
 #include "app/AppError.h"
 #include "app/WholeFile.h"
 
-#include <QFile>
 
 namespace DocumentFile {
 
 TextFileFormat::Decoded read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    switch (readWholeFile(path, bytes)) {
+    case ReadResult::Read:
+        break;
+    case ReadResult::CannotOpen:
         throw AppError::cannotOpen(path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError::cannotOpen(path);
+    case ReadResult::TooLarge:
+        throw AppError::tooLarge(path);
+    }
     return TextFileFormat::decode(bytes);
 }
 

@@ -8,7 +8,8 @@
 // messages the user sees.
 namespace DocumentFile {
 
-// Throws "Datei %s kann nicht geöffnet werden".
+// Throws "Datei %s kann nicht geöffnet werden", also for what is not a regular file,
+// and the size error for a file over the size limit.
 TextFileFormat::Decoded read(const QString &path);
 
 // Writes to a temporary file beside the target and replaces the target only when

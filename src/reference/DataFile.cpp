@@ -4,7 +4,6 @@
 #include "app/WholeFile.h"
 #include "document/TextFileFormat.h"
 
-#include <QFile>
 
 namespace DataFile {
 
@@ -17,10 +16,10 @@ QStringList splitLines(const QByteArray &bytes)
 
 QStringList readLines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (readWholeFile(path, bytes) != ReadResult::Read)
         throw AppError::cannotOpen(path);
-    return splitLines(file.readAll());
+    return splitLines(bytes);
 }
 
 void writeLines(const QString &path, const QStringList &lines)

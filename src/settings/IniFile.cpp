@@ -69,10 +69,10 @@ Located locate(const QStringList &lines, const QString &section, const QString &
 
 bool load(const QString &path, Decoded &decoded)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (readWholeFile(path, bytes) != ReadResult::Read)
         return false;
-    decoded = TextFileFormat::decode(file.readAll());
+    decoded = TextFileFormat::decode(bytes);
     return true;
 }
 

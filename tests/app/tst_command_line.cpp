@@ -23,6 +23,11 @@ private slots:
         QTest::newRow("dash-named file after --") << QStringList{"--", "-a.css"} << "-a.css" << false << false << false;
         QTest::newRow("unknown option") << QStringList{"--frobnicate", "a.css"} << "a.css" << false << false << true;
         QTest::newRow("lone dash is a name") << QStringList{"-"} << "-" << false << false << false;
+        QTest::newRow("option without its file") << QStringList{"--analyse"} << "" << false << false << true;
+        QTest::newRow("option with an empty file name") << QStringList{"--analyse", ""} << "" << false << false << true;
+        QTest::newRow("Qt's options are passed over")
+            << QStringList{"-style", "fusion", "-reverse", "-platform=xcb", "a.css"} << "a.css" << false << false << false;
+        QTest::newRow("unknown single-dash option") << QStringList{"-x", "a.css"} << "a.css" << false << false << true;
     }
     void parse()
     {

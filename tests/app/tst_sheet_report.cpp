@@ -4,11 +4,16 @@
 #include "analysis/StyleSheetParser.h"
 #include "preview/PreviewPage.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -113,6 +118,119 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QByteArray("1:0:4:0\n"
                                      "2:0:4:0\n2:4:1:5\n2:5:1:1\n2:6:1:6\n2:7:5:2\n2:12:1:8\n2:13:4:4\n2:17:1:6\n"));
+    }
+
+    // Read before the application object exists: no display is needed to be told.
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("--analyse without a file") << QStringList{"--analyse"} << "Der Option fehlt der Dateiname";
+        QTest::newRow("--analyse with an empty name") << QStringList{"--analyse", ""} << "Der Option fehlt der Dateiname";
+        QTest::newRow("--tokens without a file") << QStringList{"--tokens"} << "Der Option fehlt der Dateiname";
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << "Unbekannte Option: --bogus";
+        QTest::newRow("unknown short option") << QStringList{"-x", "a.css"} << "Unbekannte Option: -x";
+    }
+    void usageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run run = stylograf(arguments);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        const QString err = QString::fromUtf8(run.err);
+        QVERIFY2(err.startsWith(message + QLatin1Char('\n')), qPrintable(err));
+        QVERIFY(err.contains(QLatin1String("Aufruf: stylograf")));
+    }
+
+    void qtOptionsArePassedOver()
+    {
+        const Run run = stylograf({QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("--version")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("Stylograf "));
+    }
+
+    // What is not a regular file is not opened (a FIFO would block, a device would pour
+    // bytes until memory runs out), and a file over the limit is refused unread.
+    void onlyRegularFilesAreRead_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a device without end") << "/dev/zero" << "kann nicht geöffnet werden";
+        QTest::newRow("a FIFO") << "fifo" << "kann nicht geöffnet werden";
+        QTest::newRow("a folder") << "folder" << "kann nicht geöffnet werden";
+        QTest::newRow("over 256 MB") << "big.css" << "ist zu groß: Stylograf öffnet Dateien bis 256 MB";
+    }
+    void onlyRegularFilesAreRead()
+    {
+        QFETCH(QString, what);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QString path = what;
+        if (what == QLatin1String("fifo")) {
+            path = dir.filePath(what);
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (what == QLatin1String("folder")) {
+            path = dir.path();
+        } else if (what == QLatin1String("big.css")) {
+            path = dir.filePath(what); // sparse: no disk space taken
+            QFile big(path);
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            QVERIFY(big.resize((qint64(256) << 20) + 1));
+        }
+        for (const char *option : {"--analyse", "--preview-html", "--tokens"}) {
+            const Run run = stylograf({QLatin1String(option), path});
+            QCOMPARE(run.exitCode, 2);
+            QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("Datei %1 %2.\n").arg(path, message));
+        }
+    }
+
+    // A report that the output does not take fails loudly.
+    void outputThatCannotBeWritten_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("--analyse") << QStringList{"--analyse"};
+        QTest::newRow("--preview-html") << QStringList{"--preview-html"};
+        QTest::newRow("--tokens") << QStringList{"--tokens"};
+        QTest::newRow("--help") << QStringList{"--help"};
+        QTest::newRow("--version") << QStringList{"--version"};
+    }
+    void outputThatCannotBeWritten()
+    {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir dir;
+        const QString sheet = dir.filePath(QStringLiteral("s.css"));
+        writeFile(sheet, "p { color: red }\n");
+        if (arguments.first() != QLatin1String("--help") && arguments.first() != QLatin1String("--version"))
+            arguments << sheet;
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        process.setProcessEnvironment(env);
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(STYLOGRAF_EXE), arguments);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 3);
+        QCOMPARE(process.readAllStandardError(), QByteArray("In die Ausgabe kann nicht geschrieben werden.\n"));
+    }
+
+    // A name that is not valid UTF-8 opens by its bytes.
+    void fileNamesKeepTheirBytes()
+    {
+        QTemporaryDir dir;
+        const QByteArray name = QFile::encodeName(dir.path()) + "/gr\xf6\xdf" "e.css";
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        QVERIFY(::write(fd, "p{}\n", 4) == 4);
+        ::close(fd);
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"),
+                                                  QStringLiteral("exec \"$0\" --analyse \"$1/$(printf 'gr\\366\\337e.css')\""),
+                                                  QStringLiteral(STYLOGRAF_EXE), dir.path()});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.readAllStandardError(), QByteArray());
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardOutput().contains("\"elementSelectors\":[\"p\"]"));
     }
 
     void helpNamesTheNewOptions()

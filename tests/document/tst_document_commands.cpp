@@ -5,6 +5,8 @@
 
 #include <QMimeData>
 
+#include <sys/stat.h>
+
 
 namespace {
 
@@ -261,6 +263,39 @@ private slots:
         f->action("Speichern1")->trigger();
         QCOMPARE(f->dialogs.saveDialogs, 1);
         QVERIFY(!QFile::exists(missing));
+    }
+
+    // What is not a regular file is refused at once: a FIFO never blocks the window,
+    // a device never fills the memory.
+    void openingWhatIsNoFile_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<bool>("drop");
+        for (const bool drop : {false, true}) {
+            const char *how = drop ? "dropped" : "opened";
+            QTest::addRow("a FIFO, %s", how) << "fifo" << drop;
+            QTest::addRow("a device, %s", how) << "/dev/zero" << drop;
+            QTest::addRow("a folder, %s", how) << "folder" << drop;
+        }
+    }
+    void openingWhatIsNoFile()
+    {
+        QFETCH(QString, what);
+        QFETCH(bool, drop);
+        QCOMPARE(::mkfifo(QFile::encodeName(f->path(QStringLiteral("fifo"))).constData(), 0600), 0);
+        QDir(f->path(QString())).mkdir(QStringLiteral("folder"));
+        const QString path = what.startsWith(QLatin1Char('/')) ? what : f->path(what);
+        f->type(QStringLiteral("kept"));
+        f->dialogs.answers << Answer::No; // the unsaved text may go
+        if (drop) {
+            dropOn(f->window.get(), {path});
+        } else {
+            f->dialogs.openAnswers << path;
+            f->action("ffnen1")->trigger();
+        }
+        QCOMPARE(f->dialogs.askedTexts().value(1), QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(path));
+        QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("kept")});
+        QCOMPARE(f->field(2), kUntitled);
     }
 
     void saveAsThenSaveWritesTheSamePath()
