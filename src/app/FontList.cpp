@@ -30,9 +30,9 @@ QStringList lines(const QStringList &installedFamilies)
 void write(const QString &path, const QStringList &installedFamilies)
 {
     QByteArray bytes;
-    TextFileFormat::encode(lines(installedFamilies), TextFileFormat::LineEnd::CrLf, TextFileFormat::Encoding::Utf8,
-                           bytes);
-    if (!writeWholeFile(path, bytes))
+    if (!TextFileFormat::encode(lines(installedFamilies), TextFileFormat::LineEnd::CrLf,
+                                TextFileFormat::Encoding::Utf8, bytes)
+        || !writeWholeFile(path, bytes))
         throw AppError::cannotCreate(path);
 }
 

@@ -29,6 +29,8 @@ void DocumentController::load(const QString &path)
     m_format = decoded.format;
     showLineEnds();
     m_controls.modifiedField->clear();
+    if (m_format.nulCharacters)
+        m_dialogs.message(BoxKind::Information, m_texts.text(453), Buttons::Ok);
 }
 
 void DocumentController::showLineEnds()
@@ -49,15 +51,24 @@ void DocumentController::showLineEnds()
 
 bool DocumentController::write(const QString &path)
 {
+    if (m_format.nulCharacters
+        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(454), Buttons::YesNo) != Answer::Yes)
+        return false;
     const QStringList lines = m_editor.allLines();
-    if (DocumentFile::write(path, lines, m_format))
+    if (DocumentFile::write(path, lines, m_format)) {
+        m_format.nulCharacters = false; // the file now holds what the editor shows
         return true;
+    }
+    // Text that not even UTF-8 can hold (an unpaired surrogate) is an error, not a question.
+    if (m_format.encoding == TextFileFormat::Encoding::Utf8)
+        throw AppError::cannotCreate(path);
     if (m_dialogs.message(BoxKind::Confirmation, m_texts.text(452), Buttons::YesNo) != Answer::Yes)
         return false;
     TextFileFormat::Format utf8 = m_format;
     utf8.encoding = TextFileFormat::Encoding::Utf8;
     if (!DocumentFile::write(path, lines, utf8))
         throw AppError::cannotCreate(path);
+    utf8.nulCharacters = false;
     m_format = utf8;
     return true;
 }

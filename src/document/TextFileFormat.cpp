@@ -19,15 +19,58 @@ bool decodeUtf8(const QByteArray &bytes, QString &text)
     return !decoder.hasError();
 }
 
-LineEnd lineEndStyle(const QByteArray &bytes)
+// UTF-16 only with its mark: without one, such a file is bytes like any other.
+bool decodeUtf16(const QByteArray &bytes, QString &text, Encoding &encoding)
 {
-    const bool hasCr = bytes.contains('\r');
-    const bool hasLf = bytes.contains('\n');
+    const bool little = bytes.startsWith("\xff\xfe");
+    if ((!little && !bytes.startsWith("\xfe\xff")) || bytes.size() % 2 != 0)
+        return false;
+    QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE, kFlags);
+    text = decoder.decode(QByteArrayView(bytes).sliced(2));
+    encoding = little ? Encoding::Utf16Le : Encoding::Utf16Be;
+    return !decoder.hasError();
+}
+
+template <typename Text, typename Char>
+LineEnd lineEndStyle(const Text &text, Char cr, Char lf)
+{
+    const bool hasCr = text.contains(cr);
+    const bool hasLf = text.contains(lf);
     if (hasLf && !hasCr)
         return LineEnd::Lf;
     if (hasCr && !hasLf)
         return LineEnd::Cr;
     return LineEnd::CrLf;
+}
+
+QByteArray byteOrderMark(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8:
+        return kUtf8Bom;
+    case Encoding::Utf16Le:
+        return QByteArrayLiteral("\xff\xfe");
+    case Encoding::Utf16Be:
+        return QByteArrayLiteral("\xfe\xff");
+    case Encoding::Windows1252:
+        break;
+    }
+    return {};
+}
+
+QStringEncoder encoderFor(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8:
+        return QStringEncoder(QStringConverter::Utf8, kFlags);
+    case Encoding::Utf16Le:
+        return QStringEncoder(QStringConverter::Utf16LE, kFlags);
+    case Encoding::Utf16Be:
+        return QStringEncoder(QStringConverter::Utf16BE, kFlags);
+    case Encoding::Windows1252:
+        break;
+    }
+    return QStringEncoder("windows-1252", kFlags);
 }
 
 } // namespace
@@ -57,6 +100,15 @@ Decoded decode(const QByteArray &bytes)
     Decoded result;
     Format &format = result.format;
     QString text;
+    if (decodeUtf16(bytes, text, format.encoding)) {
+        format.byteOrderMark = true;
+        result.lines = splitLines(text);
+        format.lineEnd = lineEndStyle(text, QLatin1Char('\r'), QLatin1Char('\n'));
+        const QChar last = text.isEmpty() ? QLatin1Char('\n') : text.back();
+        format.lastLineEnded = last == QLatin1Char('\n') || last == QLatin1Char('\r') || last == QChar(0);
+        format.nulCharacters = text.contains(QChar(0));
+        return result;
+    }
     if (decodeUtf8(bytes, text)) {
         format.encoding = Encoding::Utf8;
         if (bytes.startsWith(kUtf8Bom)) {
@@ -69,9 +121,10 @@ Decoded decode(const QByteArray &bytes)
         format.encoding = Encoding::Windows1252;
     }
     result.lines = splitLines(text);
-    format.lineEnd = lineEndStyle(bytes);
+    format.lineEnd = lineEndStyle(bytes, '\r', '\n');
     const char last = bytes.isEmpty() ? '\n' : bytes.back();
     format.lastLineEnded = last == '\n' || last == '\r' || last == '\0';
+    format.nulCharacters = bytes.contains('\0');
     return result;
 }
 
@@ -90,13 +143,11 @@ QByteArray lineEndBytes(LineEnd lineEnd)
 
 bool encode(const QStringList &lines, const Format &format, QByteArray &out)
 {
-    const QByteArray eol = lineEndBytes(format.lineEnd);
-    const bool utf8 = format.encoding == Encoding::Utf8;
-    QStringEncoder encoder = utf8 ? QStringEncoder(QStringConverter::Utf8, kFlags)
-                                  : QStringEncoder("windows-1252", kFlags);
+    QStringEncoder encoder = encoderFor(format.encoding);
+    const QByteArray eol = encoder.encode(QString::fromLatin1(lineEndBytes(format.lineEnd)));
     QByteArray result;
-    if (utf8 && format.byteOrderMark)
-        result += kUtf8Bom;
+    if (format.byteOrderMark)
+        result += byteOrderMark(format.encoding);
     for (const QString &line : lines) {
         result += encoder.encode(line);
         result += eol;

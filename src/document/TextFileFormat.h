@@ -8,7 +8,7 @@
 namespace TextFileFormat {
 
 enum class LineEnd { CrLf, Lf, Cr };
-enum class Encoding { Utf8, Windows1252 };
+enum class Encoding { Utf8, Windows1252, Utf16Le, Utf16Be };
 
 // How a file's text lies in its bytes: found on reading, used again on writing, so
 // that a file opened and saved without edits comes back byte for byte.
@@ -16,8 +16,9 @@ struct Format
 {
     LineEnd lineEnd = LineEnd::CrLf;
     Encoding encoding = Encoding::Utf8;
-    bool byteOrderMark = false; // UTF-8's mark before the text; never part of the text
+    bool byteOrderMark = false; // a mark before the text (UTF-16 always has one); never part of the text
     bool lastLineEnded = true;  // a line end follows the last line
+    bool nulCharacters = false; // NULs were read as line ends: saving changes the file
 };
 
 struct Decoded
@@ -26,8 +27,9 @@ struct Decoded
     Format format;
 };
 
-// Valid UTF-8 is read as UTF-8; anything else as Windows-1252, where every byte is
-// one character and maps back to the same byte. Lines end at CR LF, LF, CR and NUL;
+// UTF-16 with its byte order mark is read as UTF-16, valid UTF-8 as UTF-8, anything
+// else as Windows-1252, where every byte is one character and maps back to the same
+// byte. Lines end at CR LF, LF, CR and NUL;
 // a line end after the last line makes no extra empty line. The remembered style is
 // CR LF when both CR and LF occur or neither does, else the one that occurs.
 Decoded decode(const QByteArray &bytes);

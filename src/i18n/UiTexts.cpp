@@ -91,6 +91,8 @@ constexpr Entry kTable[] = {
     {450, "Sie haben Veränderungen vorgenommen. Wollen Sie diese speichern?", "You did some changes. Do you want to save it?"},
     {451, "Die Datei wurde verändert. Wollen Sie speichern?", "The file was changed! Do you want to save changes?"},
     {452, "Der Text enthält Zeichen, die in der Kodierung der Datei (Windows-1252) nicht gespeichert werden können. Soll die Datei als UTF-8 gespeichert werden? Bei \"Nein\" wird nicht gespeichert und die Datei bleibt, wie sie ist.", "The text holds characters that the file's encoding (Windows-1252) cannot store. Save the file as UTF-8? \"No\" does not save and leaves the file as it is."},
+    {453, "Die Datei enthält Nullzeichen; sie werden als Zeilenenden gelesen. Beim Speichern wird die Datei daher verändert.", "The file holds NUL characters; they are read as line ends. Saving will therefore change the file."},
+    {454, "Die Datei enthielt Nullzeichen, die beim Speichern zu Zeilenenden werden. Trotzdem speichern?", "The file held NUL characters, which become line ends when it is saved. Save anyway?"},
     {600, "Sie haben Veränderungen vorgenommen!", "You made some changes!"},
     {601, "Wollen Sie die Datei speichern?", "Do you want to save the file?"},
 };

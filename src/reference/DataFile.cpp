@@ -25,8 +25,8 @@ QStringList readLines(const QString &path)
 void writeLines(const QString &path, const QStringList &lines)
 {
     QByteArray bytes;
-    TextFileFormat::encode(lines, TextFileFormat::LineEnd::CrLf, TextFileFormat::Encoding::Utf8, bytes);
-    if (!writeWholeFile(path, bytes))
+    if (!TextFileFormat::encode(lines, TextFileFormat::LineEnd::CrLf, TextFileFormat::Encoding::Utf8, bytes)
+        || !writeWholeFile(path, bytes))
         throw AppError::cannotCreate(path);
 }
 

@@ -109,8 +109,11 @@ void IniFile::write(const QString &section, const QString &key, const QString &v
     QByteArray bytes;
     TextFileFormat::Format format = decoded.format;
     if (!TextFileFormat::encode(lines, format, bytes)) {
+        // A value that Windows-1252 cannot hold turns the file into UTF-8; one that
+        // not even UTF-8 can hold is not written at all.
         format.encoding = TextFileFormat::Encoding::Utf8;
-        TextFileFormat::encode(lines, format, bytes);
+        if (!TextFileFormat::encode(lines, format, bytes))
+            throw AppError::cannotWriteTo(m_path);
     }
     if (!writeWholeFile(m_path, bytes))
         throw AppError::cannotWriteTo(m_path);

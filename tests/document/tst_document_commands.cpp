@@ -355,6 +355,8 @@ private slots:
         QTest::newRow("byte order mark, nothing else") << QByteArray("\xef\xbb\xbf");
         QTest::newRow("Windows-1252") << QByteArray("/* Gr\xf6\xdf" "e \x80 */\r\np {}\r\n");
         QTest::newRow("just a line end") << QByteArray("\n");
+        QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfe" "p\0{\0\xe4\0}\0\r\0\n\0", 14);
+        QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff" "\0p\0{\0}\0\n", 10);
     }
     void openAndSaveKeepsTheBytes()
     {
@@ -385,6 +387,36 @@ private slots:
         QCOMPARE(f->editor()->lineEndMark(), mark);
         f->action("Neu1")->trigger(); // a new text keeps the line ends of the last file
         QCOMPARE(f->editor()->lineEndMark(), mark);
+    }
+
+    // NULs are read as line ends: the user hears so on opening, and is asked before
+    // the first save turns them into line ends.
+    void nulCharactersAreAskedAbout_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("No keeps the file") << Answer::No << QByteArray("a\0b\n", 4);
+        QTest::newRow("Yes saves the lines") << Answer::Yes << QByteArray("a\nb\n");
+    }
+    void nulCharactersAreAskedAbout()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(QByteArray, saved);
+        f->put(QStringLiteral("n.css"), QByteArray("a\0b\n", 4));
+        f->dialogs.openAnswers << f->path(QStringLiteral("n.css"));
+        f->action("ffnen1")->trigger();
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{text(453)});
+        QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Information);
+        QCOMPARE(f->editor()->allLines(), (QStringList{"a", "b"}));
+        f->dialogs.answers << answer;
+        f->action("Speichern1")->trigger();
+        QCOMPARE(f->dialogs.askedTexts(), (QStringList{text(453), text(454)}));
+        QCOMPARE(f->contents(QStringLiteral("n.css")), saved);
+        if (answer == Answer::Yes) { // asked once: the file holds no NUL any more
+            f->type(QStringLiteral("x"));
+            f->action("Speichern1")->trigger();
+            QCOMPARE(f->dialogs.asked.size(), 2);
+        }
     }
 
     void aByteOrderMarkIsNoPartOfTheText()

@@ -70,6 +70,16 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.css")}); // no leftovers
     }
 
+    // Text that not even UTF-8 can hold leaves the file as it was.
+    void unencodableTextIsNotWritten()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.css"));
+        writeFile(path, "old\n");
+        QVERIFY(!DocumentFile::write(path, {QStringLiteral("p") + QChar(0xDC00)}, Format{}));
+        QCOMPARE(readFile(path), QByteArray("old\n"));
+    }
+
     // Changing a file's encoding is the user's decision: nothing is written.
     void textBeyondWindows1252IsNotWritten()
     {

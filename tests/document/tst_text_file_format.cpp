@@ -79,6 +79,10 @@ private slots:
         QTest::newRow("no line end after the last line") << QByteArray("a\r\nb");
         QTest::newRow("one line, no line end") << QByteArray("p {}");
         QTest::newRow("Windows-1252, no line end after the last line") << QByteArray("\xe4\nb");
+        QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfe" "p\0{\0\xe4\0}\0\r\0\n\0" "a\0\r\0\n\0", 16);
+        QTest::newRow("UTF-16 BE, beyond the BMP")
+            << QByteArray("\xfe\xff" "\0p\xd8\x01\xdc\x00\0\n", 10);
+        QTest::newRow("UTF-16 LE, no line end after the last line") << QByteArray("\xff\xfe" "a\0\n\0b\0", 8);
         QTest::newRow("Windows-1252 with umlauts") << QByteArray("/* \xe4\xf6\xfc\xc4\xd6\xdc\xdf */\r\n");
         QByteArray high;
         for (int b = 0x80; b <= 0xff; ++b)
@@ -98,6 +102,36 @@ private slots:
         QByteArray written;
         QVERIFY(encode(d.lines, d.format, written));
         QCOMPARE(written, bytes);
+    }
+
+    void utf16IsReadByItsMark_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Encoding>("encoding");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("little endian") << QByteArray("\xff\xfep\0{\0}\0\n\0", 10) << Encoding::Utf16Le
+                                       << QStringList{"p{}"};
+        QTest::newRow("big endian") << QByteArray("\xfe\xff\0p\0\n", 6) << Encoding::Utf16Be << QStringList{"p"};
+        QTest::newRow("odd length: bytes as they are")
+            << QByteArray("\xff\xfep\0q", 5) << Encoding::Windows1252
+            << QStringList{QString::fromUtf8("ÿþp"), QStringLiteral("q")};
+    }
+    void utf16IsReadByItsMark()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Encoding, encoding);
+        QFETCH(QStringList, lines);
+        const Decoded d = decode(bytes);
+        QCOMPARE(d.format.encoding, encoding);
+        QCOMPARE(d.lines, lines);
+    }
+
+    // NULs end lines, as they always did; the format remembers that saving changes them.
+    void nulCharactersAreNoted()
+    {
+        QVERIFY(decode(QByteArray("a\0b\n", 4)).format.nulCharacters);
+        QVERIFY(!decode("a\nb\n").format.nulCharacters);
+        QVERIFY(decode(QByteArray("\xff\xfe" "a\0\0\0", 6)).format.nulCharacters);
     }
 
     // The mark belongs to the file, not to the text the analysis reads.

@@ -134,6 +134,16 @@ private slots:
         }
     }
 
+    // A value that no encoding can hold (an unpaired surrogate) is an error; the file
+    // stays as it was instead of becoming empty.
+    void unencodableValueLeavesTheFile()
+    {
+        writeFile(m_path, "[Sprache]\r\nlingual=0\r\n");
+        QVERIFY_THROWS_EXCEPTION(AppError, IniFile(m_path).write(QStringLiteral("Sprache"), QStringLiteral("x"),
+                                                                  QString(QChar(0xD800))));
+        QCOMPARE(readFile(m_path), QByteArray("[Sprache]\r\nlingual=0\r\n"));
+    }
+
 private:
     QTemporaryDir m_dir;
     QString m_path;
