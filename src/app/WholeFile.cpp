@@ -186,3 +186,12 @@ QByteArray localFileName(const QString &name)
     result += QStringView(name).sliced(start).toUtf8();
     return result;
 }
+
+FileStamp fileStamp(const QString &path)
+{
+    struct stat info;
+    if (::stat(localFileName(path).constData(), &info) != 0)
+        return {};
+    return {true, qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
+            quint64(info.st_dev), quint64(info.st_ino)};
+}

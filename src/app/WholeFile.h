@@ -25,3 +25,17 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes);
 // (on the command line, say) opens and saves again under the same bytes.
 QString fileNameFromLocal(const QByteArray &name);
 QByteArray localFileName(const QString &name);
+
+// What tells one state of a file on disk from another: a write by any program, or a
+// new file moved into its place, changes it.
+struct FileStamp
+{
+    bool exists = false;
+    qint64 size = 0;
+    qint64 modified = 0; // nanoseconds since the epoch
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool operator==(const FileStamp &) const = default;
+};
+
+FileStamp fileStamp(const QString &path);

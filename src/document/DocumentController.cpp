@@ -18,6 +18,50 @@ DocumentController::DocumentController(SheetEditor &editor, Dialogs &dialogs, co
     : QObject(parent), m_editor(editor), m_dialogs(dialogs), m_texts(texts), m_controls(controls),
       m_changeHandling(std::move(changeHandling))
 {
+    showLineEnds();
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(300);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
+    connect(&m_settle, &QTimer::timeout, this, &DocumentController::checkFileOnDisk);
+}
+
+void DocumentController::watchFile()
+{
+    if (!m_watcher.files().isEmpty())
+        m_watcher.removePaths(m_watcher.files());
+    m_stamp = m_fileName.isEmpty() ? FileStamp() : fileStamp(m_fileName);
+    if (m_stamp.exists)
+        m_watcher.addPath(m_fileName);
+}
+
+void DocumentController::checkFileOnDisk()
+{
+    if (m_fileName.isEmpty() || m_checkingFile)
+        return;
+    const FileStamp now = fileStamp(m_fileName);
+    // A file replaced by a new one (as most programs save) is watched again.
+    if (now.exists && !m_watcher.files().contains(m_fileName))
+        m_watcher.addPath(m_fileName);
+    if (!now.exists || now == m_stamp)
+        return;
+    m_checkingFile = true;
+    const bool reload = !m_editor.isDocumentModified()
+                        || m_dialogs.message(BoxKind::Confirmation, m_texts.text(455).arg(m_fileName),
+                                             Buttons::YesNo)
+                               == Answer::Yes;
+    m_checkingFile = false;
+    if (!reload)
+        return; // the stamp stays: a later save asks before overwriting
+    const int line = m_editor.caretLine();
+    try {
+        load(m_fileName);
+    } catch (const AppError &error) {
+        m_dialogs.showFailure(error);
+        return;
+    }
+    watchFile();
+    m_editor.setCaretPosition(line, 1);
+    m_changeHandling();
 }
 
 void DocumentController::load(const QString &path)
@@ -95,6 +139,7 @@ void DocumentController::newDocument()
     m_controls.modifiedField->clear();
     m_controls.pathField->setText(kUntitled);
     m_fileName.clear();
+    watchFile();
     m_format = TextFileFormat::Format{m_format.lineEnd}; // the line-end style stays as it was
     m_controls.btnClose->setEnabled(false);
     m_changeHandling();
@@ -109,6 +154,7 @@ void DocumentController::open()
         return;
     load(path);
     m_fileName = path;
+    watchFile();
     m_controls.pathField->setText(path);
     m_controls.btnClose->setEnabled(true);
     m_changeHandling();
@@ -118,8 +164,13 @@ DocumentController::SaveOutcome DocumentController::save()
 {
     if (m_fileName.isEmpty())
         return saveAs();
+    const FileStamp now = fileStamp(m_fileName);
+    if (m_stamp.exists && now.exists && now != m_stamp
+        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(456).arg(m_fileName), Buttons::YesNo) != Answer::Yes)
+        return SaveOutcome::Cancelled;
     if (!write(m_fileName))
         return SaveOutcome::Cancelled;
+    watchFile();
     showSaved();
     return SaveOutcome::Saved;
 }
@@ -130,6 +181,7 @@ DocumentController::SaveOutcome DocumentController::saveAs()
     if (path.isEmpty() || !write(path))
         return SaveOutcome::Cancelled;
     m_fileName = path;
+    watchFile();
     m_controls.pathField->setText(path);
     m_controls.btnClose->setEnabled(true);
     showSaved();
@@ -156,6 +208,7 @@ void DocumentController::dropFiles(const QStringList &paths)
             return;
         load(path);
         m_fileName = path;
+        watchFile();
         m_controls.pathField->setText(path);
         m_dialogs.message(BoxKind::Plain, path, Buttons::Ok);
         m_changeHandling();
@@ -166,6 +219,7 @@ void DocumentController::openFromCommandLine(const QString &argument)
 {
     load(argument);
     m_fileName = argument;
+    watchFile();
     m_controls.pathField->setText(argument);
     m_changeHandling();
 }

@@ -3,7 +3,11 @@
 #include "TextFileFormat.h"
 #include "app/Dialogs.h"
 
+#include "app/WholeFile.h"
+
+#include <QFileSystemWatcher>
 #include <QObject>
+#include <QTimer>
 #include <QString>
 #include <QStringList>
 
@@ -64,6 +68,11 @@ public:
     void noteChange();
 
 private:
+    // Another program changed the file: an unmodified text is reloaded, a modified one
+    // only when the user agrees.
+    void checkFileOnDisk();
+    // Watches the document's file as it is now on disk.
+    void watchFile();
     // True when the command may go on: the text is saved, or the user let it go.
     bool maybeSave(BoxKind kind, const QString &question);
     void load(const QString &path);
@@ -79,4 +88,8 @@ private:
 
     QString m_fileName;
     TextFileFormat::Format m_format;
+    FileStamp m_stamp; // the file as it was last read or written
+    QFileSystemWatcher m_watcher;
+    QTimer m_settle; // waits until another program has finished writing
+    bool m_checkingFile = false;
 };

@@ -93,6 +93,8 @@ constexpr Entry kTable[] = {
     {452, "Der Text enthält Zeichen, die in der Kodierung der Datei (Windows-1252) nicht gespeichert werden können. Soll die Datei als UTF-8 gespeichert werden? Bei \"Nein\" wird nicht gespeichert und die Datei bleibt, wie sie ist.", "The text holds characters that the file's encoding (Windows-1252) cannot store. Save the file as UTF-8? \"No\" does not save and leaves the file as it is."},
     {453, "Die Datei enthält Nullzeichen; sie werden als Zeilenenden gelesen. Beim Speichern wird die Datei daher verändert.", "The file holds NUL characters; they are read as line ends. Saving will therefore change the file."},
     {454, "Die Datei enthielt Nullzeichen, die beim Speichern zu Zeilenenden werden. Trotzdem speichern?", "The file held NUL characters, which become line ends when it is saved. Save anyway?"},
+    {455, "Die Datei %1 wurde von einem anderen Programm verändert. Wollen Sie sie neu laden? Ihre Änderungen gehen dabei verloren.", "The file %1 was changed by another program. Do you want to reload it? Your changes will be lost."},
+    {456, "Die Datei %1 wurde seit dem Öffnen von einem anderen Programm verändert. Wollen Sie sie trotzdem überschreiben?", "The file %1 was changed by another program since it was opened. Do you want to overwrite it anyway?"},
     {600, "Sie haben Veränderungen vorgenommen!", "You made some changes!"},
     {601, "Wollen Sie die Datei speichern?", "Do you want to save the file?"},
 };

@@ -298,6 +298,77 @@ private slots:
         QCOMPARE(f->field(2), kUntitled);
     }
 
+    // Another program changes the open file: an unmodified text follows it, keeping
+    // the caret's line; a modified one only when the user says so.
+    void changesOnDiskAreNoticed_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("unmodified: reloaded") << false << Answer::No << QStringList{"a {}", "b {}", "c {}"};
+        QTest::newRow("modified, Yes: reloaded") << true << Answer::Yes << QStringList{"a {}", "b {}", "c {}"};
+        QTest::newRow("modified, No: kept") << true << Answer::No << QStringList{"x {}", "y {}"};
+    }
+    void changesOnDiskAreNoticed()
+    {
+        QFETCH(bool, modified);
+        QFETCH(Answer, answer);
+        QFETCH(QStringList, shown);
+        const QString path = f->path(QStringLiteral("w.css"));
+        f->put(QStringLiteral("w.css"), "x {}\ny {}\n");
+        f->dialogs.openAnswers << path;
+        f->action("ffnen1")->trigger();
+        f->editor()->setCaretPosition(2, 1);
+        if (modified) {
+            QTest::keyClick(f->editor(), Qt::Key_Delete);
+            f->type(QStringLiteral("y"));
+        }
+        f->dialogs.answers << answer;
+        QTest::qWait(50); // another second of the clock need not pass: size and inode differ
+        f->put(QStringLiteral("w.css"), "a {}\nb {}\nc {}\n");
+        if (modified)
+            QTRY_COMPARE(f->dialogs.askedTexts(), QStringList{text(455).arg(path)});
+        QTRY_COMPARE(f->editor()->allLines(), shown);
+        QCOMPARE(f->dialogs.asked.size(), modified ? 1 : 0);
+        if (f->editor()->allLines() != QStringList{"x {}", "y {}"}) {
+            QCOMPARE(f->editor()->caretLine(), 2);
+            QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Keine Fehler gefunden!"));
+        }
+    }
+
+    // Saving over a file another program changed since it was read asks first; the
+    // program's own saves never ask.
+    void savingOverAChangedFileAsks_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QByteArray>("onDisk");
+        QTest::newRow("No keeps theirs") << Answer::No << QByteArray("theirs {}\n");
+        QTest::newRow("Yes writes ours") << Answer::Yes << QByteArray("ours {}\n");
+    }
+    void savingOverAChangedFileAsks()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(QByteArray, onDisk);
+        const QString path = f->path(QStringLiteral("s.css"));
+        f->put(QStringLiteral("s.css"), "x {}\n");
+        f->dialogs.openAnswers << path;
+        f->action("ffnen1")->trigger();
+        f->editor()->selectAll();
+        f->type(QStringLiteral("ours {}"));
+        f->action("Speichern1")->trigger(); // our own save: no question afterwards
+        QTest::qWait(500);
+        QVERIFY(f->dialogs.asked.isEmpty());
+        f->dialogs.answers << Answer::No; // do not reload over the typed text
+        f->type(QStringLiteral(" "));
+        f->put(QStringLiteral("s.css"), "theirs {}\n");
+        QTRY_COMPARE(f->dialogs.asked.size(), 1);
+        QTest::keyClick(f->editor(), Qt::Key_Backspace);
+        f->dialogs.answers << answer;
+        f->action("Speichern1")->trigger();
+        QCOMPARE(f->dialogs.askedTexts().value(1), text(456).arg(path));
+        QCOMPARE(f->contents(QStringLiteral("s.css")), onDisk);
+    }
+
     void saveAsThenSaveWritesTheSamePath()
     {
         QDir(f->path(QString())).mkpath(QStringLiteral("elsewhere"));
