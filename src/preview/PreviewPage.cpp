@@ -29,6 +29,43 @@ QString escaped(const QString &text)
     return out;
 }
 
+// The name a browser takes for a tag: up to a blank, "/" or ">".
+qsizetype tagNameLength(const QString &name)
+{
+    qsizetype n = 0;
+    while (n < name.size() && !QStringLiteral(" \t\n\f\r/>").contains(name[n]))
+        ++n;
+    return n;
+}
+
+// An element written from a selector's text. The browser reads "<" as a tag only
+// before an ASCII letter; before anything else the same characters are text, as
+// written here, since "<!" or "<?" would open a comment that swallows every sample
+// after it. The obsolete plaintext element never ends and would turn the rest of the
+// page into text: its closable twin xmp stands in.
+QString tagName(const QString &name)
+{
+    const qsizetype length = tagNameLength(name);
+    if (QStringView(name).left(length).compare(QLatin1String("plaintext"), Qt::CaseInsensitive) == 0)
+        return escaped(QStringLiteral("xmp") + name.mid(length));
+    return escaped(name);
+}
+
+bool readAsTag(const QString &name)
+{
+    return !name.isEmpty() && name[0].unicode() < 0x80 && name[0].isLetter();
+}
+
+QString openTag(const QString &name)
+{
+    return (readAsTag(name) ? QStringLiteral("<") : QStringLiteral("&lt;")) + tagName(name);
+}
+
+QString closeTag(const QString &name)
+{
+    return (readAsTag(name) ? QStringLiteral("</") : QStringLiteral("&lt;/")) + tagName(name) + QLatin1Char('>');
+}
+
 QString quoted(const QString &text)
 {
     return QLatin1Char('"') + escaped(text) + QLatin1Char('"');
@@ -83,9 +120,7 @@ QString ElementSample(const QString &selector)
         return QStringLiteral("<textarea>Beispieltext für das Element: %1</textarea><br>").arg(e);
     if (e == QLatin1String("a"))
         return QStringLiteral("<a ") + HomeLinkAttr() + QStringLiteral(">Element: ") + e + QStringLiteral("</a><br>");
-    const QString name = escaped(e);
-    return QLatin1Char('<') + name + QStringLiteral(">Element: ") + name + QStringLiteral("</") + name
-           + QStringLiteral("><br>");
+    return openTag(e) + QStringLiteral(">Element: ") + escaped(e) + closeTag(e) + QStringLiteral("<br>");
 }
 
 QString ClassSample(const QString &elementPart, const QString &classPart, const QString &selector)
@@ -102,9 +137,7 @@ QString ClassSample(const QString &elementPart, const QString &classPart, const 
     if (e == QLatin1String("a"))
         return QStringLiteral("<a") + classAttribute + QLatin1Char(' ') + HomeLinkAttr() + QStringLiteral(">Element: ")
                + label + QStringLiteral("</a><br>");
-    const QString name = escaped(e);
-    return QLatin1Char('<') + name + classAttribute + QStringLiteral(">Klasse: ") + label + QStringLiteral("</") + name
-           + QStringLiteral("><br>");
+    return openTag(e) + classAttribute + QStringLiteral(">Klasse: ") + label + closeTag(e) + QStringLiteral("<br>");
 }
 
 QString IdSample(const QString &selector)
@@ -139,9 +172,7 @@ QString ComplexIdSample(const QString &elementPart, const QString &idPart, const
         return tableSample(QStringLiteral("th"), {}, idAttribute, label);
     if (e == QLatin1String("a"))
         return QStringLiteral("<a") + idAttribute + QStringLiteral(">Element: ") + label + QStringLiteral("</a><br>");
-    const QString name = escaped(e);
-    return QLatin1Char('<') + name + idAttribute + QStringLiteral(">komplexe ID: ") + label + QStringLiteral("</")
-           + name + QStringLiteral("><br>");
+    return openTag(e) + idAttribute + QStringLiteral(">komplexe ID: ") + label + closeTag(e) + QStringLiteral("<br>");
 }
 
 QString BuildSamples(const QString &flatText)

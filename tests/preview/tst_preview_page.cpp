@@ -120,6 +120,15 @@ private slots:
                                               << "<a id=\"&lt;b&gt;\" " + HomeLinkAttr()
                                                      + ">Pseudoformat: a#&lt;b&gt;:hover</a><br>";
         QTest::newRow("element with an ID") << "div<i>#x {}" << "<div&lt;i&gt; id=\"x\">komplexe ID: div&lt;i&gt;#x</div&lt;i&gt;><br>";
+        // "<!--" would open a comment that swallows the rest of the page: a name that is
+        // no tag name stays text, as the browser shows "<#x>" anyway.
+        QTest::newRow("comment opener") << "!-- x {}" << "&lt;!-- x>Element: !-- x&lt;/!-- x><br>";
+        QTest::newRow("processing instruction") << "?x.y {}" << "&lt;?x class=\"y\">Klasse: ?x.y&lt;/?x><br>";
+        QTest::newRow("no letter first") << "#y:h, 1#z {}" << "<a id=\"\" " + HomeLinkAttr() + ">Pseudoformat: #y:h, 1#z</a><br>";
+        QTest::newRow("element with an ID, no letter first") << "1#z {}" << "&lt;1 id=\"z\">komplexe ID: 1#z&lt;/1><br>";
+        // plaintext never ends and would turn every later sample into text.
+        QTest::newRow("plaintext") << "plaintext {}" << "<xmp>Element: plaintext</xmp><br>";
+        QTest::newRow("plaintext with more") << "PLAINTEXT b.c {}" << "<xmp b class=\"c\">Klasse: PLAINTEXT b.c</xmp b><br>";
     }
     void hostileSelectorsAreText()
     {
