@@ -2,9 +2,11 @@
 #   make run    installs what is missing, builds and starts Stylograf
 #   make test   the same set-up, then every test, headless
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
-.PHONY: setup build run test bench clean
+.PHONY: setup build run test bench fuzz sanitize sanitize-build clean
 
 setup:
 	@tools/setup.sh
@@ -22,5 +24,18 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
+# The core alone, built by clang with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize-build: setup
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(SANITIZE_BUILD) -DSTYLOGRAF_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+# The core's test suites under the sanitizers.
+sanitize: sanitize-build
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every fuzz harness for FUZZ_SECONDS seconds (make fuzz FUZZ_SECONDS=600).
+fuzz: sanitize-build
+	tools/fuzz.sh $(SANITIZE_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqscintilla2-qt6-dev libgl-dev
   libbenchmark-dev
+  clang-14 libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
   poppler-utils
   xvfb xauth xdotool

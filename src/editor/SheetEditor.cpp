@@ -192,7 +192,8 @@ QStringList SheetEditor::allLines() const
     if (all.isEmpty())
         return m_noLines ? QStringList() : QStringList(QString());
     QStringList result = TextFileFormat::splitLines(all);
-    if (all.endsWith(QLatin1Char('\n')) || all.endsWith(QLatin1Char('\r')))
+    // A final line end leaves an empty line after it, as the analysis counts it.
+    if (all.endsWith(QLatin1Char('\n')) || all.endsWith(QLatin1Char('\r')) || all.endsWith(QChar(0)))
         result << QString();
     return result;
 }

@@ -270,9 +270,10 @@ void CssScanner::string()
     ++m_pos;
     if (at(m_pos) == '\'' && at(m_pos + 1) == '\'')
         m_pos += 2;
-    while (m_pos < m_line.size() && at(m_pos) != '\'')
+    // A NUL ends the line for the scanner, strings included.
+    while (at(m_pos) != u'\0' && at(m_pos) != '\'')
         ++m_pos;
-    if (m_pos < m_line.size())
+    if (at(m_pos) == '\'')
         ++m_pos;
     m_kind = TokenKind::String;
 }
