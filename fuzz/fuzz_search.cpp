@@ -1,6 +1,7 @@
 // The search engine against the rule written out character by character: in each line
-// the occurrences from the left that do not overlap, those inside the scope and, for
-// whole words, those between non-word characters; the lines in the search's order.
+// the occurrences from the left that do not overlap (and split no surrogate pair),
+// those inside the scope and, for whole words, those between non-word characters; the
+// lines in the search's order.
 
 #include "FuzzInput.h"
 #include "editor/search/FindReplace.h"
@@ -9,9 +10,15 @@ using namespace FindReplace;
 
 namespace {
 
+bool splitsCharacter(const QString &line, qsizetype at)
+{
+    return at > 0 && at < line.size() && line[at].isLowSurrogate() && line[at - 1].isHighSurrogate();
+}
+
+// An occurrence at `at`: the same characters, neither end inside a surrogate pair.
 bool sameAt(const QString &line, qsizetype at, const QString &text, bool matchCase)
 {
-    if (at + text.size() > line.size())
+    if (at + text.size() > line.size() || splitsCharacter(line, at) || splitsCharacter(line, at + text.size()))
         return false;
     return QStringView(line).sliced(at, text.size()).compare(text, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive)
            == 0;

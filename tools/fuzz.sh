@@ -19,12 +19,13 @@ for h in "${harnesses[@]}"; do
   scratch="$build/fuzz/corpus/$h"
   mkdir -p "$scratch"
   echo "== $h, ${seconds} s"
-  if ! "$build/fuzz/$h" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
-      -print_final_stats=1 -artifact_prefix="$root/fuzz/found/$h-" \
-      "$scratch" "$root/fuzz/corpus/$h" 2>&1 | grep -E '^(==|#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss|wrong result|SUMMARY|ERROR|artifact_prefix|Test unit written)' ; then
-    :
-  fi
-  if [ "${PIPESTATUS[0]}" -ne 0 ]; then
+  set +e
+  "$build/fuzz/$h" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+    -print_final_stats=1 -artifact_prefix="$root/fuzz/found/$h-" "$scratch" "$root/fuzz/corpus/$h" 2>&1 |
+    grep -E '^(==|#[0-9]+ +DONE|stat::number_of_executed_units|wrong result|SUMMARY|ERROR|Test unit written)' -A1
+  result=${PIPESTATUS[0]}
+  set -e
+  if [ "$result" -ne 0 ]; then
     echo "!! $h found a fault; the input is in fuzz/found/"
     status=1
   fi

@@ -16,6 +16,12 @@ bool wholeWordAt(const QString &line, qsizetype start, qsizetype end)
     return (start == 0 || !isWordChar(line[start - 1])) && (end >= line.size() || !isWordChar(line[end]));
 }
 
+// Whether a place lies inside a character written as a surrogate pair.
+bool splitsCharacter(const QString &line, qsizetype at)
+{
+    return at > 0 && at < line.size() && line[at].isLowSurrogate() && line[at - 1].isHighSurrogate();
+}
+
 } // namespace
 
 QList<Match> matches(const QStringList &lines, const QString &text, const Options &options, Position from,
@@ -32,6 +38,11 @@ QList<Match> matches(const QStringList &lines, const QString &text, const Option
         const QString &line = lines[l];
         QList<Match> inLine;
         for (qsizetype at = line.indexOf(text, 0, cs); at >= 0; at = line.indexOf(text, at + text.size(), cs)) {
+            // Half a character is no occurrence: the search goes on from the next place.
+            while (at >= 0 && (splitsCharacter(line, at) || splitsCharacter(line, at + text.size())))
+                at = line.indexOf(text, at + 1, cs);
+            if (at < 0)
+                break;
             const Match m{l, int(at), int(at + text.size())};
             // Occurrences that reach outside the scope are skipped.
             if (Position{l, m.start} < from || to < Position{l, m.end})

@@ -34,6 +34,13 @@ private slots:
         QTest::newRow("every a of aaa") << QStringList{"aaa"} << "a" << false << false << false
                                         << QList<Match>{{0, 0, 1}, {0, 1, 2}, {0, 2, 3}};
         QTest::newRow("empty text finds nothing") << sheet << "" << false << false << false << QList<Match>{};
+        // Half a character written as a surrogate pair is never an occurrence.
+        const QString deseret = QString::fromUtf8("\xf0\x90\x90\x80"); // U+10400: D801 DC00
+        QTest::newRow("no match inside a surrogate pair")
+            << QStringList{deseret + deseret} << QString(QChar(0xDC00)) + deseret << true << false << false
+            << QList<Match>{};
+        QTest::newRow("whole characters match") << QStringList{QLatin1Char('a') + deseret} << deseret << true << false
+                                                << false << QList<Match>{{0, 1, 3}};
     }
     void matching()
     {
