@@ -151,9 +151,7 @@ private slots:
 
     void closeAnsweredYesSavesUnderTheName()
     {
-        f->put(QStringLiteral("a.css"), "a {}\n");
-        f->dialogs.openAnswers << f->path(QStringLiteral("a.css"));
-        f->action("ffnen1")->trigger();
+        f->openFile(QStringLiteral("a.css"), "a {}\n");
         f->type(QStringLiteral("b "));
         f->dialogs.answers << Answer::Yes;
         f->action("Schliessen1")->trigger();
@@ -220,9 +218,7 @@ private slots:
 
     void openOnACleanDocumentAsksNothing()
     {
-        f->put(QStringLiteral("b.css"), "b { }\r\n");
-        f->dialogs.openAnswers << f->path(QStringLiteral("b.css"));
-        f->action("ffnen1")->trigger();
+        f->openFile(QStringLiteral("b.css"), "b { }\r\n");
         QVERIFY(f->dialogs.asked.isEmpty());
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("b { }")});
         QVERIFY(!f->editor()->isDocumentModified());
@@ -314,17 +310,14 @@ private slots:
         QFETCH(bool, modified);
         QFETCH(Answer, answer);
         QFETCH(QStringList, shown);
-        const QString path = f->path(QStringLiteral("w.css"));
-        f->put(QStringLiteral("w.css"), "x {}\ny {}\n");
-        f->dialogs.openAnswers << path;
-        f->action("ffnen1")->trigger();
+        const QString path = f->openFile(QStringLiteral("w.css"), "x {}\ny {}\n");
         f->editor()->setCaretPosition(2, 1);
         if (modified) {
             QTest::keyClick(f->editor(), Qt::Key_Delete);
             f->type(QStringLiteral("y"));
         }
         f->dialogs.answers << answer;
-        QTest::qWait(50); // another second of the clock need not pass: size and inode differ
+        // The new content differs in size, so no clock tick needs to pass before it.
         f->put(QStringLiteral("w.css"), "a {}\nb {}\nc {}\n");
         if (modified)
             QTRY_COMPARE(f->dialogs.askedTexts(), QStringList{text(455).arg(path)});
@@ -349,10 +342,7 @@ private slots:
     {
         QFETCH(Answer, answer);
         QFETCH(QByteArray, onDisk);
-        const QString path = f->path(QStringLiteral("s.css"));
-        f->put(QStringLiteral("s.css"), "x {}\n");
-        f->dialogs.openAnswers << path;
-        f->action("ffnen1")->trigger();
+        const QString path = f->openFile(QStringLiteral("s.css"), "x {}\n");
         f->editor()->selectAll();
         f->type(QStringLiteral("ours {}"));
         f->action("Speichern1")->trigger(); // our own save: no question afterwards
@@ -402,9 +392,7 @@ private slots:
 
     void savingKeepsTheFilesLineEndsAndEncoding()
     {
-        f->put(QStringLiteral("lf.css"), "/* Gr\xf6\xdf" "e */\np {}\n");
-        f->dialogs.openAnswers << f->path(QStringLiteral("lf.css"));
-        f->action("ffnen1")->trigger();
+        f->openFile(QStringLiteral("lf.css"), "/* Gr\xf6\xdf" "e */\np {}\n");
         QTest::keyClick(f->editor(), Qt::Key_Down);
         QTest::keyClick(f->editor(), Qt::Key_End);
         f->type(QStringLiteral(" "));
@@ -432,9 +420,7 @@ private slots:
     void openAndSaveKeepsTheBytes()
     {
         QFETCH(QByteArray, bytes);
-        f->put(QStringLiteral("s.css"), bytes);
-        f->dialogs.openAnswers << f->path(QStringLiteral("s.css"));
-        f->action("ffnen1")->trigger();
+        f->openFile(QStringLiteral("s.css"), bytes);
         QFile::remove(f->path(QStringLiteral("s.css")));
         f->action("Speichern1")->trigger();
         QCOMPARE(f->contents(QStringLiteral("s.css")), bytes);
@@ -452,9 +438,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, mark);
-        f->put(QStringLiteral("e.css"), bytes);
-        f->dialogs.openAnswers << f->path(QStringLiteral("e.css"));
-        f->action("ffnen1")->trigger();
+        f->openFile(QStringLiteral("e.css"), bytes);
         QCOMPARE(f->editor()->lineEndMark(), mark);
         f->action("Neu1")->trigger(); // a new text keeps the line ends of the last file
         QCOMPARE(f->editor()->lineEndMark(), mark);
@@ -473,9 +457,7 @@ private slots:
     {
         QFETCH(Answer, answer);
         QFETCH(QByteArray, saved);
-        f->put(QStringLiteral("n.css"), QByteArray("a\0b\n", 4));
-        f->dialogs.openAnswers << f->path(QStringLiteral("n.css"));
-        f->action("ffnen1")->trigger();
+        f->openFile(QStringLiteral("n.css"), QByteArray("a\0b\n", 4));
         QCOMPARE(f->dialogs.askedTexts(), QStringList{text(453)});
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Information);
         QCOMPARE(f->editor()->allLines(), (QStringList{"a", "b"}));
@@ -492,9 +474,7 @@ private slots:
 
     void aByteOrderMarkIsNoPartOfTheText()
     {
-        f->put(QStringLiteral("bom.css"), "\xef\xbb\xbfp {}\n");
-        f->dialogs.openAnswers << f->path(QStringLiteral("bom.css"));
-        f->action("ffnen1")->trigger();
+        f->openFile(QStringLiteral("bom.css"), "\xef\xbb\xbfp {}\n");
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("p {}")});
         QCOMPARE(f->window->analysis().analysis().ElementSelectors, QStringList{QStringLiteral("p")});
     }
@@ -512,9 +492,7 @@ private slots:
     {
         QFETCH(Answer, answer);
         QFETCH(QByteArray, saved);
-        f->put(QStringLiteral("w.css"), "/* Gr\xf6\xdf" "e */\n");
-        f->dialogs.openAnswers << f->path(QStringLiteral("w.css"));
-        f->action("ffnen1")->trigger();
+        f->openFile(QStringLiteral("w.css"), "/* Gr\xf6\xdf" "e */\n");
         QTest::keyClick(f->editor(), Qt::Key_End);
         QTest::keyClick(f->editor(), Qt::Key_Left);
         QTest::keyClick(f->editor(), Qt::Key_Left);
@@ -538,9 +516,7 @@ private slots:
 
     void failedSaveKeepsTheOldFileAndTheState()
     {
-        f->put(QStringLiteral("keep.css"), "old\r\n");
-        f->dialogs.openAnswers << f->path(QStringLiteral("keep.css"));
-        f->action("ffnen1")->trigger();
+        f->openFile(QStringLiteral("keep.css"), "old\r\n");
         f->type(QString(400, QLatin1Char('x')));
         {
             FileSizeLimit limit(64);

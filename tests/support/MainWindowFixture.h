@@ -49,6 +49,14 @@ public:
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     void put(const QString &name, const QByteArray &bytes) const { writeFile(path(name), bytes); }
+    // Writes the file and opens it with the Open command; returns its path.
+    QString openFile(const QString &name, const QByteArray &bytes)
+    {
+        put(name, bytes);
+        dialogs.openAnswers << path(name);
+        action("ffnen1")->trigger();
+        return path(name);
+    }
     QByteArray contents(const QString &name) const { return readFile(path(name)); }
 
     // Another window takes the focus, then the main window is activated again.
