@@ -2,7 +2,7 @@
 // Each iteration alternates between the sheet and a copy with one selector changed,
 // as typing does; the parser keeps its lists between runs as in the program.
 
-#include "../tests/analysis/ReferenceParser.h"
+#include "ReferenceParser.h"
 #include "SheetGenerator.h"
 #include "analysis/StyleSheetParser.h"
 

@@ -2,10 +2,10 @@
 // change handling has returned: the control's insert, the analysis, both trees, and
 // the preview page built and handed to the browser engine.
 
-#include "../tests/support/ScriptedDialogs.h"
+#include "ScriptedDialogs.h"
 #include "SheetGenerator.h"
 #include "editor/SheetEditor.h"
-#include "ui/main_window/MainWindow.h"
+#include "main_window/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>

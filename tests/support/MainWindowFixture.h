@@ -5,7 +5,7 @@
 #include "app/AppPaths.h"
 #include "document/DocumentController.h"
 #include "editor/SheetEditor.h"
-#include "ui/main_window/MainWindow.h"
+#include "main_window/MainWindow.h"
 
 #include <QAction>
 #include <QDir>

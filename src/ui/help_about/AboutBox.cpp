@@ -6,7 +6,7 @@
 #include "app/SharedRoutines.h"
 #include "app/AppError.h"
 #include "i18n/UiTexts.h"
-#include "ui/pictures/Pictures.h"
+#include "pictures/Pictures.h"
 
 #include <QFrame>
 #include <QMouseEvent>

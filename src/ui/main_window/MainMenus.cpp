@@ -9,8 +9,8 @@
 #include "settings/SettingsDialog.h"
 #include "editor/search/SearchController.h"
 #include "app/ProductInfo.h"
-#include "ui/help_about/AboutBox.h"
-#include "ui/pictures/Pictures.h"
+#include "help_about/AboutBox.h"
+#include "pictures/Pictures.h"
 
 #include <QMenuBar>
 

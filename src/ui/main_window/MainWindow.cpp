@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
 #include "RegionSplitter.h"
-#include "ReferencePanel.h"
+#include "reference/ReferencePanel.h"
 #include "app/AppError.h"
 #include "app/Dialogs.h"
 #include "app/FontList.h"
@@ -13,17 +13,17 @@
 #include "editor/highlighter/TSynCssSyn.h"
 #include "preview/WebEnginePreview.h"
 #include "reference/ReferenceController.h"
-#include "ui/structure_view/AnalysisController.h"
-#include "ui/structure_view/ParserInfoTree.h"
-#include "ui/structure_view/StructureView.h"
+#include "structure_view/AnalysisController.h"
+#include "structure_view/ParserInfoTree.h"
+#include "structure_view/StructureView.h"
 #include "assistant/AssistantDialog.h"
 #include "editor/search/SearchController.h"
-#include "ui/help_about/AboutBox.h"
+#include "help_about/AboutBox.h"
 #include "i18n/Translation.h"
 #include "settings/SettingsDialog.h"
 #include "settings/WindowSettings.h"
-#include "ui/pictures/Fonts.h"
-#include "ui/pictures/Pictures.h"
+#include "pictures/Fonts.h"
+#include "pictures/Pictures.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "ParserInfoTree.h"
 
 #include "analysis/SheetAnalysis.h"
-#include "ui/pictures/Pictures.h"
+#include "pictures/Pictures.h"
 
 ParserInfoTree::ParserInfoTree(QWidget *parent) : QTreeWidget(parent)
 {

@@ -1,7 +1,7 @@
 #include "StructureView.h"
 
 #include "app/Collation.h"
-#include "ui/pictures/Pictures.h"
+#include "pictures/Pictures.h"
 
 #include <QCollatorSortKey>
 #include <QHBoxLayout>

@@ -3,7 +3,7 @@
 #include "MainWindowFixture.h"
 #include "app/ProductInfo.h"
 #include "app/SharedRoutines.h"
-#include "ui/help_about/AboutBox.h"
+#include "help_about/AboutBox.h"
 
 #include <QEnterEvent>
 

@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 #include "app/CommandLine.h"
 #include "i18n/UiTexts.h"
-#include "ui/main_window/ReferencePanel.h"
-#include "ui/main_window/RegionSplitter.h"
+#include "reference/ReferencePanel.h"
+#include "main_window/RegionSplitter.h"
 
 #include <QMenu>
 #include <QMenuBar>

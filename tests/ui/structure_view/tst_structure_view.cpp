@@ -1,8 +1,8 @@
 // The analysis views on the real main window, as the user types.
 
 #include "MainWindowFixture.h"
-#include "ui/structure_view/AnalysisController.h"
-#include "ui/structure_view/StructureView.h"
+#include "structure_view/AnalysisController.h"
+#include "structure_view/StructureView.h"
 
 #include <QLabel>
 #include <QStyledItemDelegate>

@@ -1,0 +1,186 @@
+#include "Startup.h"
+
+#include "app/AppError.h"
+#include "app/CommandLine.h"
+#include "QtDialogs.h"
+#include "app/SheetReport.h"
+#include "ScreenRoutines.h"
+#include "app/SharedRoutines.h"
+#include "SplashWindow.h"
+#include "app/WholeFile.h"
+#include "main_window/MainWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QWindow>
+#include <QLoggingCategory>
+#include <QStyleFactory>
+#include <QThread>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace Startup {
+
+std::unique_ptr<TStartfenster> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &executablePath,
+                                            const QString &fileVersion)
+{
+    paths.appDir = AppPaths::appDirFromExecutable(executablePath);
+    QString label;
+    try {
+        label = QStringLiteral("Version ") + VersionString(fileVersion);
+    } catch (const AppError &error) {
+        dialogs.showFailure(error);
+        return std::make_unique<TStartfenster>();
+    }
+    // Widget sizes and font pixel sizes are independent of the screen's resolution
+    // here, so the window keeps its design size without scaling.
+    auto splash = std::make_unique<TStartfenster>(label);
+    paths.styleDefDir = AppPaths::subFolder(paths.appDir, QStringLiteral("styledefs"));
+    CentreOnScreen(*splash);
+    return splash;
+}
+
+namespace {
+
+// A window is drawn only once the window system has mapped it: a repaint before that is
+// lost, and the splash would stay blank while the windows are created without an event
+// loop. Waits a moment for the mapping, then draws and hands the picture over.
+void paintNow(QWidget &window)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (window.windowHandle() && !window.windowHandle()->isExposed() && waited.elapsed() < 1000) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
+    window.repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
+void createWindows(TStartfenster &splash, const QList<WindowStep> &steps, Dialogs &dialogs,
+                   const std::function<void(int)> &pause)
+{
+    QApplication::setOverrideCursor(Qt::BlankCursor);
+    try {
+        splash.setProgress(5);
+        splash.show();
+        paintNow(splash);
+        for (const WindowStep &step : steps) {
+            try {
+                step.create();
+            } catch (const AppError &error) {
+                dialogs.showFailure(error);
+            }
+            splash.setProgress(step.progress);
+            paintNow(splash);
+            pause(100);
+        }
+    } catch (...) {
+        QApplication::restoreOverrideCursor();
+        throw;
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+namespace {
+
+// All of `text` into the stream, flushed: false when the output did not take it (a
+// full disk, say), which a report must not pass over in silence.
+bool writeOut(std::FILE *stream, const QByteArray &text)
+{
+    return std::fwrite(text.constData(), 1, size_t(text.size()), stream) == size_t(text.size())
+           && std::fflush(stream) == 0;
+}
+
+int outputFailed()
+{
+    std::fputs("In die Ausgabe kann nicht geschrieben werden.\n", stderr);
+    return 3;
+}
+
+} // namespace
+
+int run(int argc, char **argv)
+{
+    // Read before any window system is needed: without a display the application
+    // object would end the program before a usage could be printed. File names keep
+    // their bytes, valid UTF-8 or not.
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments << fileNameFromLocal(QByteArray(argv[i]));
+    const CommandLine commandLine = CommandLine::parse(rawArguments);
+    if (!commandLine.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(commandLine.error), qPrintable(CommandLine::helpText()));
+        return 2;
+    }
+    if (commandLine.showHelp)
+        return writeOut(stdout, CommandLine::helpText().toUtf8()) ? 0 : outputFailed();
+    if (!commandLine.analyseFile.isEmpty() || !commandLine.previewHtmlFile.isEmpty()
+        || !commandLine.tokensFile.isEmpty()) {
+        bool toStandardError = false;
+        const SheetReport::Output out =
+            !commandLine.analyseFile.isEmpty()
+                ? SheetReport::analyse(commandLine.analyseFile, toStandardError)
+            : !commandLine.previewHtmlFile.isEmpty()
+                ? SheetReport::previewHtml(commandLine.previewHtmlFile, toStandardError)
+                : SheetReport::tokens(commandLine.tokensFile, toStandardError);
+        if (!writeOut(toStandardError ? stderr : stdout, out.text))
+            return outputFailed();
+        return out.exitCode;
+    }
+    if (commandLine.showVersion) {
+        try {
+            return writeOut(stdout, QStringLiteral("Stylograf %1\n").arg(VersionString()).toUtf8()) ? 0
+                                                                                                  : outputFailed();
+        } catch (const AppError &error) {
+            std::fprintf(stderr, "%s\n", qPrintable(errorBoxText(error.text())));
+            return 1;
+        }
+    }
+
+    // The browser engine's sandbox cannot run as root; it refuses to start without this.
+    if (geteuid() == 0) {
+        QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        if (!flags.contains("--no-sandbox"))
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + " --no-sandbox");
+    }
+    // The browser engine describes its graphics set-up at every start: no news for the
+    // user. QT_LOGGING_RULES still turns it on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stylograf"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    QtDialogs dialogs;
+    AppPaths paths;
+    std::unique_ptr<TStartfenster> splash =
+        createSplash(paths, dialogs, QCoreApplication::applicationFilePath(), BuildFileVersion());
+
+    std::unique_ptr<TMainForm> mainForm;
+    createWindows(*splash,
+                  {{10, [&] { mainForm = std::make_unique<TMainForm>(paths, dialogs, commandLine.file); }},
+                   {50, [&] {
+                        if (mainForm)
+                            mainForm->assistantDialog();
+                    }},
+                   {60, [&] {
+                        if (mainForm)
+                            mainForm->settingsDialog();
+                    }},
+                   {90, [&] {
+                        if (mainForm)
+                            mainForm->aboutBox();
+                    }}},
+                  dialogs, [](int ms) { QThread::msleep(ms); });
+    splash.reset();
+    if (!mainForm)
+        return 1;
+    mainForm->showMaximized();
+    return app.exec();
+}
+
+} // namespace Startup

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/AppPaths.h"
+
+#include <QList>
+
+#include <functional>
+#include <memory>
+
+class Dialogs;
+class TStartfenster;
+
+namespace Startup {
+
+// The splash window's creation: sets appDir and styleDefDir and the version label.
+// An unknown version is reported and leaves styleDefDir unset and the window where
+// it is.
+std::unique_ptr<TStartfenster> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &executablePath,
+                                            const QString &fileVersion);
+
+struct WindowStep
+{
+    int progress;                 // progress position after the window exists
+    std::function<void()> create; // may throw AppError: reported, start-up goes on
+};
+
+// Shows the splash at 5 with the pointer hidden, creates the windows in order with a
+// pause after each, then restores the pointer, also when a step fails.
+void createWindows(TStartfenster &splash, const QList<WindowStep> &steps, Dialogs &dialogs,
+                   const std::function<void(int milliseconds)> &pause);
+
+// The whole program: returns the process's exit code.
+int run(int argc, char **argv);
+
+} // namespace Startup

@@ -1,0 +1,247 @@
+#include "DocumentController.h"
+
+#include "document/DocumentFile.h"
+#include "app/AppError.h"
+#include "editor/SheetEditor.h"
+#include "i18n/UiTexts.h"
+
+#include <QLabel>
+
+namespace {
+const QString kModified = QStringLiteral("geändert");
+const QString kUntitled = QStringLiteral("unbenannt");
+} // namespace
+
+DocumentController::DocumentController(SheetEditor &editor, Dialogs &dialogs, const UiTexts &texts,
+                                       DocumentControls controls, std::function<void()> changeHandling,
+                                       QObject *parent)
+    : QObject(parent), m_editor(editor), m_dialogs(dialogs), m_texts(texts), m_controls(controls),
+      m_changeHandling(std::move(changeHandling))
+{
+    showLineEnds();
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(300);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
+    connect(&m_settle, &QTimer::timeout, this, &DocumentController::checkFileOnDisk);
+}
+
+void DocumentController::watchFile()
+{
+    if (!m_watcher.files().isEmpty())
+        m_watcher.removePaths(m_watcher.files());
+    m_stamp = m_fileName.isEmpty() ? FileStamp() : fileStamp(m_fileName);
+    if (m_stamp.exists)
+        m_watcher.addPath(m_fileName);
+}
+
+void DocumentController::checkFileOnDisk()
+{
+    if (m_fileName.isEmpty() || m_checkingFile)
+        return;
+    const FileStamp now = fileStamp(m_fileName);
+    // A file replaced by a new one (as most programs save) is watched again.
+    if (now.exists && !m_watcher.files().contains(m_fileName))
+        m_watcher.addPath(m_fileName);
+    if (!now.exists || now == m_stamp)
+        return;
+    m_checkingFile = true;
+    const bool reload = !m_editor.isDocumentModified()
+                        || m_dialogs.message(BoxKind::Confirmation, m_texts.text(455).arg(m_fileName),
+                                             Buttons::YesNo)
+                               == Answer::Yes;
+    m_checkingFile = false;
+    if (!reload)
+        return; // the stamp stays: a later save asks before overwriting
+    const int line = m_editor.caretLine();
+    try {
+        load(m_fileName);
+    } catch (const AppError &error) {
+        m_dialogs.showFailure(error);
+        return;
+    }
+    watchFile();
+    m_editor.setCaretPosition(line, 1);
+    m_changeHandling();
+}
+
+void DocumentController::load(const QString &path)
+{
+    // Nothing changes before the file has been read, so a failed read cannot leave
+    // a name behind under which a later Save would overwrite that file.
+    const TextFileFormat::Decoded decoded = DocumentFile::read(path);
+    m_editor.setLines(decoded.lines);
+    m_format = decoded.format;
+    showLineEnds();
+    m_controls.modifiedField->clear();
+    if (m_format.nulCharacters)
+        m_dialogs.message(BoxKind::Information, m_texts.text(453), Buttons::Ok);
+}
+
+void DocumentController::showLineEnds()
+{
+    const auto name = [](TextFileFormat::LineEnd lineEnd) {
+        switch (lineEnd) {
+        case TextFileFormat::LineEnd::Lf:
+            return QStringLiteral("LF");
+        case TextFileFormat::LineEnd::Cr:
+            return QStringLiteral("CR");
+        case TextFileFormat::LineEnd::CrLf:
+            break;
+        }
+        return QStringLiteral("CRLF");
+    };
+    m_editor.setLineEndMark(name(m_format.lineEnd));
+}
+
+bool DocumentController::write(const QString &path)
+{
+    if (m_format.nulCharacters
+        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(454), Buttons::YesNo) != Answer::Yes)
+        return false;
+    const QStringList lines = m_editor.allLines();
+    if (DocumentFile::write(path, lines, m_format)) {
+        m_format.nulCharacters = false; // the file now holds what the editor shows
+        return true;
+    }
+    // Text that not even UTF-8 can hold (an unpaired surrogate) is an error, not a question.
+    if (m_format.encoding == TextFileFormat::Encoding::Utf8)
+        throw AppError::cannotCreate(path);
+    if (m_dialogs.message(BoxKind::Confirmation, m_texts.text(452), Buttons::YesNo) != Answer::Yes)
+        return false;
+    TextFileFormat::Format utf8 = m_format;
+    utf8.encoding = TextFileFormat::Encoding::Utf8;
+    if (!DocumentFile::write(path, lines, utf8))
+        throw AppError::cannotCreate(path);
+    utf8.nulCharacters = false;
+    m_format = utf8;
+    return true;
+}
+
+bool DocumentController::maybeSave(BoxKind kind, const QString &question)
+{
+    if (!m_editor.isDocumentModified() || m_dialogs.message(kind, question, Buttons::YesNo) != Answer::Yes)
+        return true;
+    return save() == SaveOutcome::Saved;
+}
+
+void DocumentController::showSaved()
+{
+    m_controls.btnSave->setEnabled(false);
+    m_editor.clearModified();
+    m_controls.modifiedField->clear();
+}
+
+void DocumentController::newDocument()
+{
+    if (!maybeSave(BoxKind::Plain, m_texts.text(450)))
+        return;
+    m_editor.clearAll();
+    m_controls.modifiedField->clear();
+    m_controls.pathField->setText(kUntitled);
+    m_fileName.clear();
+    watchFile();
+    m_format = TextFileFormat::Format{m_format.lineEnd}; // the line-end style stays as it was
+    m_controls.btnClose->setEnabled(false);
+    m_changeHandling();
+}
+
+void DocumentController::open()
+{
+    if (!maybeSave(BoxKind::Plain, m_texts.text(450)))
+        return;
+    const QString path = m_dialogs.openStyleSheetFile();
+    if (path.isEmpty())
+        return;
+    load(path);
+    m_fileName = path;
+    watchFile();
+    m_controls.pathField->setText(path);
+    m_controls.btnClose->setEnabled(true);
+    m_changeHandling();
+}
+
+DocumentController::SaveOutcome DocumentController::save()
+{
+    if (m_fileName.isEmpty())
+        return saveAs();
+    const FileStamp now = fileStamp(m_fileName);
+    if (m_stamp.exists && now.exists && now != m_stamp
+        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(456).arg(m_fileName), Buttons::YesNo) != Answer::Yes)
+        return SaveOutcome::Cancelled;
+    if (!write(m_fileName))
+        return SaveOutcome::Cancelled;
+    watchFile();
+    showSaved();
+    return SaveOutcome::Saved;
+}
+
+DocumentController::SaveOutcome DocumentController::saveAs()
+{
+    const QString path = m_dialogs.saveStyleSheetFile();
+    if (path.isEmpty() || !write(path))
+        return SaveOutcome::Cancelled;
+    m_fileName = path;
+    watchFile();
+    m_controls.pathField->setText(path);
+    m_controls.btnClose->setEnabled(true);
+    showSaved();
+    return SaveOutcome::Saved;
+}
+
+void DocumentController::close()
+{
+    // No leads to New, which asks in its own words; a cancelled save ends Close.
+    if (!maybeSave(BoxKind::Confirmation, m_texts.text(451)))
+        return;
+    newDocument();
+}
+
+bool DocumentController::closeQuery()
+{
+    return maybeSave(BoxKind::Confirmation, m_texts.text(600) + QLatin1Char('\n') + m_texts.text(601));
+}
+
+void DocumentController::dropFiles(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (!maybeSave(BoxKind::Plain, m_texts.text(450)))
+            return;
+        load(path);
+        m_fileName = path;
+        watchFile();
+        m_controls.pathField->setText(path);
+        m_dialogs.message(BoxKind::Plain, path, Buttons::Ok);
+        m_changeHandling();
+    }
+}
+
+void DocumentController::openFromCommandLine(const QString &argument)
+{
+    load(argument);
+    m_fileName = argument;
+    watchFile();
+    m_controls.pathField->setText(argument);
+    m_changeHandling();
+}
+
+void DocumentController::undoFromMenu()
+{
+    m_editor.undo();
+    m_controls.btnSave->setEnabled(true);
+}
+
+void DocumentController::redoFromMenu()
+{
+    m_editor.redo();
+    m_controls.btnSave->setEnabled(true);
+}
+
+void DocumentController::noteChange()
+{
+    if (!m_editor.isDocumentModified())
+        return;
+    m_controls.btnSave->setEnabled(true);
+    m_controls.modifiedField->setText(kModified);
+    m_controls.btnUndo->setEnabled(m_editor.canUndoEdit());
+    m_controls.btnRedo->setEnabled(m_editor.canRedoEdit());
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "document/TextFileFormat.h"
+#include "app/Dialogs.h"
+
+#include "app/WholeFile.h"
+
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QTimer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QLabel;
+class QWidget;
+class SheetEditor;
+class UiTexts;
+
+// The widgets of the main window that show the document's state.
+struct DocumentControls
+{
+    QWidget *btnSave = nullptr;
+    QWidget *btnClose = nullptr;
+    QWidget *btnUndo = nullptr;
+    QWidget *btnRedo = nullptr;
+    QLabel *modifiedField = nullptr; // status field 1
+    QLabel *pathField = nullptr;     // status field 2
+};
+
+// The one style sheet being edited: its name, its file format and the commands
+// New, Open, Save, Save as, Close, the close query and dropped files. Failures of
+// the file layer throw AppError; the command ends there and the caller reports it.
+class DocumentController : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class SaveOutcome { Saved, Cancelled };
+
+    DocumentController(SheetEditor &editor, Dialogs &dialogs, const UiTexts &texts, DocumentControls controls,
+                       std::function<void()> changeHandling, QObject *parent = nullptr);
+
+    const QString &DocumentFileName() const { return m_fileName; }
+    const TextFileFormat::Format &format() const { return m_format; }
+
+    // New, Open, Close and drops never lose unsaved text: they ask first, and a save
+    // that is cancelled or fails ends them with the text as it was.
+    void newDocument();
+    void open();
+    // Cancelled also when the user keeps a file's encoding rather than change it.
+    SaveOutcome save();
+    SaveOutcome saveAs();
+    void close();
+    // Asked before the window closes: false keeps it open (a cancelled save); a
+    // failed save throws.
+    bool closeQuery();
+    void dropFiles(const QStringList &paths);
+    // The file named when the program was started: the name is kept as given.
+    void openFromCommandLine(const QString &argument);
+
+    // The Edit menu's Undo and Redo also enable Save.
+    void undoFromMenu();
+    void redoFromMenu();
+
+    // Step 2 of the change handling: the buttons and the marker follow the editor.
+    void noteChange();
+
+private:
+    // Another program changed the file: an unmodified text is reloaded, a modified one
+    // only when the user agrees.
+    void checkFileOnDisk();
+    // Watches the document's file as it is now on disk.
+    void watchFile();
+    // True when the command may go on: the text is saved, or the user let it go.
+    bool maybeSave(BoxKind kind, const QString &question);
+    void load(const QString &path);
+    bool write(const QString &path);
+    void showSaved();
+    void showLineEnds();
+
+    SheetEditor &m_editor;
+    Dialogs &m_dialogs;
+    const UiTexts &m_texts;
+    DocumentControls m_controls;
+    std::function<void()> m_changeHandling;
+
+    QString m_fileName;
+    TextFileFormat::Format m_format;
+    FileStamp m_stamp; // the file as it was last read or written
+    QFileSystemWatcher m_watcher;
+    QTimer m_settle; // waits until another program has finished writing
+    bool m_checkingFile = false;
+};

@@ -1,0 +1,216 @@
+#include "WebEnginePreview.h"
+
+#include "preview/PreviewPage.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QUrlQuery>
+#include <QVBoxLayout>
+#include <QWebEngineProfile>
+#include <QWebEnginePage>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
+#include <QWebEngineView>
+
+namespace {
+
+const QByteArray kScheme = QByteArray(PreviewPage::kPreviewScheme);
+
+// Registered before the application object exists, as the engine requires.
+const bool kSchemeRegistered = [] {
+    QWebEngineUrlScheme scheme(kScheme);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+    QWebEngineUrlScheme::registerScheme(scheme);
+    return true;
+}();
+
+// Lets nothing leave the machine, nor reach the machine's files other than through the
+// preview's own scheme: that, inline data and the empty page only.
+class LocalOnly : public QWebEngineUrlRequestInterceptor
+{
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        const QString scheme = info.requestUrl().scheme();
+        if (scheme == QLatin1String(kScheme) || scheme == QLatin1String("data") || scheme == QLatin1String("about"))
+            return;
+        info.block(true);
+    }
+};
+
+// What a style sheet loads: pictures, fonts and other style sheets.
+bool isSheetResource(const QMimeType &type)
+{
+    const QString name = type.name();
+    if (name.startsWith(QLatin1String("image/")) || name.startsWith(QLatin1String("font/"))
+        || name == QLatin1String("text/css"))
+        return true;
+    for (const char *font : {"application/vnd.ms-fontobject", "application/vnd.ms-opentype",
+                             "application/x-font-ttf", "application/x-font-otf", "application/font-woff"}) {
+        if (type.inherits(QLatin1String(font)))
+            return true;
+    }
+    return false;
+}
+
+// The page goes nowhere but where the preview sends it: links, forms, refreshes and
+// frames of the sheet's samples are refused, so the preview always shows the sheet.
+class PreviewWebPage : public QWebEnginePage
+{
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+    // The next page the preview loads itself: accepted once.
+    QUrl expected;
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool isMainFrame) override
+    {
+        if (!isMainFrame || url != expected)
+            return false;
+        expected.clear();
+        return true;
+    }
+
+    // The engine reports every request the page's policy refused (a sheet's remote
+    // pictures and fonts, say) as a console message; they are not the user's concern.
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int, const QString &) override {}
+};
+
+} // namespace
+
+// Serves the newest page, and the files its relative addresses name in the sheet's
+// folder: only there (after resolving ".." and links) and only what a sheet loads.
+class PreviewSchemeHandler : public QWebEngineUrlSchemeHandler
+{
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+
+    void requestStarted(QWebEngineUrlRequestJob *job) override
+    {
+        const QUrl url = job->requestUrl();
+        if (QUrlQuery(url).hasQueryItem(QStringLiteral("page"))) {
+            auto *buffer = new QBuffer(job);
+            buffer->setData(page.toUtf8());
+            job->reply("text/html;charset=utf-8", buffer);
+            return;
+        }
+        // An untitled sheet has no folder to look in.
+        const QFileInfo info(url.path());
+        if (folder.isEmpty() || !info.isFile()) {
+            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+            return;
+        }
+        const QString path = info.canonicalFilePath();
+        const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
+        if (!path.startsWith(folder) || !isSheetResource(type)) {
+            job->fail(QWebEngineUrlRequestJob::RequestDenied);
+            return;
+        }
+        auto *file = new QFile(path, job);
+        if (!file->open(QIODevice::ReadOnly)) {
+            job->fail(QWebEngineUrlRequestJob::RequestDenied);
+            return;
+        }
+        served << path;
+        job->reply(type.name().toLatin1(), file);
+    }
+
+    QString page;
+    QString folder; // the sheet's folder, resolved and ending in "/"; empty when untitled
+    QStringList served;
+};
+
+WebEnginePreview::WebEnginePreview(QWidget *parent) : PreviewDisplay(parent)
+{
+    Q_UNUSED(kSchemeRegistered);
+    // One profile for the program: off the record, so nothing is stored on disk.
+    static QWebEngineProfile *profile = [] {
+        auto *p = new QWebEngineProfile(qApp);
+        p->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+        p->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+        p->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+        p->setUrlRequestInterceptor(new LocalOnly(p));
+        return p;
+    }();
+    m_handler = new PreviewSchemeHandler(this);
+    profile->installUrlSchemeHandler(kScheme, m_handler);
+
+    m_view = new QWebEngineView(this);
+    m_view->setObjectName(QStringLiteral("WebBrowser1"));
+    m_page = new PreviewWebPage(profile, m_view);
+    m_view->setPage(m_page);
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    // Files dropped onto the preview go to the window, which opens them.
+    m_view->setAcceptDrops(false);
+    load(QUrl(QStringLiteral("about:blank")));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    connect(m_view, &QWebEngineView::loadFinished, this, [this] {
+        if (m_loading == 0)
+            return;
+        const bool newer = m_loading != m_written;
+        m_loading = 0;
+        if (newer)
+            loadLatest();
+        else
+            emit pageShown();
+    });
+}
+
+WebEnginePreview::~WebEnginePreview()
+{
+    if (QWebEngineProfile *profile = m_view->page()->profile())
+        profile->removeUrlSchemeHandler(m_handler);
+}
+
+void WebEnginePreview::WriteToBrowser(const QString &html, const QString &folder)
+{
+    m_handler->page = html;
+    m_handler->folder.clear();
+    if (!folder.isEmpty()) {
+        const QString resolved = QFileInfo(folder).canonicalFilePath();
+        if (!resolved.isEmpty())
+            m_handler->folder = resolved.endsWith(QLatin1Char('/')) ? resolved : resolved + QLatin1Char('/');
+    }
+    m_folder = folder;
+    ++m_written;
+    if (m_loading == 0)
+        loadLatest();
+}
+
+void WebEnginePreview::loadLatest()
+{
+    m_loading = m_written;
+    // The page lives at the sheet's folder, so that url(images/x.png) resolves there.
+    QString folder = m_folder.isEmpty() ? QStringLiteral("/") : m_folder;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    QUrl url;
+    url.setScheme(QString::fromLatin1(kScheme));
+    url.setPath(folder);
+    url.setQuery(QStringLiteral("page=%1").arg(m_loading));
+    load(url);
+}
+
+void WebEnginePreview::load(const QUrl &url)
+{
+    static_cast<PreviewWebPage *>(m_page)->expected = url;
+    m_view->setUrl(url);
+}
+
+QStringList WebEnginePreview::servedFiles() const
+{
+    return m_handler->served;
+}

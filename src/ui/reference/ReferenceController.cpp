@@ -1,0 +1,268 @@
+#include "ReferenceController.h"
+
+#include "reference/Catalogue.h"
+#include "reference/Insertion.h"
+#include "reference/StyleDefinition.h"
+#include "app/AppError.h"
+#include "app/AppPaths.h"
+#include "app/Dialogs.h"
+#include "editor/SheetEditor.h"
+#include "editor/UndoGroup.h"
+#include "i18n/UiTexts.h"
+#include "reference/ReferencePanel.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QTreeWidget>
+
+namespace {
+
+void addNodes(QTreeWidgetItem *parent, QTreeWidget &tree, const QList<TreeNode> &nodes)
+{
+    for (const TreeNode &node : nodes) {
+        auto *item = parent ? new QTreeWidgetItem(parent, {node.text}) : new QTreeWidgetItem(&tree, {node.text});
+        addNodes(item, tree, node.children);
+    }
+}
+
+QString selectedText(const QTreeWidget &tree)
+{
+    const QList<QTreeWidgetItem *> selected = tree.selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text(0);
+}
+
+bool hasSelection(const QTreeWidget &tree)
+{
+    return !tree.selectedItems().isEmpty();
+}
+
+// Reads a tree text file into a tree; the nodes before a bad line stay.
+void readInto(QTreeWidget &tree, const QString &path)
+{
+    QList<TreeNode> nodes;
+    try {
+        TreeText::read(path, nodes);
+    } catch (...) {
+        if (QFile::exists(path))
+            fillTree(tree, nodes);
+        throw;
+    }
+    fillTree(tree, nodes);
+}
+
+// Enter in the element list inserts like a double-click.
+class EnterKey : public QObject
+{
+public:
+    EnterKey(QObject *parent, std::function<void()> action) : QObject(parent), m_action(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(e)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_action();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
+
+void fillTree(QTreeWidget &tree, const QList<TreeNode> &nodes)
+{
+    tree.clear();
+    addNodes(nullptr, tree, nodes);
+    tree.collapseAll();
+    tree.clearSelection();
+    tree.setCurrentItem(nullptr);
+}
+
+ReferenceController::ReferenceController(ReferencePanel &panel, SheetEditor &editor, Dialogs &dialogs,
+                                         const UiTexts &texts, const AppPaths &paths, QObject *parent)
+    : QObject(parent), m_panel(panel), m_editor(editor), m_dialogs(dialogs), m_texts(texts), m_paths(paths)
+{
+    QList<TreeNode> elements;
+    for (const QString &name : QStringLiteral("a abbrev acronym address b big blockquote body button caption cite code "
+                                              "comment dd dfn div dl dt em h1 h2 h3 h4 h5 h6 hr img input kbd label "
+                                              "legend li listing ol p pre samp select small span strong table td "
+                                              "textarea th tr tt ul var")
+                                   .split(QLatin1Char(' ')))
+        elements.append({name, {}});
+    fillTree(*panel.tree_selektoren, elements);
+    fillTree(*panel.tree_property, Catalogue::builtInProperties());
+    QList<TreeNode> values;
+    for (const QString &v : Catalogue::initialValues())
+        values.append({v, {}});
+    fillTree(*panel.tree_values, values);
+    panel.list_netscape->addItems(Catalogue::colourRows());
+
+    connect(panel.tree_property, &QTreeWidget::itemClicked, this, [this] { showValuesOfChosenProperty(); });
+    connect(panel.tree_selektoren, &QTreeWidget::itemDoubleClicked, this, [this] { insertSelector(); });
+    panel.tree_selektoren->installEventFilter(new EnterKey(this, [this] { insertSelector(); }));
+    connect(panel.tree_values, &QTreeWidget::itemDoubleClicked, this, [this] { insertValue(); });
+    connect(panel.list_netscape, &QListWidget::itemDoubleClicked, this, [this] { insertColour(); });
+    connect(panel.cmb_style_defs, &QComboBox::currentTextChanged, this, [this](const QString &name) {
+        m_reportedOnChange.clear();
+        try {
+            applyChosenDefinition(false);
+        } catch (const AppError &error) {
+            m_reportedOnChange = name;
+            m_dialogs.showFailure(error);
+        }
+    });
+    // Picking a name from the list, or Enter in the chooser, reports a failing
+    // definition again, unless the pick has just changed the name and reported it.
+    connect(panel.cmb_style_defs, &QComboBox::activated, this, [this] {
+        const bool justReported = m_reportedOnChange == m_panel.cmb_style_defs->currentText();
+        m_reportedOnChange.clear();
+        report([this, justReported] { applyChosenDefinition(!justReported); });
+    });
+}
+
+void ReferenceController::report(const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const AppError &error) {
+        m_dialogs.showFailure(error);
+    }
+}
+
+void ReferenceController::reloadElementList()
+{
+    readInto(*m_panel.tree_selektoren, m_paths.infDir + QStringLiteral("selektoren.inf"));
+}
+
+void ReferenceController::loadDefinitionList()
+{
+    const QSignalBlocker quiet(m_panel.cmb_style_defs); // the definition is applied at activation
+    m_panel.cmb_style_defs->clear();
+    // Without the list the start definition may still be there.
+    m_panel.cmb_style_defs->setEditText(QStringLiteral("CSS Level 2"));
+    const QStringList names = DataFile::readLines(m_paths.styleDefDir + QStringLiteral("styles.dat"));
+    m_panel.cmb_style_defs->addItems(names);
+    m_panel.cmb_style_defs->setEditText(QStringLiteral("CSS Level 2"));
+}
+
+void ReferenceController::applyStyleDefinition()
+{
+    applyChosenDefinition(false);
+}
+
+void ReferenceController::applyChosenDefinition(bool chosenAgain)
+{
+    const QString path = m_paths.styleDefDir + m_panel.cmb_style_defs->currentText() + QStringLiteral(".def");
+    QTreeWidget &tree = *m_panel.tree_property;
+    tree.clear();
+    try {
+        fillTree(tree, StyleDefinition::read(path));
+        m_failedDefinition.clear();
+    } catch (const AppError &) {
+        if (path == m_failedDefinition && !chosenAgain)
+            return;
+        m_failedDefinition = path;
+        throw;
+    }
+}
+
+void ReferenceController::showValuesOfChosenProperty()
+{
+    m_panel.showColourList(false);
+    if (!hasSelection(*m_panel.tree_property))
+        return;
+    const QString name = selectedText(*m_panel.tree_property);
+    const Catalogue::ValueSource source = Catalogue::valueSourceOf(name);
+    switch (source.kind) {
+    case Catalogue::SourceKind::GroupHeading:
+        return;
+    case Catalogue::SourceKind::Colours:
+        m_panel.showColourList(true);
+        return;
+    case Catalogue::SourceKind::SharedFile:
+        report([&] { readInto(*m_panel.tree_values, m_paths.infDir + source.fileName); });
+        return;
+    case Catalogue::SourceKind::OwnFile: {
+        const QString path = m_paths.infDir + source.fileName;
+        if (!QFile::exists(path)) {
+            m_panel.tree_values->clear();
+            return;
+        }
+        report([&] { readInto(*m_panel.tree_values, path); });
+        return;
+    }
+    }
+}
+
+void ReferenceController::insertSelector()
+{
+    if (!hasSelection(*m_panel.tree_selektoren))
+        return;
+    const int line = m_editor.caretLine();
+    {
+        // One undo step, and one analysis once the closing brace is in.
+        ChangeBatch batch(m_editor);
+        UndoGroup group(m_editor);
+        m_editor.replaceSelection(Insertion::selectorText(selectedText(*m_panel.tree_selektoren)));
+        const int column = m_editor.caretColumn();
+        m_editor.insertRecordedLine(line, QString());
+        m_editor.insertRecordedLine(line + 1, QStringLiteral("}"));
+        m_editor.setCaretPosition(line + 1, column);
+    }
+    m_editor.setFocus();
+}
+
+void ReferenceController::insertDeclaration(const QString &text)
+{
+    const int line = m_editor.caretLine();
+    const int column = m_editor.caretColumn();
+    {
+        ChangeBatch batch(m_editor);
+        UndoGroup group(m_editor);
+        m_editor.replaceSelection(text);
+        m_editor.insertRecordedLine(line, QString());
+        m_editor.setCaretPosition(line + 1, column);
+    }
+    m_editor.setFocus();
+}
+
+void ReferenceController::insertValue()
+{
+    // Without a property or a value there is nothing to write; a group heading is no property.
+    if (!hasSelection(*m_panel.tree_values) || !hasSelection(*m_panel.tree_property))
+        return;
+    const QString value = selectedText(*m_panel.tree_values);
+    if (value == QLatin1String("mixed")) {
+        m_dialogs.message(BoxKind::Information, m_texts.text(50), Buttons::Ok);
+        return;
+    }
+    const QString property = selectedText(*m_panel.tree_property);
+    if (Catalogue::valueSourceOf(property).kind == Catalogue::SourceKind::GroupHeading)
+        return;
+    if (value == QLatin1String("url()")) {
+        const QString picture = m_dialogs.openPictureFile();
+        if (!picture.isEmpty())
+            insertDeclaration(Insertion::urlDeclarationText(property, picture));
+        return;
+    }
+    insertDeclaration(Insertion::declarationText(property, value));
+}
+
+void ReferenceController::insertColour()
+{
+    QListWidgetItem *colour = m_panel.list_netscape->currentItem();
+    if (!colour || !hasSelection(*m_panel.tree_property))
+        return;
+    const QString property = selectedText(*m_panel.tree_property);
+    if (Catalogue::valueSourceOf(property).kind == Catalogue::SourceKind::GroupHeading)
+        return;
+    insertDeclaration(Insertion::declarationText(property, colour->text()));
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "reference/DataFile.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class Dialogs;
+class QTreeWidget;
+class QTreeWidgetItem;
+class ReferencePanel;
+class SheetEditor;
+class UiTexts;
+struct AppPaths;
+
+// The reference panels at work: the element list, the style definitions, the values
+// of the chosen property, and the insertions a double-click makes.
+class ReferenceController : public QObject
+{
+    Q_OBJECT
+
+public:
+    ReferenceController(ReferencePanel &panel, SheetEditor &editor, Dialogs &dialogs, const UiTexts &texts,
+                        const AppPaths &paths, QObject *parent = nullptr);
+
+    // Each throws AppError with the message the user sees.
+    void reloadElementList();
+    // The chooser names "CSS Level 2" also when the list cannot be read.
+    void loadDefinitionList();
+    // Runs at every activation of the window, so a definition that cannot be read is
+    // reported once, not each time its error box gives the window back: again only
+    // for another failing name, or when the user chooses it again.
+    void applyStyleDefinition();
+
+    // The handlers of the panels; failures are reported in the error box.
+    void showValuesOfChosenProperty();
+    void insertSelector();
+    void insertValue();
+    void insertColour();
+
+private:
+    void applyChosenDefinition(bool chosenAgain);
+    void insertDeclaration(const QString &text);
+    void report(const std::function<void()> &step);
+
+    ReferencePanel &m_panel;
+    SheetEditor &m_editor;
+    Dialogs &m_dialogs;
+    const UiTexts &m_texts;
+    const AppPaths &m_paths;
+    QString m_failedDefinition; // the definition file last reported as unreadable
+    QString m_reportedOnChange; // a name whose failure the last change of the chooser reported
+};
+
+// Fills a tree widget with nodes, collapsed and with nothing selected.
+void fillTree(QTreeWidget &tree, const QList<TreeNode> &nodes);

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "settings/EditorSettings.h"
+
+#include <QDialog>
+
+class Dialogs;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class SheetEditor;
+class TSynCssSyn;
+class UiTexts;
+
+// "Einstellungen": the display switches, the editor's font and the highlighter's
+// colours, and the element list file. Font, size, colours and boldness take effect at
+// once; the switches and the file with "Übernehmen".
+class TSettings : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `reloadElements` reloads the main window's element list after a deletion.
+    TSettings(SheetEditor &editor, TSynCssSyn &highlighter, Dialogs &dialogs, const UiTexts &texts,
+              QString settingsFile, QString elementFile, std::function<void()> reloadElements,
+              QWidget *parent = nullptr);
+
+    // The settings file read when the main window is first shown, and applied.
+    void readAtStart();
+
+    void cmb_syn_fontsChange();
+    void cmb_syn_sizeChange();
+    void chk_keyClick();
+    void ft_col_keyChanged();
+    void btn_take_einstClick();
+    void btn_add_selektorClick();
+    void btn_del_selektorClick();
+
+    QTabWidget *pages;
+    QCheckBox *chk_syntax, *chk_linennr, *chk_formatierungen, *chk_xpmenu, *chk_language;
+    QLineEdit *ed_add_selektor;
+    QPushButton *btn_add_selektor, *btn_del_selektor;
+    QListWidget *list_selektor;
+    QComboBox *cmb_syn_fonts, *cmb_syn_size;
+    QComboBox *ft_col_key, *ft_col_ident, *ft_col_num;
+    QCheckBox *chk_key, *chk_ident, *chk_num;
+    SheetEditor *SynMemo1, *SynMemo4, *SynMemo2;
+    QPushButton *btn_cancel, *btn_take_einst;
+
+private:
+    void applyDisplaySwitches();
+    void writeElementFile();
+    void selectColour(QComboBox *picker, quint32 number);
+    quint32 pickedColour(const QComboBox *picker) const;
+
+    SheetEditor &m_editor;
+    TSynCssSyn &m_highlighter;
+    Dialogs &m_dialogs;
+    const UiTexts &m_texts;
+    QString m_settingsFile;
+    QString m_elementFile;
+    std::function<void()> m_reloadElements;
+    int m_fontSize = 10;
+};
+
+// The colour a stored number stands for; invalid for "no colour" and "default".
+QColor colourOf(quint32 number);
