@@ -2,7 +2,7 @@
 
 #include "SheetGenerator.h"
 #include "editor/SheetEditor.h"
-#include "editor/highlighter/TSynCssSyn.h"
+#include "editor/highlighter/CssLexer.h"
 
 #include <Qsci/qscilexercss.h>
 
@@ -25,9 +25,9 @@ void colourise(benchmark::State &state, QsciLexer *(*makeLexer)(SheetEditor &))
     state.SetBytesProcessed(state.iterations() * sheet.toUtf8().size());
 }
 
-TSynCssSyn &attributes()
+HighlighterAttributes &attributes()
 {
-    static TSynCssSyn instance;
+    static HighlighterAttributes instance;
     return instance;
 }
 

@@ -34,7 +34,7 @@ void typeIntoTheMainWindow(benchmark::State &state)
     AppPaths paths;
     paths.appDir = dir.path() + QLatin1Char('/');
     ScriptedDialogs dialogs;
-    TMainForm window(paths, dialogs, {});
+    MainWindow window(paths, dialogs, {});
     window.resize(1200, 800);
     window.show();
     QCoreApplication::processEvents();

@@ -35,10 +35,10 @@ public:
     }
 
     // Creates (or creates again) the window, shows it and waits for its activation.
-    TMainForm &open(const QString &commandLineFile = {})
+    MainWindow &open(const QString &commandLineFile = {})
     {
         window.reset();
-        window = std::make_unique<TMainForm>(paths, dialogs, commandLineFile);
+        window = std::make_unique<MainWindow>(paths, dialogs, commandLineFile);
         window->show();
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get()))
@@ -98,7 +98,7 @@ public:
 
     AppPaths paths;
     ScriptedDialogs dialogs;
-    std::unique_ptr<TMainForm> window;
+    std::unique_ptr<MainWindow> window;
 
 private:
     QTemporaryDir m_dir;

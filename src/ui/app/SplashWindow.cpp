@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QProgressBar>
 
-TStartfenster::TStartfenster(const QString &versionLabel)
+SplashWindow::SplashWindow(const QString &versionLabel)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
-    setObjectName(QStringLiteral("Startfenster"));
+    setObjectName(QStringLiteral("SplashWindow"));
     setFixedSize(kWidth, kHeight);
 
     auto *picture = new QLabel(this);
@@ -35,20 +35,20 @@ TStartfenster::TStartfenster(const QString &versionLabel)
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setStyleSheet(QStringLiteral("QProgressBar { border: none; background: white; }"
                                                "QProgressBar::chunk { background: rgb(236, 171, 19); }"));
-    connect(ProgressBar1, &QProgressBar::valueChanged, this, &TStartfenster::progressChanged);
+    connect(ProgressBar1, &QProgressBar::valueChanged, this, &SplashWindow::progressChanged);
 }
 
-void TStartfenster::setProgress(int value)
+void SplashWindow::setProgress(int value)
 {
     ProgressBar1->setValue(value);
 }
 
-int TStartfenster::progress() const
+int SplashWindow::progress() const
 {
     return ProgressBar1->value();
 }
 
-QString TStartfenster::versionText() const
+QString SplashWindow::versionText() const
 {
     return lbl_version->text();
 }

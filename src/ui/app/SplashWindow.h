@@ -7,7 +7,7 @@ class QProgressBar;
 
 // The borderless start-up window with the program's picture, its version and a
 // progress bar.
-class TStartfenster : public QWidget
+class SplashWindow : public QWidget
 {
     Q_OBJECT
 
@@ -17,7 +17,7 @@ public:
 
     // `versionLabel` is the label's text, empty when the version is unknown (the
     // label keeps its design text then).
-    explicit TStartfenster(const QString &versionLabel = {});
+    explicit SplashWindow(const QString &versionLabel = {});
 
     void setProgress(int value);
     int progress() const;

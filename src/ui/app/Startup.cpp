@@ -22,7 +22,7 @@
 
 namespace Startup {
 
-std::unique_ptr<TStartfenster> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &executablePath,
+std::unique_ptr<SplashWindow> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &executablePath,
                                             const QString &fileVersion)
 {
     paths.appDir = AppPaths::appDirFromExecutable(executablePath);
@@ -31,11 +31,11 @@ std::unique_ptr<TStartfenster> createSplash(AppPaths &paths, Dialogs &dialogs, c
         label = QStringLiteral("Version ") + VersionString(fileVersion);
     } catch (const AppError &error) {
         dialogs.showFailure(error);
-        return std::make_unique<TStartfenster>();
+        return std::make_unique<SplashWindow>();
     }
     // Widget sizes and font pixel sizes are independent of the screen's resolution
     // here, so the window keeps its design size without scaling.
-    auto splash = std::make_unique<TStartfenster>(label);
+    auto splash = std::make_unique<SplashWindow>(label);
     paths.styleDefDir = AppPaths::subFolder(paths.appDir, QStringLiteral("styledefs"));
     CentreOnScreen(*splash);
     return splash;
@@ -60,7 +60,7 @@ void paintNow(QWidget &window)
 
 } // namespace
 
-void createWindows(TStartfenster &splash, const QList<WindowStep> &steps, Dialogs &dialogs,
+void createWindows(SplashWindow &splash, const QList<WindowStep> &steps, Dialogs &dialogs,
                    const std::function<void(int)> &pause)
 {
     QApplication::setOverrideCursor(Qt::BlankCursor);
@@ -157,12 +157,12 @@ int run(int argc, char **argv)
 
     QtDialogs dialogs;
     AppPaths paths;
-    std::unique_ptr<TStartfenster> splash =
+    std::unique_ptr<SplashWindow> splash =
         createSplash(paths, dialogs, QCoreApplication::applicationFilePath(), BuildFileVersion());
 
-    std::unique_ptr<TMainForm> mainForm;
+    std::unique_ptr<MainWindow> mainForm;
     createWindows(*splash,
-                  {{10, [&] { mainForm = std::make_unique<TMainForm>(paths, dialogs, commandLine.file); }},
+                  {{10, [&] { mainForm = std::make_unique<MainWindow>(paths, dialogs, commandLine.file); }},
                    {50, [&] {
                         if (mainForm)
                             mainForm->assistantDialog();

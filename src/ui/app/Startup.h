@@ -8,14 +8,14 @@
 #include <memory>
 
 class Dialogs;
-class TStartfenster;
+class SplashWindow;
 
 namespace Startup {
 
 // The splash window's creation: sets appDir and styleDefDir and the version label.
 // An unknown version is reported and leaves styleDefDir unset and the window where
 // it is.
-std::unique_ptr<TStartfenster> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &executablePath,
+std::unique_ptr<SplashWindow> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &executablePath,
                                             const QString &fileVersion);
 
 struct WindowStep
@@ -26,7 +26,7 @@ struct WindowStep
 
 // Shows the splash at 5 with the pointer hidden, creates the windows in order with a
 // pause after each, then restores the pointer, also when a step fails.
-void createWindows(TStartfenster &splash, const QList<WindowStep> &steps, Dialogs &dialogs,
+void createWindows(SplashWindow &splash, const QList<WindowStep> &steps, Dialogs &dialogs,
                    const std::function<void(int milliseconds)> &pause);
 
 // The whole program: returns the process's exit code.

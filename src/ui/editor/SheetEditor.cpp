@@ -1,7 +1,7 @@
 #include "SheetEditor.h"
 
 #include "editor/IndentRules.h"
-#include "highlighter/TSynCssSyn.h"
+#include "highlighter/CssLexer.h"
 #include "UndoGroup.h"
 #include "document/TextFileFormat.h"
 

@@ -9,7 +9,7 @@
 #include "settings/SettingsDialog.h"
 #include "editor/search/SearchController.h"
 #include "app/ProductInfo.h"
-#include "help_about/AboutBox.h"
+#include "help_about/AboutDialog.h"
 #include "pictures/Pictures.h"
 
 #include <QMenuBar>
@@ -42,7 +42,7 @@ const char *const kLinkCaptions[] = {
 
 } // namespace
 
-void TMainForm::buildMenus()
+void MainWindow::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
@@ -166,6 +166,6 @@ void TMainForm::buildMenus()
     for (QAction *toggle : {CSSParser1, Objekte1, Vorschau1}) {
         toggle->setCheckable(true);
         toggle->setChecked(true);
-        connect(toggle, &QAction::triggered, this, &TMainForm::toggleView);
+        connect(toggle, &QAction::triggered, this, &MainWindow::toggleView);
     }
 }

@@ -10,15 +10,15 @@
 #include "document/Printing.h"
 #include "editor/EditorPane.h"
 #include "editor/SheetEditor.h"
-#include "editor/highlighter/TSynCssSyn.h"
+#include "editor/highlighter/CssLexer.h"
 #include "preview/WebEnginePreview.h"
 #include "reference/ReferenceController.h"
 #include "structure_view/AnalysisController.h"
 #include "structure_view/ParserInfoTree.h"
 #include "structure_view/StructureView.h"
-#include "assistant/AssistantDialog.h"
+#include "assistant/SelectorAssistant.h"
 #include "editor/search/SearchController.h"
-#include "help_about/AboutBox.h"
+#include "help_about/AboutDialog.h"
 #include "i18n/Translation.h"
 #include "settings/SettingsDialog.h"
 #include "settings/WindowSettings.h"
@@ -59,12 +59,12 @@ QStringList droppedFiles(const QMimeData *mime)
 
 } // namespace
 
-TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile,
+MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile,
                      PreviewFactory previewFactory, QWidget *parent)
     : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_commandLineFile(commandLineFile)
 {
     installFontSubstitutes();
-    setObjectName(QStringLiteral("MainForm"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Stylograf"));
     setWindowIcon(Pictures::icon(QStringLiteral("assistant")));
     QFont interfaceFont(QStringLiteral("MS Sans Serif"));
@@ -75,7 +75,7 @@ TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &com
     resize(708, 592);
 
     buildRegions(previewFactory);
-    SynCssSyn1 = new TSynCssSyn(true, this);
+    SynCssSyn1 = new HighlighterAttributes(true, this);
     editor()->setLexer(new CssLexer(*SynCssSyn1, editor()->font(), editor()));
     buildMenus();
     buildStatusBar();
@@ -93,11 +93,11 @@ TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &com
     m_search = std::make_unique<SearchController>(*editor(), m_dialogs,
                                                   [this](const QString &note) { m_searchNote->setText(note); });
 
-    connect(editor(), &SheetEditor::changed, this, &TMainForm::SynEdit1Change);
-    connect(editor(), &SheetEditor::keyReport, this, &TMainForm::showCaretPosition);
-    connect(editor(), &SheetEditor::clickReport, this, &TMainForm::showCaretPosition);
+    connect(editor(), &SheetEditor::changed, this, &MainWindow::SynEdit1Change);
+    connect(editor(), &SheetEditor::keyReport, this, &MainWindow::showCaretPosition);
+    connect(editor(), &SheetEditor::clickReport, this, &MainWindow::showCaretPosition);
     // Undo, redo, commands and searches move the caret too: the field follows every move.
-    connect(editor(), &SheetEditor::caretMoved, this, &TMainForm::showCaretPosition);
+    connect(editor(), &SheetEditor::caretMoved, this, &MainWindow::showCaretPosition);
     connect(editor(), &SheetEditor::filesDropped, this,
             [this](const QStringList &files) { guarded([&] { m_document->dropFiles(files); }); });
 
@@ -105,21 +105,21 @@ TMainForm::TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &com
     FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+MainWindow::~MainWindow() = default;
 
-SheetEditor *TMainForm::editor() const
+SheetEditor *MainWindow::editor() const
 {
     return pan_middle->editor();
 }
 
-void TMainForm::showFailure(const AppError &error)
+void MainWindow::showFailure(const AppError &error)
 {
     m_dialogs.showFailure(error);
 }
 
 // ---- layout ----
 
-void TMainForm::buildRegions(const PreviewFactory &previewFactory)
+void MainWindow::buildRegions(const PreviewFactory &previewFactory)
 {
     auto *central = new QWidget(this);
     auto *outer = new QVBoxLayout(central);
@@ -179,7 +179,7 @@ void TMainForm::buildRegions(const PreviewFactory &previewFactory)
     connect(spl_preview, &RegionSplitter::regionResized, pan_left, &ReferencePanel::applyPanelHeightRule);
 }
 
-void TMainForm::buildMainToolBar(QWidget *parent)
+void MainWindow::buildMainToolBar(QWidget *parent)
 {
     struct Button
     {
@@ -225,7 +225,7 @@ void TMainForm::buildMainToolBar(QWidget *parent)
     connect(btn_open_individual, &QToolButton::clicked, this, [this] { assistantDialog().exec(); });
 }
 
-void TMainForm::buildStatusBar()
+void MainWindow::buildStatusBar()
 {
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar1"));
@@ -248,7 +248,7 @@ void TMainForm::buildStatusBar()
     setStatusBar(bar);
 }
 
-void TMainForm::resizeEvent(QResizeEvent *e)
+void MainWindow::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
     pan_left->applyWindowHeightRule(frameGeometry().height());
@@ -257,7 +257,7 @@ void TMainForm::resizeEvent(QResizeEvent *e)
 
 // ---- creation, first show, activation ----
 
-void TMainForm::FormCreate()
+void MainWindow::FormCreate()
 {
     m_structure->setStatus(SheetAnalysis::kStatusNotAnalysed, QStringLiteral("Parserinformationen"));
     m_paths.infDir = AppPaths::subFolder(m_paths.appDir, QStringLiteral("inf"));
@@ -278,7 +278,7 @@ void TMainForm::FormCreate()
     step([this] { m_reference->loadDefinitionList(); });
 }
 
-void TMainForm::showEvent(QShowEvent *e)
+void MainWindow::showEvent(QShowEvent *e)
 {
     QMainWindow::showEvent(e);
     if (!m_shown) {
@@ -293,30 +293,30 @@ void TMainForm::showEvent(QShowEvent *e)
     }
 }
 
-TSettings &TMainForm::settingsDialog()
+SettingsDialog &MainWindow::settingsDialog()
 {
     if (!m_settings)
-        m_settings = new TSettings(*editor(), *SynCssSyn1, m_dialogs, m_texts, m_paths.settingsFile(),
+        m_settings = new SettingsDialog(*editor(), *SynCssSyn1, m_dialogs, m_texts, m_paths.settingsFile(),
                                    m_paths.infDir + QStringLiteral("selektoren.inf"),
                                    [this] { m_reference->reloadElementList(); }, this);
     return *m_settings;
 }
 
-Tindividual &TMainForm::assistantDialog()
+SelectorAssistant &MainWindow::assistantDialog()
 {
     if (!m_assistant)
-        m_assistant = new Tindividual(
+        m_assistant = new SelectorAssistant(
             m_paths.infDir + QStringLiteral("selektoren.inf"), [this](const QStringList &lines) { editor()->appendRecordedLines(lines, false); },
             [this] { SynEdit1Change(); }, [this](const QString &error) { m_dialogs.showFailureOnce(AppError(error)); }, this);
     return *m_assistant;
 }
 
-void TMainForm::FormShow()
+void MainWindow::FormShow()
 {
     settingsDialog().readAtStart();
 }
 
-bool TMainForm::event(QEvent *e)
+bool MainWindow::event(QEvent *e)
 {
     const bool handled = QMainWindow::event(e);
     if (e->type() == QEvent::WindowActivate)
@@ -324,7 +324,7 @@ bool TMainForm::event(QEvent *e)
     return handled;
 }
 
-void TMainForm::FormActivate()
+void MainWindow::FormActivate()
 {
     // A message box shown from here activates the window again when it closes.
     if (m_inActivation)
@@ -350,19 +350,19 @@ void TMainForm::FormActivate()
 
 // ---- change handling ----
 
-void TMainForm::analyseSheet()
+void MainWindow::analyseSheet()
 {
     m_analysis->AnalyseSheet();
 }
 
-void TMainForm::SynEdit1Change()
+void MainWindow::SynEdit1Change()
 {
     analyseSheet();
     m_document->noteChange();
     editor()->setFocus();
 }
 
-void TMainForm::showCaretPosition()
+void MainWindow::showCaretPosition()
 {
     QLabel *field = m_statusFields[0];
     field->setText(QStringLiteral("%1:%2").arg(editor()->caretLine()).arg(editor()->caretColumn()));
@@ -374,7 +374,7 @@ void TMainForm::showCaretPosition()
 
 // ---- view toggles ----
 
-void TMainForm::applyPanelVisibility(bool parser, bool objects, bool preview)
+void MainWindow::applyPanelVisibility(bool parser, bool objects, bool preview)
 {
     CSSParser1->setChecked(parser);
     Objekte1->setChecked(objects);
@@ -390,7 +390,7 @@ void TMainForm::applyPanelVisibility(bool parser, bool objects, bool preview)
     }
 }
 
-void TMainForm::toggleView()
+void MainWindow::toggleView()
 {
     // The entry has already flipped its tick.
     applyPanelVisibility(CSSParser1->isChecked(), Objekte1->isChecked(), Vorschau1->isChecked());
@@ -398,7 +398,7 @@ void TMainForm::toggleView()
     guarded([&] { visibility.write(IniFile(m_paths.settingsFile())); });
 }
 
-void TMainForm::restorePanels()
+void MainWindow::restorePanels()
 {
     const PanelVisibility v = PanelVisibility::read(IniFile(m_paths.settingsFile()));
     applyPanelVisibility(v.parser, v.objects, v.preview);
@@ -406,7 +406,7 @@ void TMainForm::restorePanels()
 
 // ---- printing ----
 
-void TMainForm::print()
+void MainWindow::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     if (!m_dialogs.setUpPrinter(printer))
@@ -416,14 +416,14 @@ void TMainForm::print()
 
 // ---- help ----
 
-TAboutBox &TMainForm::aboutBox()
+AboutDialog &MainWindow::aboutBox()
 {
     if (!m_about)
-        m_about = new TAboutBox(m_dialogs, m_texts, this);
+        m_about = new AboutDialog(m_dialogs, m_texts, this);
     return *m_about;
 }
 
-void TMainForm::showHelp()
+void MainWindow::showHelp()
 {
     // The help is an HTML page here; a Windows help file is opened too where a user has one.
     for (const char *name : {"Hilfe.html", "Hilfe.chm"}) {
@@ -436,7 +436,7 @@ void TMainForm::showHelp()
     m_dialogs.message(BoxKind::Information, m_texts.text(60), Buttons::Ok);
 }
 
-void TMainForm::openWebLink(const QString &address)
+void MainWindow::openWebLink(const QString &address)
 {
     if (m_dialogs.isOnline() || m_dialogs.message(BoxKind::Error, m_texts.text(435), Buttons::YesNoCancel) == Answer::Yes)
         m_dialogs.openWithDesktop(QUrl(address));
@@ -444,7 +444,7 @@ void TMainForm::openWebLink(const QString &address)
 
 // ---- language ----
 
-void TMainForm::chooseLanguage(int offset)
+void MainWindow::chooseLanguage(int offset)
 {
     m_texts.setOffset(offset);
     TranslateForms({this}, offset); // the dialogs are children of the main window
@@ -453,13 +453,13 @@ void TMainForm::chooseLanguage(int offset)
 
 // ---- dropped files ----
 
-void TMainForm::dragEnterEvent(QDragEnterEvent *e)
+void MainWindow::dragEnterEvent(QDragEnterEvent *e)
 {
     if (!droppedFiles(e->mimeData()).isEmpty())
         e->acceptProposedAction();
 }
 
-void TMainForm::dropEvent(QDropEvent *e)
+void MainWindow::dropEvent(QDropEvent *e)
 {
     const QStringList files = droppedFiles(e->mimeData());
     if (files.isEmpty())
@@ -470,7 +470,7 @@ void TMainForm::dropEvent(QDropEvent *e)
 
 // ---- closing ----
 
-void TMainForm::closeEvent(QCloseEvent *e)
+void MainWindow::closeEvent(QCloseEvent *e)
 {
     try {
         if (m_document->closeQuery())

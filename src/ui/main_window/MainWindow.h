@@ -11,10 +11,10 @@
 
 class AnalysisController;
 class ReferenceController;
-class TSynCssSyn;
-class TSettings;
-class Tindividual;
-class TAboutBox;
+class HighlighterAttributes;
+class SettingsDialog;
+class SelectorAssistant;
+class AboutDialog;
 class SearchController;
 class ParserInfoTree;
 class PreviewDisplay;
@@ -34,7 +34,7 @@ class SheetEditor;
 // The main window: menus, main tool bar, the analysis panel on the left, the editor
 // in the middle, the reference panel on the right, the preview at the bottom and the
 // status bar.
-class TMainForm : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
@@ -44,9 +44,9 @@ public:
 
     // `commandLineFile` is opened at the first activation; empty for none. Without a
     // factory the preview is a browser engine.
-    TMainForm(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile,
+    MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile,
               PreviewFactory previewFactory = {}, QWidget *parent = nullptr);
-    ~TMainForm() override;
+    ~MainWindow() override;
 
     const AppPaths &paths() const { return m_paths; }
     SheetEditor *editor() const;
@@ -54,10 +54,10 @@ public:
     UiTexts &texts() { return m_texts; }
     const AnalysisController &analysis() const { return *m_analysis; }
     // The settings dialog, created once and kept for the life of the window.
-    TSettings &settingsDialog();
+    SettingsDialog &settingsDialog();
     // The selector assistant, created once and kept.
-    Tindividual &assistantDialog();
-    TAboutBox &aboutBox();
+    SelectorAssistant &assistantDialog();
+    AboutDialog &aboutBox();
 
 protected:
     bool event(QEvent *e) override;
@@ -111,10 +111,10 @@ private:
     std::unique_ptr<DocumentController> m_document;
     AnalysisController *m_analysis = nullptr;
     ReferenceController *m_reference = nullptr;
-    TSynCssSyn *SynCssSyn1 = nullptr; // the one set of highlighter attributes
-    TSettings *m_settings = nullptr;
-    Tindividual *m_assistant = nullptr;
-    TAboutBox *m_about = nullptr;
+    HighlighterAttributes *SynCssSyn1 = nullptr; // the one set of highlighter attributes
+    SettingsDialog *m_settings = nullptr;
+    SelectorAssistant *m_assistant = nullptr;
+    AboutDialog *m_about = nullptr;
     std::unique_ptr<SearchController> m_search;
     QLabel *m_searchNote = nullptr; // "Text not found"
 

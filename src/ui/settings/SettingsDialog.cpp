@@ -5,7 +5,7 @@
 #include "app/Dialogs.h"
 #include "app/ScreenRoutines.h"
 #include "editor/SheetEditor.h"
-#include "editor/highlighter/TSynCssSyn.h"
+#include "editor/highlighter/CssLexer.h"
 #include "i18n/UiTexts.h"
 #include "reference/DataFile.h"
 
@@ -98,14 +98,14 @@ SheetEditor *sampleField(QWidget *parent, const char *name, const char *text)
 
 } // namespace
 
-TSettings::TSettings(SheetEditor &editor, TSynCssSyn &highlighter, Dialogs &dialogs, const UiTexts &texts,
+SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highlighter, Dialogs &dialogs, const UiTexts &texts,
                      QString settingsFile, QString elementFile, std::function<void()> reloadElements,
                      QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_editor(editor),
       m_highlighter(highlighter), m_dialogs(dialogs), m_texts(texts), m_settingsFile(std::move(settingsFile)),
       m_elementFile(std::move(elementFile)), m_reloadElements(std::move(reloadElements))
 {
-    setObjectName(QStringLiteral("Settings"));
+    setObjectName(QStringLiteral("SettingsDialog"));
     setWindowTitle(QStringLiteral("Einstellungen"));
     setModal(true);
     pages = new QTabWidget(this);
@@ -220,13 +220,13 @@ TSettings::TSettings(SheetEditor &editor, TSynCssSyn &highlighter, Dialogs &dial
     layout->addLayout(buttons);
 
     connect(btn_cancel, &QPushButton::clicked, this, &QDialog::reject); // Escape presses it too
-    connect(btn_take_einst, &QPushButton::clicked, this, &TSettings::btn_take_einstClick);
-    connect(btn_add_selektor, &QPushButton::clicked, this, &TSettings::btn_add_selektorClick);
-    connect(btn_del_selektor, &QPushButton::clicked, this, &TSettings::btn_del_selektorClick);
+    connect(btn_take_einst, &QPushButton::clicked, this, &SettingsDialog::btn_take_einstClick);
+    connect(btn_add_selektor, &QPushButton::clicked, this, &SettingsDialog::btn_add_selektorClick);
+    connect(btn_del_selektor, &QPushButton::clicked, this, &SettingsDialog::btn_del_selektorClick);
     for (QCheckBox *box : {chk_key, chk_ident, chk_num})
-        connect(box, &QCheckBox::clicked, this, &TSettings::chk_keyClick);
+        connect(box, &QCheckBox::clicked, this, &SettingsDialog::chk_keyClick);
     for (QComboBox *picker : {ft_col_key, ft_col_ident, ft_col_num})
-        connect(picker, &QComboBox::currentIndexChanged, this, &TSettings::ft_col_keyChanged);
+        connect(picker, &QComboBox::currentIndexChanged, this, &SettingsDialog::ft_col_keyChanged);
 
     // Creation: the element list, then centring and the font names, which do not
     // depend on the list.
@@ -238,16 +238,16 @@ TSettings::TSettings(SheetEditor &editor, TSynCssSyn &highlighter, Dialogs &dial
     adjustSize();
     CentreOnScreen(*this);
     cmb_syn_fonts->addItems(QFontDatabase::families());
-    connect(cmb_syn_fonts, &QComboBox::editTextChanged, this, &TSettings::cmb_syn_fontsChange);
-    connect(cmb_syn_size, &QComboBox::editTextChanged, this, &TSettings::cmb_syn_sizeChange);
+    connect(cmb_syn_fonts, &QComboBox::editTextChanged, this, &SettingsDialog::cmb_syn_fontsChange);
+    connect(cmb_syn_size, &QComboBox::editTextChanged, this, &SettingsDialog::cmb_syn_sizeChange);
 }
 
-void TSettings::cmb_syn_fontsChange()
+void SettingsDialog::cmb_syn_fontsChange()
 {
     m_editor.setEditorFont(cmb_syn_fonts->currentText(), m_fontSize);
 }
 
-void TSettings::cmb_syn_sizeChange()
+void SettingsDialog::cmb_syn_sizeChange()
 {
     const QString text = cmb_syn_size->currentText();
     const auto size = IniFile::parseWholeNumber(text);
@@ -259,26 +259,26 @@ void TSettings::cmb_syn_sizeChange()
     m_editor.setEditorFont(cmb_syn_fonts->currentText(), m_fontSize);
 }
 
-void TSettings::chk_keyClick()
+void SettingsDialog::chk_keyClick()
 {
-    m_highlighter.setBold(TSynCssSyn::KeyAttri, chk_key->isChecked());
-    m_highlighter.setBold(TSynCssSyn::IdentifierAttri, chk_ident->isChecked());
-    m_highlighter.setBold(TSynCssSyn::NumberAttri, chk_num->isChecked());
+    m_highlighter.setBold(HighlighterAttributes::Attribute::Key, chk_key->isChecked());
+    m_highlighter.setBold(HighlighterAttributes::Attribute::Identifier, chk_ident->isChecked());
+    m_highlighter.setBold(HighlighterAttributes::Attribute::Number, chk_num->isChecked());
 }
 
-quint32 TSettings::pickedColour(const QComboBox *picker) const
+quint32 SettingsDialog::pickedColour(const QComboBox *picker) const
 {
     return picker->currentData().value<quint32>();
 }
 
-void TSettings::ft_col_keyChanged()
+void SettingsDialog::ft_col_keyChanged()
 {
-    m_highlighter.setForeground(TSynCssSyn::KeyAttri, colourOf(pickedColour(ft_col_key)));
-    m_highlighter.setForeground(TSynCssSyn::IdentifierAttri, colourOf(pickedColour(ft_col_ident)));
-    m_highlighter.setForeground(TSynCssSyn::NumberAttri, colourOf(pickedColour(ft_col_num)));
+    m_highlighter.setForeground(HighlighterAttributes::Attribute::Key, colourOf(pickedColour(ft_col_key)));
+    m_highlighter.setForeground(HighlighterAttributes::Attribute::Identifier, colourOf(pickedColour(ft_col_ident)));
+    m_highlighter.setForeground(HighlighterAttributes::Attribute::Number, colourOf(pickedColour(ft_col_num)));
 }
 
-void TSettings::selectColour(QComboBox *picker, quint32 number)
+void SettingsDialog::selectColour(QComboBox *picker, quint32 number)
 {
     int index = picker->findData(QVariant::fromValue(number));
     if (index < 0) {
@@ -292,7 +292,7 @@ void TSettings::selectColour(QComboBox *picker, quint32 number)
     picker->setCurrentIndex(index);
 }
 
-void TSettings::applyDisplaySwitches()
+void SettingsDialog::applyDisplaySwitches()
 {
     m_editor.setLexer(chk_syntax->isChecked() ? m_editor.findChild<CssLexer *>() : nullptr);
     m_editor.setEditorFont(cmb_syn_fonts->currentText(), m_fontSize); // plain text keeps the font too
@@ -300,7 +300,7 @@ void TSettings::applyDisplaySwitches()
     m_editor.setShowSpecialChars(chk_formatierungen->isChecked());
 }
 
-void TSettings::readAtStart()
+void SettingsDialog::readAtStart()
 {
     const EditorSettings s = EditorSettings::read(IniFile(m_settingsFile));
     chk_syntax->setChecked(s.highlighting);
@@ -329,7 +329,7 @@ void TSettings::readAtStart()
     m_editor.setFocus();
 }
 
-void TSettings::btn_take_einstClick()
+void SettingsDialog::btn_take_einstClick()
 {
     EditorSettings s;
     s.highlighting = chk_syntax->isChecked();
@@ -355,7 +355,7 @@ void TSettings::btn_take_einstClick()
     accept();
 }
 
-void TSettings::writeElementFile()
+void SettingsDialog::writeElementFile()
 {
     QStringList lines;
     for (int i = 0; i < list_selektor->count(); ++i)
@@ -363,7 +363,7 @@ void TSettings::writeElementFile()
     DataFile::writeLines(m_elementFile, lines);
 }
 
-void TSettings::btn_add_selektorClick()
+void SettingsDialog::btn_add_selektorClick()
 {
     const QString name = ed_add_selektor->text();
     if (name.isEmpty())
@@ -378,7 +378,7 @@ void TSettings::btn_add_selektorClick()
     ed_add_selektor->clear();
 }
 
-void TSettings::btn_del_selektorClick()
+void SettingsDialog::btn_del_selektorClick()
 {
     if (m_dialogs.message(BoxKind::Confirmation, QStringLiteral("Wollen Sie diesen Selektor wirklich löschen?"),
                           Buttons::YesNo)

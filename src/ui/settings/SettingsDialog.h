@@ -12,19 +12,19 @@ class QListWidget;
 class QPushButton;
 class QTabWidget;
 class SheetEditor;
-class TSynCssSyn;
+class HighlighterAttributes;
 class UiTexts;
 
 // "Einstellungen": the display switches, the editor's font and the highlighter's
 // colours, and the element list file. Font, size, colours and boldness take effect at
 // once; the switches and the file with "Übernehmen".
-class TSettings : public QDialog
+class SettingsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
     // `reloadElements` reloads the main window's element list after a deletion.
-    TSettings(SheetEditor &editor, TSynCssSyn &highlighter, Dialogs &dialogs, const UiTexts &texts,
+    SettingsDialog(SheetEditor &editor, HighlighterAttributes &highlighter, Dialogs &dialogs, const UiTexts &texts,
               QString settingsFile, QString elementFile, std::function<void()> reloadElements,
               QWidget *parent = nullptr);
 
@@ -57,7 +57,7 @@ private:
     quint32 pickedColour(const QComboBox *picker) const;
 
     SheetEditor &m_editor;
-    TSynCssSyn &m_highlighter;
+    HighlighterAttributes &m_highlighter;
     Dialogs &m_dialogs;
     const UiTexts &m_texts;
     QString m_settingsFile;

@@ -63,8 +63,8 @@ private slots:
     void windowsAreCreatedInOrderUnderAHiddenPointer()
     {
         ScriptedDialogs dialogs;
-        TStartfenster splash(QStringLiteral("Version 1.0.0"));
-        QSignalSpy progress(&splash, &TStartfenster::progressChanged);
+        SplashWindow splash(QStringLiteral("Version 1.0.0"));
+        QSignalSpy progress(&splash, &SplashWindow::progressChanged);
         QStringList events;
         QList<int> pauses;
         auto pointerHidden = [] {
@@ -91,7 +91,7 @@ private slots:
     void splashIsDrawnWhileTheWindowsAreMade()
     {
         ScriptedDialogs dialogs;
-        TStartfenster splash;
+        SplashWindow splash;
         QList<int> paints;
         PaintCounter counter;
         splash.findChild<QWidget *>(QStringLiteral("ProgressBar1"))->installEventFilter(&counter);
@@ -147,7 +147,7 @@ private slots:
     void pointerComesBackWhenStartUpFails()
     {
         ScriptedDialogs dialogs;
-        TStartfenster splash;
+        SplashWindow splash;
         QVERIFY_THROWS_EXCEPTION(std::runtime_error,
                                  Startup::createWindows(splash, {{10, [] { throw std::runtime_error("x"); }}}, dialogs,
                                                         [](int) {}));

@@ -1,7 +1,7 @@
 // The selector assistant on the real main window.
 
 #include "MainWindowFixture.h"
-#include "assistant/AssistantDialog.h"
+#include "assistant/SelectorAssistant.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -140,7 +140,7 @@ private slots:
 
 private:
     std::unique_ptr<MainWindowFixture> f;
-    Tindividual *a = nullptr;
+    SelectorAssistant *a = nullptr;
 };
 
 QTEST_MAIN(TestAssistant)

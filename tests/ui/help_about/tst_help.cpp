@@ -3,7 +3,7 @@
 #include "MainWindowFixture.h"
 #include "app/ProductInfo.h"
 #include "app/SharedRoutines.h"
-#include "help_about/AboutBox.h"
+#include "help_about/AboutDialog.h"
 
 #include <QEnterEvent>
 
@@ -62,7 +62,7 @@ private slots:
 
     void aboutBox()
     {
-        TAboutBox &box = f->window->aboutBox();
+        AboutDialog &box = f->window->aboutBox();
         QCOMPARE(box.windowTitle(), QStringLiteral("Info"));
         QCOMPARE(box.size(), QSize(346, 269));
         QCOMPARE(box.lbl_version->text(), QStringLiteral("Version ") + VersionString());

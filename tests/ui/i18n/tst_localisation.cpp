@@ -1,7 +1,7 @@
 // The language switch on the real windows.
 
 #include "MainWindowFixture.h"
-#include "assistant/AssistantDialog.h"
+#include "assistant/SelectorAssistant.h"
 #include "settings/SettingsDialog.h"
 
 #include <QCheckBox>
@@ -103,7 +103,7 @@ private slots:
     // Every caption fits its control in both languages: none is cut, none scrolls.
     void captionsFitInBothLanguages()
     {
-        Tindividual &assistant = f->window->assistantDialog();
+        SelectorAssistant &assistant = f->window->assistantDialog();
         assistant.show();
         QVERIFY(QTest::qWaitForWindowExposed(&assistant));
         for (const char *language : {"Deutsch1", "Englisch1"}) {
@@ -128,7 +128,7 @@ private slots:
 
     void settingsCaptionsWithoutDesignText()
     {
-        TSettings &dialog = f->window->settingsDialog();
+        SettingsDialog &dialog = f->window->settingsDialog();
         auto *options = dialog.chk_syntax->parentWidget();
         QCOMPARE(qobject_cast<QGroupBox *>(options)->title(), QString());
         f->action("Englisch1")->trigger();

@@ -28,7 +28,7 @@ private slots:
 
     void regionsHaveTheirDesignSizes()
     {
-        TMainForm &w = f->open();
+        MainWindow &w = f->open();
         QCOMPARE(w.windowTitle(), QStringLiteral("Stylograf"));
         QCOMPARE(w.minimumSize(), QSize(500, 350));
         QCOMPARE(f->find("Panel1")->height(), 43);
@@ -51,7 +51,7 @@ private slots:
 
     void windowCannotShrinkBelowItsMinimum()
     {
-        TMainForm &w = f->open();
+        MainWindow &w = f->open();
         w.resize(500, 350);
         QTest::qWait(0);
         QCOMPARE(w.size(), QSize(500, 350));
@@ -186,7 +186,7 @@ private slots:
     void fontListIsWrittenAtEveryStart()
     {
         f->put(QStringLiteral("inf/font-family.inf"), "stale\r\n");
-        TMainForm &w = f->open();
+        MainWindow &w = f->open();
         QCOMPARE(w.paths().infDir, f->paths.appDir + QStringLiteral("inf/"));
         const QByteArray list = f->contents(QStringLiteral("inf/font-family.inf"));
         QVERIFY(list.contains("\r\nDefault\r\n") || list.startsWith("Default\r\n"));
@@ -383,7 +383,7 @@ private slots:
 
     void allRegionsHiddenLeaveTheEditor()
     {
-        TMainForm &w = f->open();
+        MainWindow &w = f->open();
         for (Qt::Key k : {Qt::Key_F4, Qt::Key_F5, Qt::Key_F9})
             pressKey(f->editor(), k);
         QTest::qWait(0);
@@ -457,7 +457,7 @@ private slots:
 
     void referencePanelSharesItsHeight()
     {
-        TMainForm &w = f->open();
+        MainWindow &w = f->open();
         w.resize(900, 700);
         QTest::qWait(0);
         auto *panel = f->find<ReferencePanel>("pan_left");
@@ -489,7 +489,7 @@ private slots:
 
     void draggingTheSideSplitter()
     {
-        TMainForm &w = f->open();
+        MainWindow &w = f->open();
         w.resize(900, 600);
         QTest::qWait(0);
         QWidget *splitter = f->find("Splitter4");

@@ -1,7 +1,7 @@
 // The settings dialog of the real main window, on a program folder of its own.
 
 #include "MainWindowFixture.h"
-#include "editor/highlighter/TSynCssSyn.h"
+#include "editor/highlighter/CssLexer.h"
 #include "settings/SettingsDialog.h"
 
 #include <QCheckBox>
@@ -41,8 +41,8 @@ private slots:
         QCOMPARE(dialog->cmb_syn_fonts->currentText(), QStringLiteral("Courier New"));
         QCOMPARE(dialog->cmb_syn_size->currentText(), QStringLiteral("10"));
         QVERIFY(dialog->chk_key->isChecked() && dialog->chk_ident->isChecked() && dialog->chk_num->isChecked());
-        QCOMPARE(f->editor()->lexer()->color(TSynCssSyn::KeyAttri), QColor(0, 0, 255));
-        QVERIFY(f->editor()->lexer()->font(TSynCssSyn::NumberAttri).bold());
+        QCOMPARE(f->editor()->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(0, 0, 255));
+        QVERIFY(f->editor()->lexer()->font(int(HighlighterAttributes::Attribute::Number)).bold());
     }
 
     void takeOverWritesEverythingAndTheLanguage()
@@ -75,13 +75,13 @@ private slots:
     void cancelKeepsAChangedColourUntilTheRestart()
     {
         pick(dialog->ft_col_key, "clRed");
-        QCOMPARE(f->editor()->lexer()->color(TSynCssSyn::KeyAttri), QColor(255, 0, 0));
-        QCOMPARE(dialog->SynMemo1->lexer()->color(TSynCssSyn::KeyAttri), QColor(255, 0, 0));
+        QCOMPARE(f->editor()->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(255, 0, 0));
+        QCOMPARE(dialog->SynMemo1->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(255, 0, 0));
         dialog->btn_cancel->click();
-        QCOMPARE(f->editor()->lexer()->color(TSynCssSyn::KeyAttri), QColor(255, 0, 0));
+        QCOMPARE(f->editor()->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(255, 0, 0));
         QCOMPARE(f->contents(QStringLiteral("einstellungen.ini")), QByteArray("<missing>"));
         f->open();
-        QCOMPARE(f->editor()->lexer()->color(TSynCssSyn::KeyAttri), QColor(0, 0, 255));
+        QCOMPARE(f->editor()->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(0, 0, 255));
     }
 
     void highlightingOffLeavesTheSamplesColoured()
@@ -96,8 +96,8 @@ private slots:
     void boldBoxesApplyAtOnce()
     {
         dialog->chk_num->click();
-        QVERIFY(!f->editor()->lexer()->font(TSynCssSyn::NumberAttri).bold());
-        QVERIFY(!dialog->SynMemo2->lexer()->font(TSynCssSyn::NumberAttri).bold());
+        QVERIFY(!f->editor()->lexer()->font(int(HighlighterAttributes::Attribute::Number)).bold());
+        QVERIFY(!dialog->SynMemo2->lexer()->font(int(HighlighterAttributes::Attribute::Number)).bold());
     }
 
     void sizeThatIsNoNumberIsReported()
@@ -139,7 +139,7 @@ private slots:
 
 private:
     std::unique_ptr<MainWindowFixture> f;
-    TSettings *dialog = nullptr;
+    SettingsDialog *dialog = nullptr;
 };
 
 QTEST_MAIN(TestSettingsDialog)

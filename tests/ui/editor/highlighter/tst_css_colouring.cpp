@@ -1,7 +1,7 @@
 // The highlighter in the real editor control.
 
 #include "editor/SheetEditor.h"
-#include "editor/highlighter/TSynCssSyn.h"
+#include "editor/highlighter/CssLexer.h"
 
 #include <QTest>
 
@@ -27,7 +27,7 @@ class TestCssColouring : public QObject
 private slots:
     void init()
     {
-        attributes = std::make_unique<TSynCssSyn>();
+        attributes = std::make_unique<HighlighterAttributes>();
         editor = std::make_unique<SheetEditor>();
         editor->setLexer(new CssLexer(*attributes, editor->font(), editor.get()));
     }
@@ -41,12 +41,12 @@ private slots:
     {
         editor->setLines({QString::fromUtf8("h1 { color: #FFCC66; } /* größe */ 'x'")});
         colourise(*editor);
-        QCOMPARE(styleAt(*editor, 1, 1), int(TSynCssSyn::IdentifierAttri));
-        QCOMPARE(styleAt(*editor, 1, 4), int(TSynCssSyn::StringAttri));   // the brace
-        QCOMPARE(styleAt(*editor, 1, 6), int(TSynCssSyn::KeyAttri));      // color
-        QCOMPARE(styleAt(*editor, 1, 13), int(TSynCssSyn::NumberAttri));  // #FFCC66
-        QCOMPARE(styleAt(*editor, 1, 30), int(TSynCssSyn::CommentAttri)); // after the umlauts
-        QCOMPARE(styleAt(*editor, 1, 37), int(TSynCssSyn::StringAttri));
+        QCOMPARE(styleAt(*editor, 1, 1), int(HighlighterAttributes::Attribute::Identifier));
+        QCOMPARE(styleAt(*editor, 1, 4), int(HighlighterAttributes::Attribute::String));   // the brace
+        QCOMPARE(styleAt(*editor, 1, 6), int(HighlighterAttributes::Attribute::Key));      // color
+        QCOMPARE(styleAt(*editor, 1, 13), int(HighlighterAttributes::Attribute::Number));  // #FFCC66
+        QCOMPARE(styleAt(*editor, 1, 30), int(HighlighterAttributes::Attribute::Comment)); // after the umlauts
+        QCOMPARE(styleAt(*editor, 1, 37), int(HighlighterAttributes::Attribute::String));
     }
 
     void openingAndClosingACommentRecoloursTheLinesBelow()
@@ -56,44 +56,44 @@ private slots:
             lines << QStringLiteral("p { color: red; }");
         editor->setLines(lines);
         colourise(*editor);
-        QCOMPARE(styleAt(*editor, 50, 5), int(TSynCssSyn::KeyAttri));
+        QCOMPARE(styleAt(*editor, 50, 5), int(HighlighterAttributes::Attribute::Key));
         editor->setCaretPosition(1, 1);
         editor->replaceSelection(QStringLiteral("/*"));
         colourise(*editor);
-        QCOMPARE(styleAt(*editor, 50, 5), int(TSynCssSyn::CommentAttri));
+        QCOMPARE(styleAt(*editor, 50, 5), int(HighlighterAttributes::Attribute::Comment));
         editor->setCaretPosition(20, 1);
         editor->replaceSelection(QStringLiteral("*/"));
         colourise(*editor);
-        QCOMPARE(styleAt(*editor, 19, 5), int(TSynCssSyn::CommentAttri));
-        QCOMPARE(styleAt(*editor, 50, 5), int(TSynCssSyn::KeyAttri));
+        QCOMPARE(styleAt(*editor, 19, 5), int(HighlighterAttributes::Attribute::Comment));
+        QCOMPARE(styleAt(*editor, 50, 5), int(HighlighterAttributes::Attribute::Key));
     }
 
     void attributeChangesShowInEveryEditor()
     {
         SheetEditor second;
         second.setLexer(new CssLexer(*attributes, second.font(), &second));
-        attributes->setForeground(TSynCssSyn::KeyAttri, QColor(0, 0, 255));
-        attributes->setBold(TSynCssSyn::KeyAttri, false);
+        attributes->setForeground(HighlighterAttributes::Attribute::Key, QColor(0, 0, 255));
+        attributes->setBold(HighlighterAttributes::Attribute::Key, false);
         for (SheetEditor *e : {editor.get(), &second}) {
-            QCOMPARE(e->lexer()->color(TSynCssSyn::KeyAttri), QColor(0, 0, 255));
-            QVERIFY(!e->lexer()->font(TSynCssSyn::KeyAttri).bold());
+            QCOMPARE(e->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(0, 0, 255));
+            QVERIFY(!e->lexer()->font(int(HighlighterAttributes::Attribute::Key)).bold());
         }
     }
 
     void mainWindowColours()
     {
-        const TSynCssSyn main(true);
-        QCOMPARE(main.style(TSynCssSyn::IdentifierAttri).foreground, QColor(128, 0, 0));
-        QVERIFY(main.style(TSynCssSyn::IdentifierAttri).bold);
-        QVERIFY(main.style(TSynCssSyn::NumberAttri).bold);
-        QVERIFY(main.style(TSynCssSyn::CommentAttri).italic);
-        const TSynCssSyn plain(false);
-        QVERIFY(!plain.style(TSynCssSyn::IdentifierAttri).foreground.isValid());
-        QVERIFY(plain.style(TSynCssSyn::KeyAttri).bold);
+        const HighlighterAttributes main(true);
+        QCOMPARE(main.style(HighlighterAttributes::Attribute::Identifier).foreground, QColor(128, 0, 0));
+        QVERIFY(main.style(HighlighterAttributes::Attribute::Identifier).bold);
+        QVERIFY(main.style(HighlighterAttributes::Attribute::Number).bold);
+        QVERIFY(main.style(HighlighterAttributes::Attribute::Comment).italic);
+        const HighlighterAttributes plain(false);
+        QVERIFY(!plain.style(HighlighterAttributes::Attribute::Identifier).foreground.isValid());
+        QVERIFY(plain.style(HighlighterAttributes::Attribute::Key).bold);
     }
 
 private:
-    std::unique_ptr<TSynCssSyn> attributes;
+    std::unique_ptr<HighlighterAttributes> attributes;
     std::unique_ptr<SheetEditor> editor;
 };
 

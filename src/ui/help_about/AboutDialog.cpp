@@ -1,4 +1,4 @@
-#include "AboutBox.h"
+#include "AboutDialog.h"
 
 #include "app/Dialogs.h"
 #include "app/ProductInfo.h"
@@ -58,9 +58,9 @@ QFont pixelFont(int pixels, bool bold = false, const QString &family = QStringLi
 
 } // namespace
 
-TAboutBox::TAboutBox(Dialogs &dialogs, const UiTexts &texts, QWidget *parent) : QDialog(parent)
+AboutDialog::AboutDialog(Dialogs &dialogs, const UiTexts &texts, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("AboutBox"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(QStringLiteral("Info"));
     setFixedSize(346, 269);
     setAutoFillBackground(true);

@@ -12,14 +12,14 @@ class QTabWidget;
 
 // "Individualformate": compose selectors from element names and append empty rules
 // for them at the end of the sheet.
-class Tindividual : public QDialog
+class SelectorAssistant : public QDialog
 {
     Q_OBJECT
 
 public:
     // `elementFile` is read once, at creation; `append` adds lines at the end of the
     // text as one undo step.
-    Tindividual(const QString &elementFile, std::function<void(const QStringList &)> append,
+    SelectorAssistant(const QString &elementFile, std::function<void(const QStringList &)> append,
                 std::function<void()> changeHandling, std::function<void(const QString &)> reportError,
                 QWidget *parent = nullptr);
 

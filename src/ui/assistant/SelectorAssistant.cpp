@@ -1,4 +1,4 @@
-#include "AssistantDialog.h"
+#include "SelectorAssistant.h"
 
 #include "assistant/SelectorComposer.h"
 #include "app/AppError.h"
@@ -98,13 +98,13 @@ bool hasSelection(const QListWidget *l)
 
 } // namespace
 
-Tindividual::Tindividual(const QString &elementFile, std::function<void(const QStringList &)> append,
+SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<void(const QStringList &)> append,
                          std::function<void()> changeHandling, std::function<void(const QString &)> reportError,
                          QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_append(std::move(append)),
       m_changeHandling(std::move(changeHandling))
 {
-    setObjectName(QStringLiteral("individual"));
+    setObjectName(QStringLiteral("SelectorAssistant"));
     setWindowTitle(QStringLiteral("Individualformate"));
     setModal(true);
     resize(500, 386);
@@ -227,23 +227,23 @@ Tindividual::Tindividual(const QString &elementFile, std::function<void(const QS
     layout->addLayout(top, 1);
     layout->addLayout(bottom);
 
-    connect(List_html6, &QListWidget::itemClicked, this, &Tindividual::List_html6Click);
-    connect(List_html7, &QListWidget::itemClicked, this, &Tindividual::List_html6Click);
-    connect(List_html1, &QListWidget::itemClicked, this, &Tindividual::List_html1Click);
-    connect(List_html2, &QListWidget::itemClicked, this, &Tindividual::List_html1Click);
-    connect(List_html4, &QListWidget::itemClicked, this, &Tindividual::List_html4Click);
-    connect(List_html5, &QListWidget::itemClicked, this, &Tindividual::List_html4Click);
-    connect(List_html3, &QListWidget::itemClicked, this, &Tindividual::ComposeAdvanced);
-    connect(List_psd_cla, &QListWidget::itemClicked, this, &Tindividual::List_psd_claClick);
-    connect(List_psd_elm, &QListWidget::itemClicked, this, &Tindividual::List_psd_elmClick);
-    connect(rad_classes, &QRadioButton::clicked, this, &Tindividual::Rad_cla_idsClick);
-    connect(rad_ids, &QRadioButton::clicked, this, &Tindividual::Rad_cla_idsClick);
-    connect(ed_indi, &QLineEdit::textChanged, this, &Tindividual::Rad_cla_idsClick);
-    connect(btn_add_context, &QPushButton::clicked, this, &Tindividual::btn_add_contextClick);
-    connect(btn_add_knotes, &QPushButton::clicked, this, &Tindividual::btn_add_knotesClick);
-    connect(btn_add_child, &QPushButton::clicked, this, &Tindividual::btn_add_childClick);
-    connect(btn_add_advanced, &QPushButton::clicked, this, &Tindividual::btn_add_advancedClick);
-    connect(Btn_Close_Indi, &QPushButton::clicked, this, &Tindividual::Btn_Close_IndiClick);
+    connect(List_html6, &QListWidget::itemClicked, this, &SelectorAssistant::List_html6Click);
+    connect(List_html7, &QListWidget::itemClicked, this, &SelectorAssistant::List_html6Click);
+    connect(List_html1, &QListWidget::itemClicked, this, &SelectorAssistant::List_html1Click);
+    connect(List_html2, &QListWidget::itemClicked, this, &SelectorAssistant::List_html1Click);
+    connect(List_html4, &QListWidget::itemClicked, this, &SelectorAssistant::List_html4Click);
+    connect(List_html5, &QListWidget::itemClicked, this, &SelectorAssistant::List_html4Click);
+    connect(List_html3, &QListWidget::itemClicked, this, &SelectorAssistant::ComposeAdvanced);
+    connect(List_psd_cla, &QListWidget::itemClicked, this, &SelectorAssistant::List_psd_claClick);
+    connect(List_psd_elm, &QListWidget::itemClicked, this, &SelectorAssistant::List_psd_elmClick);
+    connect(rad_classes, &QRadioButton::clicked, this, &SelectorAssistant::Rad_cla_idsClick);
+    connect(rad_ids, &QRadioButton::clicked, this, &SelectorAssistant::Rad_cla_idsClick);
+    connect(ed_indi, &QLineEdit::textChanged, this, &SelectorAssistant::Rad_cla_idsClick);
+    connect(btn_add_context, &QPushButton::clicked, this, &SelectorAssistant::btn_add_contextClick);
+    connect(btn_add_knotes, &QPushButton::clicked, this, &SelectorAssistant::btn_add_knotesClick);
+    connect(btn_add_child, &QPushButton::clicked, this, &SelectorAssistant::btn_add_childClick);
+    connect(btn_add_advanced, &QPushButton::clicked, this, &SelectorAssistant::btn_add_advancedClick);
+    connect(Btn_Close_Indi, &QPushButton::clicked, this, &SelectorAssistant::Btn_Close_IndiClick);
     connect(Btn_escape, &QPushButton::clicked, this, &QDialog::reject); // Esc presses it too
 
     CentreOnScreen(*this);
@@ -256,35 +256,35 @@ Tindividual::Tindividual(const QString &elementFile, std::function<void(const QS
     }
 }
 
-void Tindividual::showEvent(QShowEvent *e)
+void SelectorAssistant::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
     CentreOnScreen(*this);
     List_Indi->clear();
 }
 
-void Tindividual::composePair(QListWidget *first, QListWidget *second, QLineEdit *result, const QString &joiner)
+void SelectorAssistant::composePair(QListWidget *first, QListWidget *second, QLineEdit *result, const QString &joiner)
 {
     if (hasSelection(first) && hasSelection(second))
         result->setText(SelectorComposer::pair(selected(first), selected(second), joiner));
 }
 
-void Tindividual::List_html6Click()
+void SelectorAssistant::List_html6Click()
 {
     composePair(List_html6, List_html7, ed_context, QStringLiteral(" "));
 }
 
-void Tindividual::List_html1Click()
+void SelectorAssistant::List_html1Click()
 {
     composePair(List_html1, List_html2, ed_knotes, QStringLiteral("*"));
 }
 
-void Tindividual::List_html4Click()
+void SelectorAssistant::List_html4Click()
 {
     composePair(List_html4, List_html5, ed_child, QStringLiteral(">"));
 }
 
-void Tindividual::ComposeAdvanced()
+void SelectorAssistant::ComposeAdvanced()
 {
     if (!hasSelection(List_html3))
         return;
@@ -300,27 +300,27 @@ void Tindividual::ComposeAdvanced()
     List_psd_cla->setEnabled(result.pseudoClassesEnabled);
 }
 
-void Tindividual::List_psd_claClick()
+void SelectorAssistant::List_psd_claClick()
 {
     List_psd_elm->clearSelection();
     PseudoSuffix = selected(List_psd_cla);
     ComposeAdvanced();
 }
 
-void Tindividual::List_psd_elmClick()
+void SelectorAssistant::List_psd_elmClick()
 {
     List_psd_cla->clearSelection();
     PseudoSuffix = selected(List_psd_elm);
     ComposeAdvanced();
 }
 
-void Tindividual::Rad_cla_idsClick()
+void SelectorAssistant::Rad_cla_idsClick()
 {
     lbl_precall->setText(rad_ids->isChecked() ? QStringLiteral("#") : QStringLiteral("."));
     ComposeAdvanced();
 }
 
-QStringList Tindividual::collected() const
+QStringList SelectorAssistant::collected() const
 {
     QStringList texts;
     for (int i = 0; i < List_Indi->count(); ++i)
@@ -328,7 +328,7 @@ QStringList Tindividual::collected() const
     return texts;
 }
 
-void Tindividual::collectPair(QListWidget *first, QListWidget *second, QLineEdit *result)
+void SelectorAssistant::collectPair(QListWidget *first, QListWidget *second, QLineEdit *result)
 {
     if (!hasSelection(first) && !hasSelection(second))
         return;
@@ -337,22 +337,22 @@ void Tindividual::collectPair(QListWidget *first, QListWidget *second, QLineEdit
         List_Indi->addItem(texts.last());
 }
 
-void Tindividual::btn_add_contextClick()
+void SelectorAssistant::btn_add_contextClick()
 {
     collectPair(List_html6, List_html7, ed_context);
 }
 
-void Tindividual::btn_add_knotesClick()
+void SelectorAssistant::btn_add_knotesClick()
 {
     collectPair(List_html1, List_html2, ed_knotes);
 }
 
-void Tindividual::btn_add_childClick()
+void SelectorAssistant::btn_add_childClick()
 {
     collectPair(List_html4, List_html5, ed_child);
 }
 
-void Tindividual::btn_add_advancedClick()
+void SelectorAssistant::btn_add_advancedClick()
 {
     if (!hasSelection(List_html3))
         return;
@@ -361,7 +361,7 @@ void Tindividual::btn_add_advancedClick()
         List_Indi->addItem(texts.last());
 }
 
-void Tindividual::Btn_Close_IndiClick()
+void SelectorAssistant::Btn_Close_IndiClick()
 {
     m_append(SelectorComposer::linesToAppend(collected(), rad_add_as_grouped->isChecked()));
     accept();

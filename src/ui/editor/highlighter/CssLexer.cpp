@@ -1,62 +1,13 @@
-#include "TSynCssSyn.h"
+#include "CssLexer.h"
 
 #include <Qsci/qsciscintilla.h>
-
-TSynCssSyn::TSynCssSyn(bool forMainWindow, QObject *parent) : QObject(parent)
-{
-    m_styles[CommentAttri] = {QStringLiteral("Comment"), {}, {}, false, true};
-    m_styles[IdentifierAttri] = {QStringLiteral("Identifier"), {}, {}};
-    m_styles[KeyAttri] = {QStringLiteral("Key"), {}, {}, true};
-    m_styles[NumberAttri] = {QStringLiteral("Number"), {}, {}};
-    m_styles[SpaceAttri] = {QStringLiteral("Space"), {}, {}};
-    m_styles[StringAttri] = {QStringLiteral("String"), {}, {}};
-    m_styles[SymbolAttri] = {QStringLiteral("Symbol"), {}, {}};
-    if (forMainWindow) {
-        const QColor maroon(128, 0, 0);
-        m_styles[IdentifierAttri].foreground = maroon;
-        m_styles[IdentifierAttri].bold = true;
-        m_styles[KeyAttri].foreground = Qt::black;
-        m_styles[NumberAttri].foreground = Qt::black;
-        m_styles[NumberAttri].bold = true;
-        m_styles[StringAttri].foreground = maroon;
-    }
-}
-
-void TSynCssSyn::setForeground(Attribute a, const QColor &colour)
-{
-    m_styles[a].foreground = colour;
-    emit changed();
-}
-
-void TSynCssSyn::setBold(Attribute a, bool bold)
-{
-    m_styles[a].bold = bold;
-    emit changed();
-}
-
-TSynCssSyn::Attribute TSynCssSyn::attributeOf(TokenKind kind)
-{
-    switch (kind) {
-    case TokenKind::Comment: return CommentAttri;
-    case TokenKind::Identifier:
-    case TokenKind::Unknown: return IdentifierAttri;
-    case TokenKind::Key: return KeyAttri;
-    case TokenKind::Number: return NumberAttri;
-    case TokenKind::Space: return SpaceAttri;
-    case TokenKind::String: return StringAttri;
-    case TokenKind::Symbol: return SymbolAttri;
-    case TokenKind::EndOfLine: break;
-    }
-    return AttributeCount;
-}
 
 namespace {
 
 // The control's style of each attribute: its number.
 int styleOf(TokenKind kind)
 {
-    const auto a = TSynCssSyn::attributeOf(kind);
-    return a == TSynCssSyn::AttributeCount ? int(TSynCssSyn::SpaceAttri) : int(a);
+    return int(HighlighterAttributes::attributeOf(kind));
 }
 
 int utf8Length(QStringView text)
@@ -79,10 +30,10 @@ int utf8Length(QStringView text)
 
 } // namespace
 
-CssLexer::CssLexer(TSynCssSyn &attributes, const QFont &font, QObject *parent)
+CssLexer::CssLexer(HighlighterAttributes &attributes, const QFont &font, QObject *parent)
     : QsciLexerCustom(parent), m_attributes(attributes), m_font(font)
 {
-    connect(&m_attributes, &TSynCssSyn::changed, this, &CssLexer::refresh);
+    connect(&m_attributes, &HighlighterAttributes::changed, this, &CssLexer::refresh);
     refresh();
 }
 
@@ -93,8 +44,9 @@ const char *CssLexer::language() const
 
 QString CssLexer::description(int style) const
 {
-    return style >= 0 && style < TSynCssSyn::AttributeCount ? m_attributes.style(TSynCssSyn::Attribute(style)).name
-                                                             : QString();
+    return style >= 0 && style < HighlighterAttributes::kAttributeCount
+               ? m_attributes.style(HighlighterAttributes::Attribute(style)).name
+               : QString();
 }
 
 const char *CssLexer::wordCharacters() const
@@ -113,8 +65,8 @@ void CssLexer::refresh()
 {
     setDefaultFont(m_font);
     setFont(m_font, QsciScintillaBase::STYLE_DEFAULT);
-    for (int a = 0; a < TSynCssSyn::AttributeCount; ++a) {
-        const TSynCssSyn::Style &s = m_attributes.style(TSynCssSyn::Attribute(a));
+    for (int a = 0; a < HighlighterAttributes::kAttributeCount; ++a) {
+        const HighlighterAttributes::Style &s = m_attributes.style(HighlighterAttributes::Attribute(a));
         QFont f = m_font;
         f.setBold(s.bold);
         f.setItalic(s.italic);
@@ -159,7 +111,7 @@ void CssLexer::styleText(int start, int end)
             at += bytes;
         }
         // The line break, and whatever the scanner left: plain space.
-        std::fill(styles + at, styles + (next - from), char(TSynCssSyn::SpaceAttri));
+        std::fill(styles + at, styles + (next - from), char(HighlighterAttributes::Attribute::Space));
         state = m_scanner.GetRangeState();
         e->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE, l, long(state));
     }

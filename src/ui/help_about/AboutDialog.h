@@ -30,12 +30,12 @@ private:
 
 // "Info": the picture, the version, a credit line and the links to write to us and
 // to the home page.
-class TAboutBox : public QDialog
+class AboutDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TAboutBox(Dialogs &dialogs, const UiTexts &texts, QWidget *parent = nullptr);
+    AboutDialog(Dialogs &dialogs, const UiTexts &texts, QWidget *parent = nullptr);
 
     QLabel *lbl_version;
     QLabel *lbl_credit;
