@@ -42,12 +42,12 @@ void analysis(benchmark::State &state)
     const QString edit = edited(sheet, state.range(1) != 0);
     StyleSheetParser parser;
     SheetAnalysis result;
-    parser.ParseSheet(JoinAndStripComments(sheet, true).text, result); // the program has analysed the sheet before
+    parser.parseSheet(joinAndStripComments(sheet, true).text, result); // the program has analysed the sheet before
     bool flip = false;
     for (auto _ : state) {
         const QString &text = (flip = !flip) ? edit : sheet;
-        const FlatText flat = JoinAndStripComments(text, true);
-        benchmark::DoNotOptimize(parser.ParseSheet(flat.text, result));
+        const FlatText flat = joinAndStripComments(text, true);
+        benchmark::DoNotOptimize(parser.parseSheet(flat.text, result));
     }
     state.SetLabel(QStringLiteral("%1, %2").arg(QLatin1String(kNames[state.range(0)]),
                                                state.range(1) ? QLatin1String("selector typed") : QLatin1String("declaration typed"))

@@ -98,8 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzedDataProvider in(data, size);
     const QString sheet = fuzzText(in, 1500);
-    const FlatText flat = JoinAndStripComments(sheet.split(QLatin1Char('\n')));
-    const QString page = PreviewPage::BuildPage(flat.text);
+    const FlatText flat = joinAndStripComments(sheet.split(QLatin1Char('\n')));
+    const QString page = PreviewPage::buildPage(flat.text);
 
     const qsizetype open = page.indexOf(kStyleOpen);
     FUZZ_CHECK(open > 0, QStringLiteral("no style element"));
@@ -116,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(page.endsWith(kBodyEnd), QStringLiteral("the page does not end as it should"));
     const QString samples = page.mid(body, page.size() - kBodyEnd.size() - body);
     const QStringList sampleLines = samples.isEmpty() ? QStringList() : samples.chopped(2).split(QStringLiteral("\r\n"));
-    const QString expectedSamples = PreviewPage::BuildSamples(flat.text);
+    const QString expectedSamples = PreviewPage::buildSamples(flat.text);
     FUZZ_CHECK(sampleLines.size() == expectedSamples.count(QStringLiteral("\r\n")),
                QStringLiteral("%1 sample lines for %2 rules").arg(sampleLines.size()).arg(expectedSamples.count(QStringLiteral("\r\n"))));
     for (const QString &line : sampleLines) {

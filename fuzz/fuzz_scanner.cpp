@@ -22,8 +22,8 @@ std::vector<Token> scan(CssScanner &scanner, QStringView line)
 {
     std::vector<Token> tokens;
     qsizetype end = 0;
-    for (scanner.LoadLine(line); !scanner.AtLineEnd(); scanner.NextToken()) {
-        const Token t{scanner.CurrentTokenKind(), scanner.TokenStart(), scanner.TokenLength()};
+    for (scanner.loadLine(line); !scanner.atLineEnd(); scanner.nextToken()) {
+        const Token t{scanner.tokenKind(), scanner.tokenStart(), scanner.tokenLength()};
         FUZZ_CHECK(t.start == end && t.length > 0 && t.start + t.length <= line.size(),
                    QStringLiteral("token at %1+%2 after %3 in \"%4\"").arg(t.start).arg(t.length).arg(end).arg(line));
         end = t.start + t.length;
@@ -45,15 +45,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::vector<RangeState> before;
     std::vector<std::vector<Token>> tokens;
     for (const QString &line : lines) {
-        before.push_back(scanner.GetRangeState());
+        before.push_back(scanner.rangeState());
         tokens.push_back(scan(scanner, line));
     }
     for (size_t i = 0; i < lines.size(); ++i) {
         CssScanner again;
-        again.SetRangeState(before[i]);
+        again.setRangeState(before[i]);
         FUZZ_CHECK(scan(again, lines[qsizetype(i)]) == tokens[i], QStringLiteral("line %1 scanned again differs").arg(i));
         if (i + 1 < before.size())
-            FUZZ_CHECK(again.GetRangeState() == before[i + 1], QStringLiteral("state after line %1 differs").arg(i));
+            FUZZ_CHECK(again.rangeState() == before[i + 1], QStringLiteral("state after line %1 differs").arg(i));
     }
     return 0;
 }

@@ -26,11 +26,11 @@ struct Outcome
 inline Outcome analyse(StyleSheetParser &parser, const QStringList &lines)
 {
     Outcome o;
-    const FlatText flat = JoinAndStripComments(lines);
+    const FlatText flat = joinAndStripComments(lines);
     o.flatText = flat.text;
-    o.analysis.CommentCount = flat.commentCount;
+    o.analysis.commentCount = flat.commentCount;
     const QString working = lines.isEmpty() ? QString() : flat.text;
-    for (const Occurrence &occurrence : parser.ParseSheet(working, o.analysis)) {
+    for (const Occurrence &occurrence : parser.parseSheet(working, o.analysis)) {
         o.occurrences << occurrence.selector.toString();
         o.repeats << occurrence.repeat;
     }
@@ -63,18 +63,18 @@ inline QString disagreement(StyleSheetParser &parser, const QStringList &lines,
             found = QStringLiteral("%1: %2, expected %3").arg(QLatin1String(what), shown(a), shown(b));
     };
     compare("flat text", actual.flatText, expected.flatText);
-    compare("comment count", actual.analysis.CommentCount, expected.analysis.CommentCount);
-    compare("parse error", actual.analysis.ParseError, expected.analysis.ParseError);
-    compare("element selectors", actual.analysis.ElementSelectors, expected.analysis.ElementSelectors);
-    compare("class selectors", actual.analysis.ClassSelectors, expected.analysis.ClassSelectors);
-    compare("ID selectors", actual.analysis.IdSelectors, expected.analysis.IdSelectors);
-    compare("repeated selectors", actual.analysis.RepeatedSelectors, expected.analysis.RepeatedSelectors);
+    compare("comment count", actual.analysis.commentCount, expected.analysis.commentCount);
+    compare("parse error", actual.analysis.parseError, expected.analysis.parseError);
+    compare("element selectors", actual.analysis.elementSelectors, expected.analysis.elementSelectors);
+    compare("class selectors", actual.analysis.classSelectors, expected.analysis.classSelectors);
+    compare("ID selectors", actual.analysis.idSelectors, expected.analysis.idSelectors);
+    compare("repeated selectors", actual.analysis.repeatedSelectors, expected.analysis.repeatedSelectors);
     compare("occurrences", actual.occurrences, expected.occurrences);
     compare("repeats", actual.repeats, expected.repeats);
     const QString joined = editorText.value_or(lines.join(QLatin1Char('\n')));
-    compare("flat text of the editor's text", JoinAndStripComments(joined, !lines.isEmpty()).text, expected.flatText);
-    if (!expected.analysis.ParseError)
-        compare("samples", PreviewPage::BuildSamples(expected.flatText), Reference::buildSamples(expected.flatText));
+    compare("flat text of the editor's text", joinAndStripComments(joined, !lines.isEmpty()).text, expected.flatText);
+    if (!expected.analysis.parseError)
+        compare("samples", PreviewPage::buildSamples(expected.flatText), Reference::buildSamples(expected.flatText));
     const QStringList rules = RuleExtractor(expected.flatText).extract(expected.occurrences);
     for (qsizetype i = 0; i < expected.occurrences.size(); ++i)
         compare("extracted rule", rules.value(i), Reference::extractRule(lines, expected.occurrences[i]));

@@ -49,7 +49,7 @@ struct Result
 inline void record(const QString &selector, QStringList &list, Result &r)
 {
     if (list.contains(selector)) {
-        r.analysis.RepeatedSelectors << selector;
+        r.analysis.repeatedSelectors << selector;
         r.repeats << true;
         return;
     }
@@ -67,7 +67,7 @@ inline void record(const QString &selector, QStringList &list, Result &r)
 inline Result analyse(const QStringList &lines)
 {
     Result r;
-    r.flatText = joinAndStrip(lines, r.analysis.CommentCount);
+    r.flatText = joinAndStrip(lines, r.analysis.commentCount);
     QString w = lines.isEmpty() ? QString() : r.flatText;
     for (;;) {
         if (trim(w).isEmpty())
@@ -75,25 +75,25 @@ inline Result analyse(const QStringList &lines)
         const qsizetype open = w.indexOf(QLatin1Char('{'));
         if (open < 0) {
             w.clear();
-            r.analysis.ParseError = true;
+            r.analysis.parseError = true;
             break;
         }
         const qsizetype close = w.indexOf(QLatin1Char('}'));
         if (close < 0) {
-            r.analysis.ParseError = true;
+            r.analysis.parseError = true;
             break;
         }
         const QString selector = trim(w.left(open));
         r.occurrences << selector;
         switch (selectorKind(selector)) {
         case SelectorKind::Element:
-            record(selector, r.analysis.ElementSelectors, r);
+            record(selector, r.analysis.elementSelectors, r);
             break;
         case SelectorKind::Class:
-            record(selector, r.analysis.ClassSelectors, r);
+            record(selector, r.analysis.classSelectors, r);
             break;
         case SelectorKind::Id:
-            record(selector, r.analysis.IdSelectors, r);
+            record(selector, r.analysis.idSelectors, r);
             break;
         }
         w.remove(0, close + 1);
@@ -129,15 +129,15 @@ inline QString buildSamples(QString text)
         const QString selector = trim(text.left(open));
         switch (selectorKind(selector)) {
         case SelectorKind::Element:
-            samples += PreviewPage::ElementSample(selector);
+            samples += PreviewPage::elementSample(selector);
             break;
         case SelectorKind::Class: {
             const qsizetype dot = selector.indexOf(QLatin1Char('.'));
-            samples += PreviewPage::ClassSample(selector.left(dot), selector.mid(dot + 1), selector);
+            samples += PreviewPage::classSample(selector.left(dot), selector.mid(dot + 1), selector);
             break;
         }
         case SelectorKind::Id:
-            samples += PreviewPage::IdSample(selector);
+            samples += PreviewPage::idSample(selector);
             break;
         }
         samples += QStringLiteral("\r\n");

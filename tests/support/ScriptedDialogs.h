@@ -73,8 +73,8 @@ public:
         if (searchAnswers.isEmpty())
             return false;
         searchAnswers.dequeue()(state);
-        FindReplace::remember(state.SearchHistory, state.SearchText);
-        FindReplace::remember(state.ReplaceHistory, state.ReplaceText);
+        FindReplace::remember(state.searchHistory, state.searchText);
+        FindReplace::remember(state.replaceHistory, state.replaceText);
         return true;
     }
     FindReplace::ReplaceAnswer confirmReplace(const QString &searchText, const QRect &, int, int, int) override

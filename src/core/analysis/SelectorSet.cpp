@@ -173,6 +173,5 @@ const QStringList &SelectorSet::finish()
     }
     m_added.clear();
     m_removed.clear();
-    ++m_generation;
     return m_sorted;
 }

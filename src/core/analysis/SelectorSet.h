@@ -29,8 +29,6 @@ public:
     const QStringList &finish();
 
     const QStringList &sorted() const { return m_sorted; }
-    // Changes whenever the list does.
-    quint64 generation() const { return m_generation; }
 
 private:
     // The entries are found by a hash of their case-folded text; entries whose hashes
@@ -57,5 +55,4 @@ private:
     QStringList m_removed; // this run
     quint64 m_run = 0;
     qsizetype m_touched = 0;
-    quint64 m_generation = 0;
 };

@@ -17,18 +17,16 @@ inline SelectorKind selectorKind(QStringView selector)
     return SelectorKind::Element;
 }
 
+enum class ParserStatus { NotAnalysed, NoError, Error };
+
 // The result of the last analysis of the sheet.
 struct SheetAnalysis
 {
-    static constexpr int kStatusNotAnalysed = 8;
-    static constexpr int kStatusNoError = 6;
-    static constexpr int kStatusError = 7;
-
-    QStringList ElementSelectors;  // sorted, unique when case is ignored
-    QStringList ClassSelectors;    // likewise
-    QStringList IdSelectors;       // likewise
-    QStringList RepeatedSelectors; // in the order found, once per repeat
-    int CommentCount = 0;
-    bool ParseError = false;
-    int ParserStatusImage = kStatusNotAnalysed;
+    QStringList elementSelectors;  // sorted, unique when case is ignored
+    QStringList classSelectors;    // likewise
+    QStringList idSelectors;       // likewise
+    QStringList repeatedSelectors; // in the order found, once per repeat
+    int commentCount = 0;
+    bool parseError = false;
+    ParserStatus status = ParserStatus::NotAnalysed;
 };

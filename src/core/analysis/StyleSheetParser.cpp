@@ -85,7 +85,7 @@ QStringView trimmedView(QStringView text)
     return text.sliced(begin, end - begin);
 }
 
-FlatText JoinAndStripComments(const QStringList &lines)
+FlatText joinAndStripComments(const QStringList &lines)
 {
     FlatText result;
     qsizetype size = 0;
@@ -98,7 +98,7 @@ FlatText JoinAndStripComments(const QStringList &lines)
     return result;
 }
 
-FlatText JoinAndStripComments(QStringView sheetText, bool hasLines)
+FlatText joinAndStripComments(QStringView sheetText, bool hasLines)
 {
     FlatText result;
     if (!hasLines)
@@ -142,9 +142,9 @@ FlatText JoinAndStripComments(QStringView sheetText, bool hasLines)
     return result;
 }
 
-QList<Occurrence> StyleSheetParser::ParseSheet(const QString &flatText, SheetAnalysis &analysis)
+QList<Occurrence> StyleSheetParser::parseSheet(const QString &flatText, SheetAnalysis &analysis)
 {
-    analysis.ParseError = false;
+    analysis.parseError = false;
 
     QList<Occurrence> occurrences;
     occurrences.reserve(m_previous.size() + 16);
@@ -160,7 +160,7 @@ QList<Occurrence> StyleSheetParser::ParseSheet(const QString &flatText, SheetAna
         const qsizetype open = braces.open(pos);
         const qsizetype close = braces.close(pos);
         if (open == n || close == n) {
-            analysis.ParseError = true;
+            analysis.parseError = true;
             break;
         }
         const QStringView selector = trimmedView(QStringView(w + pos, open - pos));
@@ -205,10 +205,10 @@ QList<Occurrence> StyleSheetParser::ParseSheet(const QString &flatText, SheetAna
     m_previousText = flatText; // keeps the viewed text alive
     m_previous = occurrences;
 
-    analysis.RepeatedSelectors = m_repeated;
-    analysis.ElementSelectors = m_sets[int(SelectorKind::Element)].sorted();
-    analysis.ClassSelectors = m_sets[int(SelectorKind::Class)].sorted();
-    analysis.IdSelectors = m_sets[int(SelectorKind::Id)].sorted();
+    analysis.repeatedSelectors = m_repeated;
+    analysis.elementSelectors = m_sets[int(SelectorKind::Element)].sorted();
+    analysis.classSelectors = m_sets[int(SelectorKind::Class)].sorted();
+    analysis.idSelectors = m_sets[int(SelectorKind::Id)].sorted();
     return occurrences;
 }
 
@@ -221,16 +221,6 @@ QString withoutSpaces(QStringView text)
             out += c;
     }
     return out;
-}
-
-QString ExtractRule(const QStringList &lines, const QString &selector)
-{
-    const QString compact = withoutSpaces(trimmedView(JoinAndStripComments(lines).text));
-    const QString key = withoutSpaces(selector) + QLatin1Char('{');
-    // A key that does not occur deletes nothing: the text is taken from its start.
-    const qsizetype from = qMax<qsizetype>(0, compact.indexOf(key));
-    const qsizetype close = compact.indexOf(QLatin1Char('}'), from);
-    return close < 0 ? compact.mid(from) : compact.mid(from, close - from + 1);
 }
 
 QStringList declarationsOf(const QString &ruleText, const QString &selector)

@@ -21,10 +21,10 @@ struct FlatText
 // repeatedly the text from the first "/*" to the first "*/", as long as the "/*"
 // stands before that "*/". Comments do not nest, and a "*/" before the first "/*"
 // ends the removal. Linear in the length of the text.
-FlatText JoinAndStripComments(const QStringList &lines);
+FlatText joinAndStripComments(const QStringList &lines);
 // The same for the editor's text, its lines separated by line ends; `hasLines` is
 // false for a text without any line.
-FlatText JoinAndStripComments(QStringView sheetText, bool hasLines);
+FlatText joinAndStripComments(QStringView sheetText, bool hasLines);
 
 // One rule found by the parse walk, in document order. The view points into the
 // flat text it was found in.
@@ -41,15 +41,10 @@ class StyleSheetParser
 {
 public:
     // Walks the flat text rule by rule and fills the three lists, the repeats and the
-    // error flag of `analysis` (CommentCount is the caller's). The occurrences view
+    // error flag of `analysis` (commentCount is the caller's). The occurrences view
     // into `flatText`, which must outlive them.
-    QList<Occurrence> ParseSheet(const QString &flatText, SheetAnalysis &analysis);
+    QList<Occurrence> parseSheet(const QString &flatText, SheetAnalysis &analysis);
 
-    // Whether each list changed in the last walk; a list that changed gets a new
-    // generation number.
-    quint64 elementGeneration() const { return m_sets[0].generation(); }
-    quint64 classGeneration() const { return m_sets[1].generation(); }
-    quint64 idGeneration() const { return m_sets[2].generation(); }
 
 private:
     SelectorSet m_sets[3]; // element, class, ID
@@ -63,10 +58,6 @@ private:
     };
     std::vector<Recorded> m_recorded; // what each occurrence of the last walk recorded
 };
-
-// The first rule written for the selector, spaces removed, up to and including its
-// closing brace: for "div p { color: red }" and "div p", "divp{color:red}".
-QString ExtractRule(const QStringList &lines, const QString &selector);
 
 // The declarations of a rule as the flat structure tree lists them.
 QStringList declarationsOf(const QString &ruleText, const QString &selector);

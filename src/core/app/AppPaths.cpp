@@ -4,9 +4,9 @@
 
 QString AppPaths::appDirFromExecutable(const QString &executablePath)
 {
-    const int slash = LastPos(QStringLiteral("/"), executablePath);
+    const int slash = lastPos(QStringLiteral("/"), executablePath);
     QString dir = slash > 0 ? executablePath.left(slash - 1) : QString();
-    if (LastPos(QStringLiteral("/"), dir) != dir.size() || dir.isEmpty())
+    if (lastPos(QStringLiteral("/"), dir) != dir.size() || dir.isEmpty())
         dir += QLatin1Char('/');
     return dir;
 }

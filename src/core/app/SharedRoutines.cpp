@@ -4,38 +4,14 @@
 
 #include <QRegularExpression>
 
-int LastPos(const QString &sub, const QString &s)
+int lastPos(const QString &sub, const QString &s)
 {
     if (sub.isEmpty() || s.isEmpty())
         return 0;
     return s.lastIndexOf(sub) + 1;
 }
 
-bool ReplaceAll(const QString &newText, const QString &oldText, QString &s)
-{
-    if (oldText.isEmpty())
-        return false;
-    // Searching again from the start after every replacement is what makes "aaaa"
-    // shrink to "a"; the search may resume a little before the replacement's end,
-    // since only a new occurrence overlapping it can have appeared.
-    bool replaced = false;
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype at = s.indexOf(oldText, from);
-        if (at < 0)
-            return replaced;
-        s.replace(at, oldText.size(), newText);
-        replaced = true;
-        from = qMax<qsizetype>(0, at - oldText.size() + 1);
-    }
-}
-
-bool ListContains(const QString &item, const QStringList &list)
-{
-    return list.contains(item, Qt::CaseSensitive);
-}
-
-QString VersionString(const QString &fileVersion)
+QString versionString(const QString &fileVersion)
 {
     static const QRegularExpression pattern(QStringLiteral("^(\\d+)\\.(\\d+)\\.(\\d+)(?:\\.(\\d+))?$"));
     const auto m = pattern.match(fileVersion.trimmed());
@@ -47,7 +23,7 @@ QString VersionString(const QString &fileVersion)
         .arg(m.captured(3).toULongLong());
 }
 
-QString BuildFileVersion()
+QString buildFileVersion()
 {
 #ifdef STYLOGRAF_FILE_VERSION
     return QStringLiteral(STYLOGRAF_FILE_VERSION);
@@ -56,9 +32,9 @@ QString BuildFileVersion()
 #endif
 }
 
-QString VersionString()
+QString versionString()
 {
-    return VersionString(BuildFileVersion());
+    return versionString(buildFileVersion());
 }
 
 QPoint centredPosition(const QSize &screen, const QSize &window)

@@ -6,24 +6,16 @@
 #include <QStringList>
 
 // 1-based position of the last occurrence of sub in s; 0 when absent or either is empty.
-int LastPos(const QString &sub, const QString &s);
-
-// Replaces the leftmost occurrence of oldText and searches again from the start until
-// none is left ("aaaa" with "aa" -> "a" ends as "a"). True if anything was replaced.
-// newText must not contain oldText.
-bool ReplaceAll(const QString &newText, const QString &oldText, QString &s);
-
-// True when some entry equals item exactly (case-sensitive).
-bool ListContains(const QString &item, const QStringList &list);
+int lastPos(const QString &sub, const QString &s);
 
 // "major.minor.release" of a four-part file version such as "1.1.0.1".
 // Throws AppError("Keine Versionsinformationen vorhanden") when fileVersion is empty
 // or not a version.
-QString VersionString(const QString &fileVersion);
+QString versionString(const QString &fileVersion);
 // The same for the version this program was built with.
-QString VersionString();
+QString versionString();
 // The build's four-part file version, empty when the build carries none.
-QString BuildFileVersion();
+QString buildFileVersion();
 
 // Top-left corner that centres a window of outer size `window` on `screen`,
 // truncating toward zero (a window larger than the screen gets a negative position).

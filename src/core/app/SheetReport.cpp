@@ -40,16 +40,16 @@ Output analyse(const QString &path, bool &toStandardError)
     toStandardError = !read(path, lines, out);
     if (toStandardError)
         return out;
-    const FlatText flat = JoinAndStripComments(lines);
+    const FlatText flat = joinAndStripComments(lines);
     SheetAnalysis a;
-    a.CommentCount = flat.commentCount;
+    a.commentCount = flat.commentCount;
     StyleSheetParser parser;
-    parser.ParseSheet(lines.isEmpty() ? QString() : flat.text, a);
-    out.text = "{\"elementSelectors\":" + json(a.ElementSelectors) + ",\"classSelectors\":" + json(a.ClassSelectors)
-               + ",\"idSelectors\":" + json(a.IdSelectors) + ",\"repeatedSelectors\":" + json(a.RepeatedSelectors)
-               + ",\"commentCount\":" + QByteArray::number(a.CommentCount)
-               + ",\"parseError\":" + (a.ParseError ? "true" : "false") + "}\n";
-    out.exitCode = a.ParseError ? 1 : 0;
+    parser.parseSheet(lines.isEmpty() ? QString() : flat.text, a);
+    out.text = "{\"elementSelectors\":" + json(a.elementSelectors) + ",\"classSelectors\":" + json(a.classSelectors)
+               + ",\"idSelectors\":" + json(a.idSelectors) + ",\"repeatedSelectors\":" + json(a.repeatedSelectors)
+               + ",\"commentCount\":" + QByteArray::number(a.commentCount)
+               + ",\"parseError\":" + (a.parseError ? "true" : "false") + "}\n";
+    out.exitCode = a.parseError ? 1 : 0;
     return out;
 }
 
@@ -61,12 +61,12 @@ Output tokens(const QString &path, bool &toStandardError)
     if (toStandardError)
         return out;
     CssScanner scanner;
-    scanner.ResetRangeState();
+    scanner.resetRangeState();
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        for (scanner.LoadLine(lines[i]); !scanner.AtLineEnd(); scanner.NextToken()) {
-            out.text += QByteArray::number(i + 1) + ':' + QByteArray::number(scanner.TokenStart()) + ':'
-                        + QByteArray::number(scanner.TokenLength()) + ':'
-                        + QByteArray::number(int(scanner.CurrentTokenKind())) + '\n';
+        for (scanner.loadLine(lines[i]); !scanner.atLineEnd(); scanner.nextToken()) {
+            out.text += QByteArray::number(i + 1) + ':' + QByteArray::number(scanner.tokenStart()) + ':'
+                        + QByteArray::number(scanner.tokenLength()) + ':'
+                        + QByteArray::number(int(scanner.tokenKind())) + '\n';
         }
     }
     return out;
@@ -78,7 +78,7 @@ Output previewHtml(const QString &path, bool &toStandardError)
     QStringList lines;
     toStandardError = !read(path, lines, out);
     if (!toStandardError)
-        out.text = PreviewPage::BuildPage(JoinAndStripComments(lines).text).toUtf8();
+        out.text = PreviewPage::buildPage(joinAndStripComments(lines).text).toUtf8();
     return out;
 }
 

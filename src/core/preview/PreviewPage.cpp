@@ -95,12 +95,12 @@ QString securityPolicy()
         .arg(QLatin1String(kPreviewScheme));
 }
 
-QString HomeLinkAttr()
+QString homeLinkAttribute()
 {
     return QStringLiteral("href=") + quoted(QString::fromLatin1(kHomePageAddress));
 }
 
-QString ElementSample(const QString &selector)
+QString elementSample(const QString &selector)
 {
     const QString e = selector.toLower();
     if (e == QLatin1String("table") || e == QLatin1String("tr") || e == QLatin1String("td"))
@@ -119,11 +119,11 @@ QString ElementSample(const QString &selector)
     if (e == QLatin1String("textarea"))
         return QStringLiteral("<textarea>Beispieltext für das Element: %1</textarea><br>").arg(e);
     if (e == QLatin1String("a"))
-        return QStringLiteral("<a ") + HomeLinkAttr() + QStringLiteral(">Element: ") + e + QStringLiteral("</a><br>");
+        return QStringLiteral("<a ") + homeLinkAttribute() + QStringLiteral(">Element: ") + e + QStringLiteral("</a><br>");
     return openTag(e) + QStringLiteral(">Element: ") + escaped(e) + closeTag(e) + QStringLiteral("<br>");
 }
 
-QString ClassSample(const QString &elementPart, const QString &classPart, const QString &selector)
+QString classSample(const QString &elementPart, const QString &classPart, const QString &selector)
 {
     const QString e = elementPart.isEmpty() ? QStringLiteral("span") : elementPart;
     const QString classAttribute = QStringLiteral(" class=") + quoted(classPart);
@@ -135,19 +135,19 @@ QString ClassSample(const QString &elementPart, const QString &classPart, const 
     if (e == QLatin1String("th"))
         return tableSample(QStringLiteral("th"), {}, classAttribute, label);
     if (e == QLatin1String("a"))
-        return QStringLiteral("<a") + classAttribute + QLatin1Char(' ') + HomeLinkAttr() + QStringLiteral(">Element: ")
+        return QStringLiteral("<a") + classAttribute + QLatin1Char(' ') + homeLinkAttribute() + QStringLiteral(">Element: ")
                + label + QStringLiteral("</a><br>");
     return openTag(e) + classAttribute + QStringLiteral(">Klasse: ") + label + closeTag(e) + QStringLiteral("<br>");
 }
 
-QString IdSample(const QString &selector)
+QString idSample(const QString &selector)
 {
     const QString s = selector.toLower();
     const qsizetype colon = s.indexOf(QLatin1Char(':'));
     if (colon >= 0) {
         // From the third character up to the one before the colon: a#nav:hover gives nav.
         const QString id = colon > 2 ? s.mid(2, colon - 2) : QString();
-        return QStringLiteral("<a id=") + quoted(id) + QLatin1Char(' ') + HomeLinkAttr()
+        return QStringLiteral("<a id=") + quoted(id) + QLatin1Char(' ') + homeLinkAttribute()
                + QStringLiteral(">Pseudoformat: ") + escaped(s) + QStringLiteral("</a><br>");
     }
     if (s.startsWith(QLatin1Char('#'))) {
@@ -156,10 +156,10 @@ QString IdSample(const QString &selector)
                + QStringLiteral("</span><br>");
     }
     const qsizetype hash = s.indexOf(QLatin1Char('#'));
-    return ComplexIdSample(s.left(hash), s.mid(hash + 1), s);
+    return complexIdSample(s.left(hash), s.mid(hash + 1), s);
 }
 
-QString ComplexIdSample(const QString &elementPart, const QString &idPart, const QString &selector)
+QString complexIdSample(const QString &elementPart, const QString &idPart, const QString &selector)
 {
     const QString &e = elementPart;
     const QString idAttribute = QStringLiteral(" id=") + quoted(idPart);
@@ -175,7 +175,7 @@ QString ComplexIdSample(const QString &elementPart, const QString &idPart, const
     return openTag(e) + idAttribute + QStringLiteral(">komplexe ID: ") + label + closeTag(e) + QStringLiteral("<br>");
 }
 
-QString BuildSamples(const QString &flatText)
+QString buildSamples(const QString &flatText)
 {
     QString samples;
     BraceFinder braces(flatText);
@@ -184,15 +184,15 @@ QString BuildSamples(const QString &flatText)
         const QString selector = trimmedView(QStringView(flatText).sliced(pos, open - pos)).toString();
         switch (selectorKind(selector)) {
         case SelectorKind::Element:
-            samples += ElementSample(selector);
+            samples += elementSample(selector);
             break;
         case SelectorKind::Class: {
             const qsizetype dot = selector.indexOf(QLatin1Char('.'));
-            samples += ClassSample(selector.left(dot), selector.mid(dot + 1), selector);
+            samples += classSample(selector.left(dot), selector.mid(dot + 1), selector);
             break;
         }
         case SelectorKind::Id:
-            samples += IdSample(selector);
+            samples += idSample(selector);
             break;
         }
         samples += kCrLf;
@@ -200,9 +200,9 @@ QString BuildSamples(const QString &flatText)
     return samples;
 }
 
-QString BuildPage(const QString &flatText)
+QString buildPage(const QString &flatText)
 {
-    const QString samples = BuildSamples(flatText);
+    const QString samples = buildSamples(flatText);
     QString page;
     page.reserve(flatText.size() + samples.size() + 512);
     page += QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n"

@@ -17,17 +17,17 @@ inline constexpr char kPreviewScheme[] = "sgpreview";
 QString securityPolicy();
 
 // The attribute that makes anchor samples links to the product's home page.
-QString HomeLinkAttr();
+QString homeLinkAttribute();
 
-QString ElementSample(const QString &selector);
-QString ClassSample(const QString &elementPart, const QString &classPart, const QString &selector);
-QString IdSample(const QString &selector);
-QString ComplexIdSample(const QString &elementPart, const QString &idPart, const QString &selector);
+QString elementSample(const QString &selector);
+QString classSample(const QString &elementPart, const QString &classPart, const QString &selector);
+QString idSample(const QString &selector);
+QString complexIdSample(const QString &elementPart, const QString &idPart, const QString &selector);
 
 // The samples of all rules of the flat text, each followed by CR LF, in document order.
-QString BuildSamples(const QString &flatText);
+QString buildSamples(const QString &flatText);
 
 // The whole page for the flat text of the sheet.
-QString BuildPage(const QString &flatText);
+QString buildPage(const QString &flatText);
 
 } // namespace PreviewPage

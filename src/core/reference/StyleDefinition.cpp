@@ -44,11 +44,6 @@ QHash<QString, QString> groupsBySection(const QStringList &lines)
 
 } // namespace
 
-QString groupOf(const QStringList &lines, const QString &property)
-{
-    return groupsBySection(lines).value(property.trimmed().toCaseFolded());
-}
-
 QList<TreeNode> propertyTree(const QStringList &lines)
 {
     const QStringList groups = listSection(lines, QStringLiteral("[groups]"));

@@ -13,10 +13,6 @@ namespace StyleDefinition {
 // line) up to the first empty line or the end of the file.
 QStringList listSection(const QStringList &lines, const QString &header);
 
-// The value of the key "group" in the section named `property` (section and key
-// matched without regard to case, the value trimmed); empty when missing.
-QString groupOf(const QStringList &lines, const QString &property);
-
 // The property tree: every group in list order with its properties in the order of
 // the properties list; a property whose group names no group is left out.
 QList<TreeNode> propertyTree(const QStringList &lines);

@@ -2,7 +2,7 @@
 
 #include <QNetworkInformation>
 
-bool IsOnline()
+bool hasNetworkConnection()
 {
     if (!QNetworkInformation::instance())
         QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);

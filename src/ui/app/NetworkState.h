@@ -1,4 +1,4 @@
 #pragma once
 
 // Whether the platform reports a network connection; true when it cannot tell.
-bool IsOnline();
+bool hasNetworkConnection();

@@ -223,24 +223,24 @@ bool QtDialogs::editSearch(FindReplace::SearchState &state, bool replace)
     QDialog dialog(QApplication::activeWindow());
     dialog.setObjectName(replace ? QStringLiteral("TTextReplaceDialog") : QStringLiteral("TTextSearchDialog"));
     dialog.setWindowTitle(replace ? QStringLiteral("Replace text") : QStringLiteral("Search Text"));
-    auto *search = historyField(&dialog, QStringLiteral("cbSearchText"), state.SearchHistory, state.SearchText);
-    auto *replacement = historyField(&dialog, QStringLiteral("cbReplaceText"), state.ReplaceHistory, state.ReplaceText);
+    auto *search = historyField(&dialog, QStringLiteral("cbSearchText"), state.searchHistory, state.searchText);
+    auto *replacement = historyField(&dialog, QStringLiteral("cbReplaceText"), state.replaceHistory, state.replaceText);
     auto *options = new QGroupBox(QStringLiteral("Options"), &dialog);
     auto *caseSensitive = new QCheckBox(QStringLiteral("C&ase sensitivity"), options);
     auto *wholeWords = new QCheckBox(QStringLiteral("&Whole words only"), options);
     auto *fromCaret = new QCheckBox(QStringLiteral("Search from &caret"), options);
     auto *selectedOnly = new QCheckBox(QStringLiteral("&Selected text only"), options);
-    caseSensitive->setChecked(state.CaseSensitive);
-    wholeWords->setChecked(state.WholeWords);
-    fromCaret->setChecked(state.FromCaret);
-    selectedOnly->setChecked(state.SelectedOnly);
+    caseSensitive->setChecked(state.caseSensitive);
+    wholeWords->setChecked(state.wholeWords);
+    fromCaret->setChecked(state.fromCaret);
+    selectedOnly->setChecked(state.selectedOnly);
     auto *optionLayout = new QVBoxLayout(options);
     for (QCheckBox *box : {caseSensitive, wholeWords, fromCaret, selectedOnly})
         optionLayout->addWidget(box);
     auto *direction = new QGroupBox(QStringLiteral("Direction"), &dialog);
     auto *forward = new QRadioButton(QStringLiteral("&Forward"), direction);
     auto *backward = new QRadioButton(QStringLiteral("&Backward"), direction);
-    (state.Backwards ? backward : forward)->setChecked(true);
+    (state.backwards ? backward : forward)->setChecked(true);
     auto *directionLayout = new QVBoxLayout(direction);
     directionLayout->addWidget(forward);
     directionLayout->addWidget(backward);
@@ -273,16 +273,16 @@ bool QtDialogs::editSearch(FindReplace::SearchState &state, bool replace)
     dialog.move(132, 168);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    state.Backwards = backward->isChecked();
-    state.CaseSensitive = caseSensitive->isChecked();
-    state.FromCaret = fromCaret->isChecked();
-    state.SelectedOnly = selectedOnly->isChecked();
-    state.WholeWords = wholeWords->isChecked();
-    state.SearchText = searchTyped;
-    FindReplace::remember(state.SearchHistory, state.SearchText);
+    state.backwards = backward->isChecked();
+    state.caseSensitive = caseSensitive->isChecked();
+    state.fromCaret = fromCaret->isChecked();
+    state.selectedOnly = selectedOnly->isChecked();
+    state.wholeWords = wholeWords->isChecked();
+    state.searchText = searchTyped;
+    FindReplace::remember(state.searchHistory, state.searchText);
     if (replace) {
-        state.ReplaceText = replacementTyped;
-        FindReplace::remember(state.ReplaceHistory, state.ReplaceText);
+        state.replaceText = replacementTyped;
+        FindReplace::remember(state.replaceHistory, state.replaceText);
     }
     return true;
 }
@@ -339,5 +339,5 @@ void QtDialogs::openWithDesktop(const QUrl &url)
 
 bool QtDialogs::isOnline()
 {
-    return IsOnline();
+    return hasNetworkConnection();
 }

@@ -6,13 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 
-bool IsStandardDpi()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen && qFuzzyCompare(screen->logicalDotsPerInch(), 96.0);
-}
-
-void CentreOnScreen(QWidget &window)
+void centreOnScreen(QWidget &window)
 {
     const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen)

@@ -2,8 +2,5 @@
 
 class QWidget;
 
-// True when the screen's logical resolution is exactly 96 pixels per inch.
-bool IsStandardDpi();
-
 // Moves the window so that its outer frame is centred on its screen.
-void CentreOnScreen(QWidget &window);
+void centreOnScreen(QWidget &window);

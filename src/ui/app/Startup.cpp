@@ -28,7 +28,7 @@ std::unique_ptr<SplashWindow> createSplash(AppPaths &paths, Dialogs &dialogs, co
     paths.appDir = AppPaths::appDirFromExecutable(executablePath);
     QString label;
     try {
-        label = QStringLiteral("Version ") + VersionString(fileVersion);
+        label = QStringLiteral("Version ") + versionString(fileVersion);
     } catch (const AppError &error) {
         dialogs.showFailure(error);
         return std::make_unique<SplashWindow>();
@@ -37,7 +37,7 @@ std::unique_ptr<SplashWindow> createSplash(AppPaths &paths, Dialogs &dialogs, co
     // here, so the window keeps its design size without scaling.
     auto splash = std::make_unique<SplashWindow>(label);
     paths.styleDefDir = AppPaths::subFolder(paths.appDir, QStringLiteral("styledefs"));
-    CentreOnScreen(*splash);
+    centreOnScreen(*splash);
     return splash;
 }
 
@@ -133,7 +133,7 @@ int run(int argc, char **argv)
     }
     if (commandLine.showVersion) {
         try {
-            return writeOut(stdout, QStringLiteral("Stylograf %1\n").arg(VersionString()).toUtf8()) ? 0
+            return writeOut(stdout, QStringLiteral("Stylograf %1\n").arg(versionString()).toUtf8()) ? 0
                                                                                                   : outputFailed();
         } catch (const AppError &error) {
             std::fprintf(stderr, "%s\n", qPrintable(errorBoxText(error.text())));
@@ -158,7 +158,7 @@ int run(int argc, char **argv)
     QtDialogs dialogs;
     AppPaths paths;
     std::unique_ptr<SplashWindow> splash =
-        createSplash(paths, dialogs, QCoreApplication::applicationFilePath(), BuildFileVersion());
+        createSplash(paths, dialogs, QCoreApplication::applicationFilePath(), buildFileVersion());
 
     std::unique_ptr<MainWindow> mainForm;
     createWindows(*splash,

@@ -227,26 +227,26 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
     layout->addLayout(top, 1);
     layout->addLayout(bottom);
 
-    connect(List_html6, &QListWidget::itemClicked, this, &SelectorAssistant::List_html6Click);
-    connect(List_html7, &QListWidget::itemClicked, this, &SelectorAssistant::List_html6Click);
-    connect(List_html1, &QListWidget::itemClicked, this, &SelectorAssistant::List_html1Click);
-    connect(List_html2, &QListWidget::itemClicked, this, &SelectorAssistant::List_html1Click);
-    connect(List_html4, &QListWidget::itemClicked, this, &SelectorAssistant::List_html4Click);
-    connect(List_html5, &QListWidget::itemClicked, this, &SelectorAssistant::List_html4Click);
-    connect(List_html3, &QListWidget::itemClicked, this, &SelectorAssistant::ComposeAdvanced);
-    connect(List_psd_cla, &QListWidget::itemClicked, this, &SelectorAssistant::List_psd_claClick);
-    connect(List_psd_elm, &QListWidget::itemClicked, this, &SelectorAssistant::List_psd_elmClick);
-    connect(rad_classes, &QRadioButton::clicked, this, &SelectorAssistant::Rad_cla_idsClick);
-    connect(rad_ids, &QRadioButton::clicked, this, &SelectorAssistant::Rad_cla_idsClick);
-    connect(ed_indi, &QLineEdit::textChanged, this, &SelectorAssistant::Rad_cla_idsClick);
-    connect(btn_add_context, &QPushButton::clicked, this, &SelectorAssistant::btn_add_contextClick);
-    connect(btn_add_knotes, &QPushButton::clicked, this, &SelectorAssistant::btn_add_knotesClick);
-    connect(btn_add_child, &QPushButton::clicked, this, &SelectorAssistant::btn_add_childClick);
-    connect(btn_add_advanced, &QPushButton::clicked, this, &SelectorAssistant::btn_add_advancedClick);
-    connect(Btn_Close_Indi, &QPushButton::clicked, this, &SelectorAssistant::Btn_Close_IndiClick);
+    connect(List_html6, &QListWidget::itemClicked, this, &SelectorAssistant::composeContext);
+    connect(List_html7, &QListWidget::itemClicked, this, &SelectorAssistant::composeContext);
+    connect(List_html1, &QListWidget::itemClicked, this, &SelectorAssistant::composeDescendant);
+    connect(List_html2, &QListWidget::itemClicked, this, &SelectorAssistant::composeDescendant);
+    connect(List_html4, &QListWidget::itemClicked, this, &SelectorAssistant::composeChild);
+    connect(List_html5, &QListWidget::itemClicked, this, &SelectorAssistant::composeChild);
+    connect(List_html3, &QListWidget::itemClicked, this, &SelectorAssistant::composeAdvanced);
+    connect(List_psd_cla, &QListWidget::itemClicked, this, &SelectorAssistant::choosePseudoClass);
+    connect(List_psd_elm, &QListWidget::itemClicked, this, &SelectorAssistant::choosePseudoElement);
+    connect(rad_classes, &QRadioButton::clicked, this, &SelectorAssistant::composeNamed);
+    connect(rad_ids, &QRadioButton::clicked, this, &SelectorAssistant::composeNamed);
+    connect(ed_indi, &QLineEdit::textChanged, this, &SelectorAssistant::composeNamed);
+    connect(btn_add_context, &QPushButton::clicked, this, &SelectorAssistant::collectContext);
+    connect(btn_add_knotes, &QPushButton::clicked, this, &SelectorAssistant::collectDescendant);
+    connect(btn_add_child, &QPushButton::clicked, this, &SelectorAssistant::collectChild);
+    connect(btn_add_advanced, &QPushButton::clicked, this, &SelectorAssistant::collectAdvanced);
+    connect(Btn_Close_Indi, &QPushButton::clicked, this, &SelectorAssistant::appendRules);
     connect(Btn_escape, &QPushButton::clicked, this, &QDialog::reject); // Esc presses it too
 
-    CentreOnScreen(*this);
+    centreOnScreen(*this);
     try {
         const QStringList names = DataFile::readLines(elementFile);
         for (QListWidget *l : {List_html1, List_html2, List_html3, List_html4, List_html5, List_html6, List_html7})
@@ -259,7 +259,7 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
 void SelectorAssistant::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    CentreOnScreen(*this);
+    centreOnScreen(*this);
     List_Indi->clear();
 }
 
@@ -269,22 +269,22 @@ void SelectorAssistant::composePair(QListWidget *first, QListWidget *second, QLi
         result->setText(SelectorComposer::pair(selected(first), selected(second), joiner));
 }
 
-void SelectorAssistant::List_html6Click()
+void SelectorAssistant::composeContext()
 {
     composePair(List_html6, List_html7, ed_context, QStringLiteral(" "));
 }
 
-void SelectorAssistant::List_html1Click()
+void SelectorAssistant::composeDescendant()
 {
     composePair(List_html1, List_html2, ed_knotes, QStringLiteral("*"));
 }
 
-void SelectorAssistant::List_html4Click()
+void SelectorAssistant::composeChild()
 {
     composePair(List_html4, List_html5, ed_child, QStringLiteral(">"));
 }
 
-void SelectorAssistant::ComposeAdvanced()
+void SelectorAssistant::composeAdvanced()
 {
     if (!hasSelection(List_html3))
         return;
@@ -300,24 +300,24 @@ void SelectorAssistant::ComposeAdvanced()
     List_psd_cla->setEnabled(result.pseudoClassesEnabled);
 }
 
-void SelectorAssistant::List_psd_claClick()
+void SelectorAssistant::choosePseudoClass()
 {
     List_psd_elm->clearSelection();
     PseudoSuffix = selected(List_psd_cla);
-    ComposeAdvanced();
+    composeAdvanced();
 }
 
-void SelectorAssistant::List_psd_elmClick()
+void SelectorAssistant::choosePseudoElement()
 {
     List_psd_cla->clearSelection();
     PseudoSuffix = selected(List_psd_elm);
-    ComposeAdvanced();
+    composeAdvanced();
 }
 
-void SelectorAssistant::Rad_cla_idsClick()
+void SelectorAssistant::composeNamed()
 {
     lbl_precall->setText(rad_ids->isChecked() ? QStringLiteral("#") : QStringLiteral("."));
-    ComposeAdvanced();
+    composeAdvanced();
 }
 
 QStringList SelectorAssistant::collected() const
@@ -337,22 +337,22 @@ void SelectorAssistant::collectPair(QListWidget *first, QListWidget *second, QLi
         List_Indi->addItem(texts.last());
 }
 
-void SelectorAssistant::btn_add_contextClick()
+void SelectorAssistant::collectContext()
 {
     collectPair(List_html6, List_html7, ed_context);
 }
 
-void SelectorAssistant::btn_add_knotesClick()
+void SelectorAssistant::collectDescendant()
 {
     collectPair(List_html1, List_html2, ed_knotes);
 }
 
-void SelectorAssistant::btn_add_childClick()
+void SelectorAssistant::collectChild()
 {
     collectPair(List_html4, List_html5, ed_child);
 }
 
-void SelectorAssistant::btn_add_advancedClick()
+void SelectorAssistant::collectAdvanced()
 {
     if (!hasSelection(List_html3))
         return;
@@ -361,7 +361,7 @@ void SelectorAssistant::btn_add_advancedClick()
         List_Indi->addItem(texts.last());
 }
 
-void SelectorAssistant::Btn_Close_IndiClick()
+void SelectorAssistant::appendRules()
 {
     m_append(SelectorComposer::linesToAppend(collected(), rad_add_as_grouped->isChecked()));
     accept();

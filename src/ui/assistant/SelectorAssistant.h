@@ -23,18 +23,18 @@ public:
                 std::function<void()> changeHandling, std::function<void(const QString &)> reportError,
                 QWidget *parent = nullptr);
 
-    void List_html6Click();
-    void List_html1Click();
-    void List_html4Click();
-    void ComposeAdvanced();
-    void List_psd_claClick();
-    void List_psd_elmClick();
-    void Rad_cla_idsClick();
-    void btn_add_contextClick();
-    void btn_add_knotesClick();
-    void btn_add_childClick();
-    void btn_add_advancedClick();
-    void Btn_Close_IndiClick();
+    void composeContext();
+    void composeDescendant();
+    void composeChild();
+    void composeAdvanced();
+    void choosePseudoClass();
+    void choosePseudoElement();
+    void composeNamed();
+    void collectContext();
+    void collectDescendant();
+    void collectChild();
+    void collectAdvanced();
+    void appendRules();
 
     QTabWidget *pageControl;
     QListWidget *List_html1, *List_html2, *List_html3, *List_html4, *List_html5, *List_html6, *List_html7;

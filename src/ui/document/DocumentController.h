@@ -42,7 +42,7 @@ public:
     DocumentController(SheetEditor &editor, Dialogs &dialogs, const UiTexts &texts, DocumentControls controls,
                        std::function<void()> changeHandling, QObject *parent = nullptr);
 
-    const QString &DocumentFileName() const { return m_fileName; }
+    const QString &fileName() const { return m_fileName; }
     const TextFileFormat::Format &format() const { return m_format; }
 
     // New, Open, Close and drops never lose unsaved text: they ask first, and a save

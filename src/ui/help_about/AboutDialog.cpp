@@ -75,7 +75,7 @@ AboutDialog::AboutDialog(Dialogs &dialogs, const UiTexts &texts, QWidget *parent
 
     QString version;
     try {
-        version = QStringLiteral("Version ") + VersionString();
+        version = QStringLiteral("Version ") + versionString();
     } catch (const AppError &) {
         version = QStringLiteral("Version 1.0.0"); // the splash window's design text
     }
@@ -116,5 +116,5 @@ AboutDialog::AboutDialog(Dialogs &dialogs, const UiTexts &texts, QWidget *parent
             [&dialogs] { dialogs.openWithDesktop(QUrl(QString::fromLatin1(kContactMail))); });
     connect(lbl_homepage, &HoverLink::clicked, this,
             [&dialogs] { dialogs.openWithDesktop(QUrl(QString::fromLatin1(kHomePageAddress))); });
-    CentreOnScreen(*this);
+    centreOnScreen(*this);
 }

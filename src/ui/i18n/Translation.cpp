@@ -37,7 +37,7 @@ void translate(QObject *control, const QString &text)
 
 } // namespace
 
-void TranslateForms(const QList<QWidget *> &windows, int offset)
+void translateWindows(const QList<QWidget *> &windows, int offset)
 {
     for (QWidget *window : windows) {
         if (!window)

@@ -142,10 +142,10 @@ void MainWindow::buildMenus()
     command("Einstellungen1", [this] { settingsDialog().exec(); });
     command("Drucken1", [this] { print(); });
     command("Hilfe2", [this] { showHelp(); });
-    command("Suchen2", [this] { m_search->OpenSearchDialog(false); });
-    command("nchstensuchen1", [this] { m_search->RunSearch(false, false); });
-    command("voherigensuchen1", [this] { m_search->RunSearch(false, true); });
-    command("Ersetzen1", [this] { m_search->OpenSearchDialog(true); });
+    command("Suchen2", [this] { m_search->openSearchDialog(false); });
+    command("nchstensuchen1", [this] { m_search->runSearch(false, false); });
+    command("voherigensuchen1", [this] { m_search->runSearch(false, true); });
+    command("Ersetzen1", [this] { m_search->openSearchDialog(true); });
     command("Homepage1", [this] { openWebLink(QString::fromLatin1(kHomePageAddress)); });
     command("Info", [this] { aboutBox().exec(); });
     for (int i = 0; i < int(std::size(kWebLinks)); ++i)

@@ -84,16 +84,16 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &c
         *editor(), m_dialogs, m_texts,
         DocumentControls{btn_save, btn_close, pan_middle->btn_undo, pan_middle->btn_redo, m_statusFields[1],
                          m_statusFields[2]},
-        [this] { SynEdit1Change(); });
+        [this] { onSheetChanged(); });
     m_analysis = new AnalysisController(*editor(), *m_structure, *info_tree, *WebBrowser1, [this] {
-        const QString &name = m_document->DocumentFileName();
+        const QString &name = m_document->fileName();
         return name.isEmpty() ? QString() : QFileInfo(name).absolutePath();
     }, this);
     m_reference = new ReferenceController(*pan_left, *editor(), m_dialogs, m_texts, m_paths, this);
     m_search = std::make_unique<SearchController>(*editor(), m_dialogs,
                                                   [this](const QString &note) { m_searchNote->setText(note); });
 
-    connect(editor(), &SheetEditor::changed, this, &MainWindow::SynEdit1Change);
+    connect(editor(), &SheetEditor::changed, this, &MainWindow::onSheetChanged);
     connect(editor(), &SheetEditor::keyReport, this, &MainWindow::showCaretPosition);
     connect(editor(), &SheetEditor::clickReport, this, &MainWindow::showCaretPosition);
     // Undo, redo, commands and searches move the caret too: the field follows every move.
@@ -101,8 +101,8 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &c
     connect(editor(), &SheetEditor::filesDropped, this,
             [this](const QStringList &files) { guarded([&] { m_document->dropFiles(files); }); });
 
-    CentreOnScreen(*this);
-    FormCreate();
+    centreOnScreen(*this);
+    createParts();
 }
 
 MainWindow::~MainWindow() = default;
@@ -142,7 +142,7 @@ void MainWindow::buildRegions(const PreviewFactory &previewFactory)
     page_parser->setFixedWidth(171);
     m_structure = new StructureView(page_parser);
     m_structure->setObjectName(QStringLiteral("Selektoren"));
-    page_parser->addTab(m_structure, Pictures::parserImage(4), QStringLiteral("Selektoren"));
+    page_parser->addTab(m_structure, Pictures::analysisPicture(Pictures::AnalysisPicture::SelectorsTab), QStringLiteral("Selektoren"));
     setUiTextId(m_structure, 27);
 
     pan_middle = new EditorPane(middle);
@@ -257,9 +257,9 @@ void MainWindow::resizeEvent(QResizeEvent *e)
 
 // ---- creation, first show, activation ----
 
-void MainWindow::FormCreate()
+void MainWindow::createParts()
 {
-    m_structure->setStatus(SheetAnalysis::kStatusNotAnalysed, QStringLiteral("Parserinformationen"));
+    m_structure->setStatus(ParserStatus::NotAnalysed, QStringLiteral("Parserinformationen"));
     m_paths.infDir = AppPaths::subFolder(m_paths.appDir, QStringLiteral("inf"));
     m_statusFields[0]->setText(QStringLiteral("0:0"));
     m_statusFields[2]->setText(QStringLiteral("unbenannt"));
@@ -283,12 +283,12 @@ void MainWindow::showEvent(QShowEvent *e)
     QMainWindow::showEvent(e);
     if (!m_shown) {
         m_shown = true;
-        FormShow();
+        onFirstShow();
         // The first show counts as the first activation, also where the desktop does
         // not activate the window (no window manager, focus-stealing prevention).
         QMetaObject::invokeMethod(this, [this] {
             if (!m_activatedOnce)
-                FormActivate();
+                onActivated();
         }, Qt::QueuedConnection);
     }
 }
@@ -307,11 +307,11 @@ SelectorAssistant &MainWindow::assistantDialog()
     if (!m_assistant)
         m_assistant = new SelectorAssistant(
             m_paths.infDir + QStringLiteral("selektoren.inf"), [this](const QStringList &lines) { editor()->appendRecordedLines(lines, false); },
-            [this] { SynEdit1Change(); }, [this](const QString &error) { m_dialogs.showFailureOnce(AppError(error)); }, this);
+            [this] { onSheetChanged(); }, [this](const QString &error) { m_dialogs.showFailureOnce(AppError(error)); }, this);
     return *m_assistant;
 }
 
-void MainWindow::FormShow()
+void MainWindow::onFirstShow()
 {
     settingsDialog().readAtStart();
 }
@@ -320,11 +320,11 @@ bool MainWindow::event(QEvent *e)
 {
     const bool handled = QMainWindow::event(e);
     if (e->type() == QEvent::WindowActivate)
-        FormActivate();
+        onActivated();
     return handled;
 }
 
-void MainWindow::FormActivate()
+void MainWindow::onActivated()
 {
     // A message box shown from here activates the window again when it closes.
     if (m_inActivation)
@@ -352,10 +352,10 @@ void MainWindow::FormActivate()
 
 void MainWindow::analyseSheet()
 {
-    m_analysis->AnalyseSheet();
+    m_analysis->analyseSheet();
 }
 
-void MainWindow::SynEdit1Change()
+void MainWindow::onSheetChanged()
 {
     analyseSheet();
     m_document->noteChange();
@@ -447,7 +447,7 @@ void MainWindow::openWebLink(const QString &address)
 void MainWindow::chooseLanguage(int offset)
 {
     m_texts.setOffset(offset);
-    TranslateForms({this}, offset); // the dialogs are children of the main window
+    translateWindows({this}, offset); // the dialogs are children of the main window
     IniFile(m_paths.settingsFile()).write(QStringLiteral("Sprache"), QStringLiteral("lingual"), QString::number(offset));
 }
 

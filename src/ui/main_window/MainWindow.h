@@ -73,10 +73,10 @@ private:
     void buildMenus();
     void buildStatusBar();
 
-    void FormCreate();
-    void FormShow();
-    void FormActivate();
-    void SynEdit1Change();
+    void createParts();
+    void onFirstShow();
+    void onActivated();
+    void onSheetChanged();
     void analyseSheet();
     void showCaretPosition();
 

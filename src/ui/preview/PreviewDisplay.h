@@ -13,5 +13,5 @@ public:
     using QWidget::QWidget;
 
     // Replaces the page shown; the previous one is gone.
-    virtual void WriteToBrowser(const QString &html, const QString &folder) = 0;
+    virtual void showPage(const QString &html, const QString &folder) = 0;
 };

@@ -175,7 +175,7 @@ WebEnginePreview::~WebEnginePreview()
         profile->removeUrlSchemeHandler(m_handler);
 }
 
-void WebEnginePreview::WriteToBrowser(const QString &html, const QString &folder)
+void WebEnginePreview::showPage(const QString &html, const QString &folder)
 {
     m_handler->page = html;
     m_handler->folder.clear();

@@ -20,7 +20,7 @@ public:
     explicit WebEnginePreview(QWidget *parent = nullptr);
     ~WebEnginePreview() override;
 
-    void WriteToBrowser(const QString &html, const QString &folder) override;
+    void showPage(const QString &html, const QString &folder) override;
 
     QWebEngineView *view() const { return m_view; }
     // The local files handed to the page.

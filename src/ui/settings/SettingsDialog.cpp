@@ -220,13 +220,13 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
     layout->addLayout(buttons);
 
     connect(btn_cancel, &QPushButton::clicked, this, &QDialog::reject); // Escape presses it too
-    connect(btn_take_einst, &QPushButton::clicked, this, &SettingsDialog::btn_take_einstClick);
-    connect(btn_add_selektor, &QPushButton::clicked, this, &SettingsDialog::btn_add_selektorClick);
-    connect(btn_del_selektor, &QPushButton::clicked, this, &SettingsDialog::btn_del_selektorClick);
+    connect(btn_take_einst, &QPushButton::clicked, this, &SettingsDialog::applySettings);
+    connect(btn_add_selektor, &QPushButton::clicked, this, &SettingsDialog::addElementName);
+    connect(btn_del_selektor, &QPushButton::clicked, this, &SettingsDialog::deleteElementName);
     for (QCheckBox *box : {chk_key, chk_ident, chk_num})
-        connect(box, &QCheckBox::clicked, this, &SettingsDialog::chk_keyClick);
+        connect(box, &QCheckBox::clicked, this, &SettingsDialog::applyBoldness);
     for (QComboBox *picker : {ft_col_key, ft_col_ident, ft_col_num})
-        connect(picker, &QComboBox::currentIndexChanged, this, &SettingsDialog::ft_col_keyChanged);
+        connect(picker, &QComboBox::currentIndexChanged, this, &SettingsDialog::applyColours);
 
     // Creation: the element list, then centring and the font names, which do not
     // depend on the list.
@@ -236,18 +236,18 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
         m_dialogs.showFailureOnce(error);
     }
     adjustSize();
-    CentreOnScreen(*this);
+    centreOnScreen(*this);
     cmb_syn_fonts->addItems(QFontDatabase::families());
-    connect(cmb_syn_fonts, &QComboBox::editTextChanged, this, &SettingsDialog::cmb_syn_fontsChange);
-    connect(cmb_syn_size, &QComboBox::editTextChanged, this, &SettingsDialog::cmb_syn_sizeChange);
+    connect(cmb_syn_fonts, &QComboBox::editTextChanged, this, &SettingsDialog::applyFontFamily);
+    connect(cmb_syn_size, &QComboBox::editTextChanged, this, &SettingsDialog::applyFontSize);
 }
 
-void SettingsDialog::cmb_syn_fontsChange()
+void SettingsDialog::applyFontFamily()
 {
     m_editor.setEditorFont(cmb_syn_fonts->currentText(), m_fontSize);
 }
 
-void SettingsDialog::cmb_syn_sizeChange()
+void SettingsDialog::applyFontSize()
 {
     const QString text = cmb_syn_size->currentText();
     const auto size = IniFile::parseWholeNumber(text);
@@ -259,7 +259,7 @@ void SettingsDialog::cmb_syn_sizeChange()
     m_editor.setEditorFont(cmb_syn_fonts->currentText(), m_fontSize);
 }
 
-void SettingsDialog::chk_keyClick()
+void SettingsDialog::applyBoldness()
 {
     m_highlighter.setBold(HighlighterAttributes::Attribute::Key, chk_key->isChecked());
     m_highlighter.setBold(HighlighterAttributes::Attribute::Identifier, chk_ident->isChecked());
@@ -271,7 +271,7 @@ quint32 SettingsDialog::pickedColour(const QComboBox *picker) const
     return picker->currentData().value<quint32>();
 }
 
-void SettingsDialog::ft_col_keyChanged()
+void SettingsDialog::applyColours()
 {
     m_highlighter.setForeground(HighlighterAttributes::Attribute::Key, colourOf(pickedColour(ft_col_key)));
     m_highlighter.setForeground(HighlighterAttributes::Attribute::Identifier, colourOf(pickedColour(ft_col_ident)));
@@ -323,13 +323,13 @@ void SettingsDialog::readAtStart()
     selectColour(ft_col_key, s.keyColour);
     selectColour(ft_col_ident, s.identColour);
     selectColour(ft_col_num, s.numColour);
-    chk_keyClick();
-    ft_col_keyChanged();
+    applyBoldness();
+    applyColours();
     applyDisplaySwitches();
     m_editor.setFocus();
 }
 
-void SettingsDialog::btn_take_einstClick()
+void SettingsDialog::applySettings()
 {
     EditorSettings s;
     s.highlighting = chk_syntax->isChecked();
@@ -351,7 +351,7 @@ void SettingsDialog::btn_take_einstClick()
         return; // nothing applied, the dialog stays open
     }
     applyDisplaySwitches();
-    chk_keyClick();
+    applyBoldness();
     accept();
 }
 
@@ -363,7 +363,7 @@ void SettingsDialog::writeElementFile()
     DataFile::writeLines(m_elementFile, lines);
 }
 
-void SettingsDialog::btn_add_selektorClick()
+void SettingsDialog::addElementName()
 {
     const QString name = ed_add_selektor->text();
     if (name.isEmpty())
@@ -378,7 +378,7 @@ void SettingsDialog::btn_add_selektorClick()
     ed_add_selektor->clear();
 }
 
-void SettingsDialog::btn_del_selektorClick()
+void SettingsDialog::deleteElementName()
 {
     if (m_dialogs.message(BoxKind::Confirmation, QStringLiteral("Wollen Sie diesen Selektor wirklich löschen?"),
                           Buttons::YesNo)

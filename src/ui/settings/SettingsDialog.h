@@ -31,13 +31,13 @@ public:
     // The settings file read when the main window is first shown, and applied.
     void readAtStart();
 
-    void cmb_syn_fontsChange();
-    void cmb_syn_sizeChange();
-    void chk_keyClick();
-    void ft_col_keyChanged();
-    void btn_take_einstClick();
-    void btn_add_selektorClick();
-    void btn_del_selektorClick();
+    void applyFontFamily();
+    void applyFontSize();
+    void applyBoldness();
+    void applyColours();
+    void applySettings();
+    void addElementName();
+    void deleteElementName();
 
     QTabWidget *pages;
     QCheckBox *chk_syntax, *chk_linennr, *chk_formatierungen, *chk_xpmenu, *chk_language;

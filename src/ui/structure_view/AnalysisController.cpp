@@ -13,17 +13,17 @@ AnalysisController::AnalysisController(SheetEditor &editor, StructureView &view,
     : QObject(parent), m_editor(editor), m_view(view), m_info(info), m_preview(preview),
       m_documentFolder(std::move(documentFolder))
 {
-    connect(&m_view, &StructureView::parseRequested, this, &AnalysisController::ParseSheet);
+    connect(&m_view, &StructureView::parseRequested, this, &AnalysisController::parseSheet);
 }
 
 AnalysisController::Walk AnalysisController::walk(bool sortRules)
 {
     Walk w;
     const bool hasLines = m_editor.lineCount() > 0;
-    w.flat = JoinAndStripComments(m_editor.wholeText(), hasLines);
-    m_analysis.CommentCount = w.flat.commentCount;
-    w.occurrences = m_parser.ParseSheet(w.flat.text, m_analysis);
-    m_view.setRepeated(m_analysis.RepeatedSelectors);
+    w.flat = joinAndStripComments(m_editor.wholeText(), hasLines);
+    m_analysis.commentCount = w.flat.commentCount;
+    w.occurrences = m_parser.parseSheet(w.flat.text, m_analysis);
+    m_view.setRepeated(m_analysis.repeatedSelectors);
 
     // The flat tree is filled only while the grouped view is off.
     std::vector<StructureView::FlatNode> rules;
@@ -44,31 +44,31 @@ AnalysisController::Walk AnalysisController::walk(bool sortRules)
             }
         }
     }
-    m_view.showRules(std::move(rules), sortRules && !m_analysis.ParseError);
+    m_view.showRules(std::move(rules), sortRules && !m_analysis.parseError);
     return w;
 }
 
-void AnalysisController::ParseSheet()
+void AnalysisController::parseSheet()
 {
     walk(false);
 }
 
-void AnalysisController::AnalyseSheet()
+void AnalysisController::analyseSheet()
 {
     const Walk w = walk(m_view.autoSort());
-    if (m_analysis.ParseError) {
-        m_analysis.ParserStatusImage = SheetAnalysis::kStatusError;
-        m_view.setStatus(m_analysis.ParserStatusImage, QStringLiteral("Fehler gefunden!"));
+    if (m_analysis.parseError) {
+        m_analysis.status = ParserStatus::Error;
+        m_view.setStatus(m_analysis.status, QStringLiteral("Fehler gefunden!"));
         return;
     }
-    m_view.SyncGroupedTree(m_analysis);
-    RefreshPreview(w.flat.text);
-    m_info.FillParserInfo(m_analysis);
-    m_analysis.ParserStatusImage = SheetAnalysis::kStatusNoError;
-    m_view.setStatus(m_analysis.ParserStatusImage, QStringLiteral("Keine Fehler gefunden!"));
+    m_view.syncGroupedTree(m_analysis);
+    refreshPreview(w.flat.text);
+    m_info.fillParserInfo(m_analysis);
+    m_analysis.status = ParserStatus::NoError;
+    m_view.setStatus(m_analysis.status, QStringLiteral("Keine Fehler gefunden!"));
 }
 
-void AnalysisController::RefreshPreview(const QString &flatText)
+void AnalysisController::refreshPreview(const QString &flatText)
 {
-    m_preview.WriteToBrowser(PreviewPage::BuildPage(flatText), m_documentFolder());
+    m_preview.showPage(PreviewPage::buildPage(flatText), m_documentFolder());
 }

@@ -24,9 +24,9 @@ public:
                        std::function<QString()> documentFolder, QObject *parent = nullptr);
 
     // The first step of every change handling.
-    void AnalyseSheet();
+    void analyseSheet();
     // The parse walk alone: the lists and the flat tree, nothing else.
-    void ParseSheet();
+    void parseSheet();
 
     const SheetAnalysis &analysis() const { return m_analysis; }
 
@@ -37,7 +37,7 @@ private:
         QList<Occurrence> occurrences;
     };
     Walk walk(bool sortRules);
-    void RefreshPreview(const QString &flatText);
+    void refreshPreview(const QString &flatText);
 
     SheetEditor &m_editor;
     StructureView &m_view;

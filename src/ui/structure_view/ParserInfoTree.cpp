@@ -9,10 +9,10 @@ ParserInfoTree::ParserInfoTree(QWidget *parent) : QTreeWidget(parent)
     setHeaderHidden(true);
     setEditTriggers(NoEditTriggers);
     auto *root = new QTreeWidgetItem(this, {QStringLiteral("Status")});
-    root->setIcon(0, Pictures::parserImage(3));
+    root->setIcon(0, Pictures::analysisPicture(Pictures::AnalysisPicture::Status));
 }
 
-void ParserInfoTree::FillParserInfo(const SheetAnalysis &analysis)
+void ParserInfoTree::fillParserInfo(const SheetAnalysis &analysis)
 {
     QTreeWidgetItem *root = topLevelItem(0);
     qDeleteAll(root->takeChildren());
@@ -20,16 +20,16 @@ void ParserInfoTree::FillParserInfo(const SheetAnalysis &analysis)
     {
         const char *text;
         qsizetype count;
-        int image;
+        Pictures::AnalysisPicture picture;
     } rows[] = {
-        {"formatierte HTML-Elemente: ", analysis.ElementSelectors.size(), 0},
-        {"erstellte Klassen: ", analysis.ClassSelectors.size(), 1},
-        {"erstellte Individualformate: ", analysis.IdSelectors.size(), 2},
-        {"gefundene Kommentare: ", analysis.CommentCount, 9},
+        {"formatierte HTML-Elemente: ", analysis.elementSelectors.size(), Pictures::AnalysisPicture::Element},
+        {"erstellte Klassen: ", analysis.classSelectors.size(), Pictures::AnalysisPicture::Class},
+        {"erstellte Individualformate: ", analysis.idSelectors.size(), Pictures::AnalysisPicture::Id},
+        {"gefundene Kommentare: ", analysis.commentCount, Pictures::AnalysisPicture::Comments},
     };
     for (const auto &row : rows) {
         auto *item = new QTreeWidgetItem(root, {QString::fromLatin1(row.text) + QString::number(row.count)});
-        item->setIcon(0, Pictures::parserImage(row.image));
+        item->setIcon(0, Pictures::analysisPicture(row.picture));
     }
     expandAll();
 }

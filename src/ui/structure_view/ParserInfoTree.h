@@ -12,5 +12,5 @@ class ParserInfoTree : public QTreeWidget
 
 public:
     explicit ParserInfoTree(QWidget *parent = nullptr);
-    void FillParserInfo(const SheetAnalysis &analysis);
+    void fillParserInfo(const SheetAnalysis &analysis);
 };

@@ -137,10 +137,10 @@ QToolButton *toggle(QWidget *parent, const char *name, const char *picture, cons
 QTreeWidgetItem *ruleItem(const StructureView::FlatNode &rule)
 {
     auto *item = new QTreeWidgetItem(QStringList{rule.text});
-    item->setIcon(0, Pictures::parserImage(int(rule.kind == SelectorKind::Element ? 0 : rule.kind == SelectorKind::Class ? 1 : 2)));
+    item->setIcon(0, Pictures::selectorPicture(rule.kind));
     for (const QString &declaration : rule.declarations) {
         auto *child = new QTreeWidgetItem(item, {declaration});
-        child->setIcon(0, Pictures::parserImage(12));
+        child->setIcon(0, Pictures::analysisPicture(Pictures::AnalysisPicture::Declaration));
     }
     return item;
 }
@@ -173,13 +173,13 @@ StructureView::StructureView(QWidget *parent) : QWidget(parent)
     const struct
     {
         const char *caption;
-        int image;
-    } groups[] = {{"Elemente", 0}, {"ID\u00b4s", 2}, {"Klassen", 1}};
+        SelectorKind kind;
+    } groups[] = {{"Elemente", SelectorKind::Element}, {"ID\u00b4s", SelectorKind::Id}, {"Klassen", SelectorKind::Class}};
     for (int i = 0; i < 3; ++i) {
         auto *node = new QTreeWidgetItem(TreeView1, {QString::fromUtf8(groups[i].caption)});
-        node->setIcon(0, Pictures::parserImage(groups[i].image));
+        node->setIcon(0, Pictures::selectorPicture(groups[i].kind));
         m_groups[i].node = node;
-        m_groups[i].image = groups[i].image;
+        m_groups[i].kind = groups[i].kind;
     }
 
     Status_Parser = new QWidget(this);
@@ -198,7 +198,7 @@ StructureView::StructureView(QWidget *parent) : QWidget(parent)
     statusLayout->setSpacing(2);
     statusLayout->addWidget(m_statusIcon);
     statusLayout->addWidget(m_statusText, 1);
-    setStatus(SheetAnalysis::kStatusNotAnalysed, QStringLiteral("Parserinformationen"));
+    setStatus(ParserStatus::NotAnalysed, QStringLiteral("Parserinformationen"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -231,10 +231,9 @@ bool StructureView::autoSort() const
     return btn_auto_sort->isChecked();
 }
 
-void StructureView::setStatus(int image, const QString &text)
+void StructureView::setStatus(ParserStatus status, const QString &text)
 {
-    m_statusImage = image;
-    m_statusIcon->setPixmap(Pictures::parserImage(image).pixmap(16, 16));
+    m_statusIcon->setPixmap(Pictures::statusPicture(status).pixmap(16, 16));
     m_statusText->setText(text);
     m_statusIcon->repaint();
 }
@@ -304,7 +303,7 @@ void StructureView::syncGroup(Group &group, const QStringList &list)
         if (group.byFolded.contains(folded))
             continue;
         auto *item = new SelectorItem(QStringList{text});
-        item->setIcon(0, Pictures::parserImage(group.image));
+        item->setIcon(0, Pictures::selectorPicture(group.kind));
         if (sort && group.sorted) {
             // Into its place, so that the group stays sorted.
             int low = 0, high = group.node->childCount();
@@ -338,11 +337,11 @@ void StructureView::syncGroup(Group &group, const QStringList &list)
     group.synced = list;
 }
 
-void StructureView::SyncGroupedTree(const SheetAnalysis &analysis)
+void StructureView::syncGroupedTree(const SheetAnalysis &analysis)
 {
-    syncGroup(m_groups[0], analysis.ElementSelectors);
-    syncGroup(m_groups[2], analysis.ClassSelectors);
-    syncGroup(m_groups[1], analysis.IdSelectors);
+    syncGroup(m_groups[0], analysis.elementSelectors);
+    syncGroup(m_groups[2], analysis.classSelectors);
+    syncGroup(m_groups[1], analysis.idSelectors);
     for (const Group &group : m_groups)
         group.node->setExpanded(true);
 }

@@ -41,10 +41,10 @@ public:
     void showRules(std::vector<FlatNode> rules, bool sorted);
     // Brings the grouped tree in line with the lists: new selectors are added, gone
     // ones removed (case ignored), and with sorting on every level is sorted.
-    void SyncGroupedTree(const SheetAnalysis &analysis);
+    void syncGroupedTree(const SheetAnalysis &analysis);
     // The texts drawn bold red.
     void setRepeated(const QStringList &repeated);
-    void setStatus(int image, const QString &text);
+    void setStatus(ParserStatus status, const QString &text);
 
     QToolButton *btn_toggle;
     QToolButton *btn_plus_property;
@@ -61,20 +61,18 @@ private:
     struct Group
     {
         QTreeWidgetItem *node = nullptr;
-        int image = 0;
+        SelectorKind kind = SelectorKind::Element;
         QHash<QString, QTreeWidgetItem *> byFolded; // the shown nodes, by case-folded text
         bool sorted = true;
         QStringList synced; // the list the group was last brought in line with
     };
 
     void syncGroup(Group &group, const QStringList &list);
-    void paintStatus(QLabel *icon);
 
     Group m_groups[3]; // element, ID, class: the order of the tree
     std::vector<FlatNode> m_shownRules;
     QSet<QString> m_repeated;
     QHash<QString, QCollatorSortKey> m_sortKeys; // for sorting the flat tree
-    int m_statusImage = SheetAnalysis::kStatusNotAnalysed;
     QLabel *m_statusIcon;
     QLabel *m_statusText;
 };

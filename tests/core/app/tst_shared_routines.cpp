@@ -9,7 +9,7 @@ class TestSharedRoutines : public QObject
     Q_OBJECT
 
 private slots:
-    void lastPos_data()
+    void lastPosFindsTheLastOccurrence_data()
     {
         QTest::addColumn<QString>("sub");
         QTest::addColumn<QString>("s");
@@ -22,51 +22,15 @@ private slots:
         QTest::newRow("whole string") << "abc" << "abc" << 1;
         QTest::newRow("overlapping") << "aa" << "aaa" << 2;
     }
-    void lastPos()
+    void lastPosFindsTheLastOccurrence()
     {
         QFETCH(QString, sub);
         QFETCH(QString, s);
         QFETCH(int, expected);
-        QCOMPARE(LastPos(sub, s), expected);
+        QCOMPARE(lastPos(sub, s), expected);
     }
 
-    void replaceAll_data()
-    {
-        QTest::addColumn<QString>("newText");
-        QTest::addColumn<QString>("oldText");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<bool>("replaced");
-        QTest::newRow("single and double spaces vanish") << "" << " " << "a b  c   d" << "abcd" << true;
-        QTest::newRow("no spaces") << "" << " " << "abcd" << "abcd" << false;
-        QTest::newRow("searched again from the start") << "a" << "aa" << "aaaa" << "a" << true;
-        QTest::newRow("new occurrence made by a replacement") << "" << "ab" << "aabb" << "" << true;
-        QTest::newRow("longer new text") << "xyz" << "-" << "a-b-c" << "axyzbxyzc" << true;
-        QTest::newRow("empty input") << "x" << "y" << "" << "" << false;
-    }
-    void replaceAll()
-    {
-        QFETCH(QString, newText);
-        QFETCH(QString, oldText);
-        QFETCH(QString, input);
-        QFETCH(QString, output);
-        QFETCH(bool, replaced);
-        QString s = input;
-        QCOMPARE(ReplaceAll(newText, oldText, s), replaced);
-        QCOMPARE(s, output);
-    }
-
-    void listContains()
-    {
-        const QStringList list{QStringLiteral("div"), QStringLiteral("P"), QString()};
-        QVERIFY(ListContains(QStringLiteral("div"), list));
-        QVERIFY(!ListContains(QStringLiteral("p"), list)); // letter case counts
-        QVERIFY(!ListContains(QStringLiteral("di"), list));
-        QVERIFY(ListContains(QString(), list));
-        QVERIFY(!ListContains(QStringLiteral("div"), {}));
-    }
-
-    void versionString_data()
+    void versionStrings_data()
     {
         QTest::addColumn<QString>("fileVersion");
         QTest::addColumn<QString>("expected");
@@ -75,11 +39,11 @@ private slots:
         QTest::newRow("leading zeros") << "01.002.0.9" << "1.2.0";
         QTest::newRow("three numbers") << "3.4.5" << "3.4.5";
     }
-    void versionString()
+    void versionStrings()
     {
         QFETCH(QString, fileVersion);
         QFETCH(QString, expected);
-        QCOMPARE(VersionString(fileVersion), expected);
+        QCOMPARE(versionString(fileVersion), expected);
     }
 
     void missingVersion_data()
@@ -93,7 +57,7 @@ private slots:
     {
         QFETCH(QString, fileVersion);
         try {
-            VersionString(fileVersion);
+            versionString(fileVersion);
             QFAIL("no error");
         } catch (const AppError &e) {
             QCOMPARE(e.text(), QStringLiteral("Keine Versionsinformationen vorhanden"));
@@ -103,8 +67,8 @@ private slots:
     void buildVersion()
     {
         // The build carries a version, and the program shows its first three numbers.
-        QVERIFY(!BuildFileVersion().isEmpty());
-        QVERIFY(BuildFileVersion().startsWith(VersionString() + QLatin1Char('.')));
+        QVERIFY(!buildFileVersion().isEmpty());
+        QVERIFY(buildFileVersion().startsWith(versionString() + QLatin1Char('.')));
     }
 
     void centredPosition_data()

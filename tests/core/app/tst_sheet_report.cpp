@@ -95,7 +95,7 @@ private slots:
         const Run run = stylografOn(QStringLiteral("--preview-html"), "p{color:red}\n.x{}\n");
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(QString::fromUtf8(run.out),
-                 PreviewPage::BuildPage(JoinAndStripComments(QStringList{"p{color:red}", ".x{}"}).text));
+                 PreviewPage::buildPage(joinAndStripComments(QStringList{"p{color:red}", ".x{}"}).text));
         QVERIFY(run.out.contains("\r\n<p>Element: p</p><br>\r\n"));
     }
 

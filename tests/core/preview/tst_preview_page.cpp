@@ -9,7 +9,7 @@ namespace {
 
 QString page(const QString &sheet)
 {
-    return BuildPage(JoinAndStripComments(sheet.split(QLatin1Char('\n'))).text);
+    return buildPage(joinAndStripComments(sheet.split(QLatin1Char('\n'))).text);
 }
 
 const QString kHead = QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n"
@@ -51,7 +51,7 @@ private slots:
 
     void emptySheet()
     {
-        QCOMPARE(BuildPage(QString()), kHead + QStringLiteral("\r\n-->\r\n</style>\r\n</head>\r\n<Body>\r\n"
+        QCOMPARE(buildPage(QString()), kHead + QStringLiteral("\r\n-->\r\n</style>\r\n</head>\r\n<Body>\r\n"
                                                              "\r\n\r\n\r\n</Body>\r\n</Html>\r\n"));
     }
 
@@ -66,7 +66,7 @@ private slots:
     {
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("sample");
-        const QString home = HomeLinkAttr();
+        const QString home = homeLinkAttribute();
         QTest::newRow("grouped selector") << "h1, h2 {}" << "<h1, h2>Element: h1, h2</h1, h2><br>";
         QTest::newRow("pseudo-class") << "a:hover{}" << "<a:hover>Element: a:hover</a:hover><br>";
         QTest::newRow("TABLE is lower-cased") << "TABLE{}" << "<table><tr><td>Element: table</td></tr></table><br>";
@@ -94,7 +94,7 @@ private slots:
     {
         QFETCH(QString, rule);
         QFETCH(QString, sample);
-        QCOMPARE(BuildSamples(JoinAndStripComments(QStringList{rule}).text), sample + QStringLiteral("\r\n"));
+        QCOMPARE(buildSamples(joinAndStripComments(QStringList{rule}).text), sample + QStringLiteral("\r\n"));
     }
 
     // Selector texts are shown as text: nothing of them becomes markup of the page.
@@ -113,18 +113,18 @@ private slots:
         QTest::newRow("class ending its attribute")
             << "p.x\" onclick=\"y {}" << "<p class=\"x&quot; onclick=&quot;y\">Klasse: p.x&quot; onclick=&quot;y</p><br>";
         QTest::newRow("anchor class with a quote")
-            << "a.x'> {}" << "<a class=\"x&#39;&gt;\" " + HomeLinkAttr() + ">Element: a.x&#39;&gt;</a><br>";
+            << "a.x'> {}" << "<a class=\"x&#39;&gt;\" " + homeLinkAttribute() + ">Element: a.x&#39;&gt;</a><br>";
         QTest::newRow("table ID with an ampersand")
             << "td#a&b {}" << "<table><tr><td id=\"a&amp;b\">Element: td#a&amp;b</td></tr></table><br>";
         QTest::newRow("anchor pseudo-format") << "a#<b>:hover {}"
-                                              << "<a id=\"&lt;b&gt;\" " + HomeLinkAttr()
+                                              << "<a id=\"&lt;b&gt;\" " + homeLinkAttribute()
                                                      + ">Pseudoformat: a#&lt;b&gt;:hover</a><br>";
         QTest::newRow("element with an ID") << "div<i>#x {}" << "<div&lt;i&gt; id=\"x\">komplexe ID: div&lt;i&gt;#x</div&lt;i&gt;><br>";
         // "<!--" would open a comment that swallows the rest of the page: a name that is
         // no tag name stays text, as the browser shows "<#x>" anyway.
         QTest::newRow("comment opener") << "!-- x {}" << "&lt;!-- x>Element: !-- x&lt;/!-- x><br>";
         QTest::newRow("processing instruction") << "?x.y {}" << "&lt;?x class=\"y\">Klasse: ?x.y&lt;/?x><br>";
-        QTest::newRow("no letter first") << "#y:h, 1#z {}" << "<a id=\"\" " + HomeLinkAttr() + ">Pseudoformat: #y:h, 1#z</a><br>";
+        QTest::newRow("no letter first") << "#y:h, 1#z {}" << "<a id=\"\" " + homeLinkAttribute() + ">Pseudoformat: #y:h, 1#z</a><br>";
         QTest::newRow("element with an ID, no letter first") << "1#z {}" << "&lt;1 id=\"z\">komplexe ID: 1#z&lt;/1><br>";
         // plaintext never ends and would turn every later sample into text.
         QTest::newRow("plaintext") << "plaintext {}" << "<xmp>Element: plaintext</xmp><br>";
@@ -134,7 +134,7 @@ private slots:
     {
         QFETCH(QString, rule);
         QFETCH(QString, sample);
-        QCOMPARE(BuildSamples(JoinAndStripComments(QStringList{rule}).text), sample + QStringLiteral("\r\n"));
+        QCOMPARE(buildSamples(joinAndStripComments(QStringList{rule}).text), sample + QStringLiteral("\r\n"));
     }
 
     // No "</style" of the sheet, in any case, can end the style element; CSS reads
@@ -148,13 +148,13 @@ private slots:
 
     void everyRuleGetsASampleRepeatsIncluded()
     {
-        QCOMPARE(BuildSamples(QStringLiteral(" p{} p{} q")), QStringLiteral("<p>Element: p</p><br>\r\n<p>Element: p</p><br>\r\n"));
+        QCOMPARE(buildSamples(QStringLiteral(" p{} p{} q")), QStringLiteral("<p>Element: p</p><br>\r\n<p>Element: p</p><br>\r\n"));
     }
 
     void homeLinkIsAnAddress()
     {
-        QVERIFY(HomeLinkAttr().startsWith(QLatin1String("href=\"https://")));
-        QVERIFY(HomeLinkAttr().endsWith(QLatin1Char('"')));
+        QVERIFY(homeLinkAttribute().startsWith(QLatin1String("href=\"https://")));
+        QVERIFY(homeLinkAttribute().endsWith(QLatin1Char('"')));
     }
 };
 

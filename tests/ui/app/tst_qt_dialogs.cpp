@@ -134,11 +134,11 @@ private slots:
         });
         QtDialogs dialogs;
         FindReplace::SearchState state;
-        state.SearchHistory = {QStringLiteral("color"), QStringLiteral("font")};
+        state.searchHistory = {QStringLiteral("color"), QStringLiteral("font")};
         QVERIFY(dialogs.editSearch(state, false));
         QCOMPARE(caption, QStringLiteral("Search Text"));
-        QCOMPARE(state.SearchText, QStringLiteral("Color"));
-        QCOMPARE(state.SearchHistory, (QStringList{"Color", "font"}));
+        QCOMPARE(state.searchText, QStringLiteral("Color"));
+        QCOMPARE(state.searchHistory, (QStringList{"Color", "font"}));
     }
 
     // The fields keep the text exactly as typed (no completion from the history in
@@ -181,13 +181,13 @@ private slots:
         });
         QtDialogs dialogs;
         FindReplace::SearchState state;
-        state.SearchText = QStringLiteral("last");
-        (replace ? state.ReplaceHistory : state.SearchHistory) = history;
+        state.searchText = QStringLiteral("last");
+        (replace ? state.replaceHistory : state.searchHistory) = history;
         QVERIFY(dialogs.editSearch(state, replace));
-        QCOMPARE(replace ? state.ReplaceText : state.SearchText, typed);
-        QCOMPARE(replace ? state.ReplaceHistory : state.SearchHistory, remembered);
+        QCOMPARE(replace ? state.replaceText : state.searchText, typed);
+        QCOMPARE(replace ? state.replaceHistory : state.searchHistory, remembered);
         if (replace)
-            QCOMPARE(state.SearchText, QStringLiteral("last"));
+            QCOMPARE(state.searchText, QStringLiteral("last"));
     }
 
     void searchFieldsAreWideEnough()

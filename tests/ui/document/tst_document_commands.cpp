@@ -120,7 +120,7 @@ private slots:
         f->action("Neu1")->trigger();
         QCOMPARE(f->contents(QStringLiteral("first.css")), QByteArray("a {}\r\n"));
         QCOMPARE(f->editor()->allLines(), QStringList());
-        QVERIFY(f->document().DocumentFileName().isEmpty());
+        QVERIFY(f->document().fileName().isEmpty());
         QVERIFY(!f->enabled("btn_close"));
     }
 
@@ -204,11 +204,11 @@ private slots:
             QCOMPARE(f->contents(saveTo), QByteArray("unsaved\r\n"));
         if (replaced) {
             QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("b { }")});
-            QCOMPARE(f->document().DocumentFileName(), other);
+            QCOMPARE(f->document().fileName(), other);
             QVERIFY(!f->editor()->isDocumentModified());
         } else {
             QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("unsaved")});
-            QVERIFY(f->document().DocumentFileName().isEmpty());
+            QVERIFY(f->document().fileName().isEmpty());
             QCOMPARE(f->field(2), kUntitled);
             QVERIFY(f->editor()->isDocumentModified());
             QCOMPARE(f->field(1), kModified);
@@ -366,7 +366,7 @@ private slots:
         f->type(QStringLiteral("p {}"));
         f->dialogs.saveAnswers << target;
         f->action("Speichernunter1")->trigger();
-        QCOMPARE(f->document().DocumentFileName(), target);
+        QCOMPARE(f->document().fileName(), target);
         QCOMPARE(f->field(2), target);
         QCOMPARE(f->field(1), QString());
         QVERIFY(!f->enabled("btn_save"));
@@ -384,7 +384,7 @@ private slots:
         f->type(QStringLiteral("p"));
         f->action("Speichernunter1")->trigger();
         QCOMPARE(f->dialogs.saveDialogs, 1);
-        QVERIFY(f->document().DocumentFileName().isEmpty());
+        QVERIFY(f->document().fileName().isEmpty());
         QVERIFY(f->editor()->isDocumentModified());
         QVERIFY(f->enabled("btn_save"));
         QCOMPARE(f->field(1), kModified);
@@ -476,7 +476,7 @@ private slots:
     {
         f->openFile(QStringLiteral("bom.css"), "\xef\xbb\xbfp {}\n");
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("p {}")});
-        QCOMPARE(f->window->analysis().analysis().ElementSelectors, QStringList{QStringLiteral("p")});
+        QCOMPARE(f->window->analysis().analysis().elementSelectors, QStringList{QStringLiteral("p")});
     }
 
     // A Windows-1252 file is never turned into UTF-8 without the user's word.
@@ -538,7 +538,7 @@ private slots:
         f->dialogs.saveAnswers << target;
         f->action("Speichernunter1")->trigger();
         QCOMPARE(f->dialogs.askedTexts(), QStringList{QStringLiteral("Datei %1 kann nicht erstellt werden.").arg(target)});
-        QVERIFY(f->document().DocumentFileName().isEmpty());
+        QVERIFY(f->document().fileName().isEmpty());
         QCOMPARE(f->field(2), kUntitled);
         QVERIFY(!f->enabled("btn_close"));
         QVERIFY(f->enabled("btn_save"));
@@ -588,7 +588,7 @@ private slots:
         QCOMPARE(f->dialogs.askedTexts(), files);
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Plain);
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("two {}")});
-        QCOMPARE(f->document().DocumentFileName(), files[1]);
+        QCOMPARE(f->document().fileName(), files[1]);
         QCOMPARE(f->field(2), files[1]);
         QVERIFY(!f->enabled("btn_close"));
         QVERIFY(!f->editor()->isDocumentModified());

@@ -65,7 +65,7 @@ private slots:
         AboutDialog &box = f->window->aboutBox();
         QCOMPARE(box.windowTitle(), QStringLiteral("Info"));
         QCOMPARE(box.size(), QSize(346, 269));
-        QCOMPARE(box.lbl_version->text(), QStringLiteral("Version ") + VersionString());
+        QCOMPARE(box.lbl_version->text(), QStringLiteral("Version ") + versionString());
         QCOMPARE(box.lbl_credit->text(), UiTexts::stored(411));
         box.show();
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));

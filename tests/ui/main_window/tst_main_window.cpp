@@ -433,7 +433,7 @@ private slots:
         QDir::setCurrent(f->path(QString()));
         f->open(QStringLiteral("rel.css"));
         QDir::setCurrent(cwd);
-        QCOMPARE(f->document().DocumentFileName(), QStringLiteral("rel.css"));
+        QCOMPARE(f->document().fileName(), QStringLiteral("rel.css"));
         QCOMPARE(f->field(2), QStringLiteral("rel.css"));
         QCOMPARE(f->editor()->allLines(), QStringList{"h1 { color: red; }"});
         QVERIFY(!f->enabled("btn_close"));
@@ -451,7 +451,7 @@ private slots:
         QCOMPARE(f->dialogs.askedTexts(), QStringList{QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)});
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Failure);
         QCOMPARE(f->field(2), QStringLiteral("unbenannt"));
-        QVERIFY(f->document().DocumentFileName().isEmpty());
+        QVERIFY(f->document().fileName().isEmpty());
         QCOMPARE(f->editor()->lineCount(), 0);
     }
 

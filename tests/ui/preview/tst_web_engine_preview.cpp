@@ -19,7 +19,7 @@ namespace {
 
 QString pageFor(const QString &sheet)
 {
-    return PreviewPage::BuildPage(JoinAndStripComments(sheet.split(QLatin1Char('\n'))).text);
+    return PreviewPage::buildPage(joinAndStripComments(sheet.split(QLatin1Char('\n'))).text);
 }
 
 // Evaluates an expression in the page, outside the page's own (disabled) scripts.
@@ -39,7 +39,7 @@ QVariant evaluate(WebEnginePreview &preview, const QString &expression)
 bool show(WebEnginePreview &preview, const QString &html, const QString &folder = {})
 {
     QSignalSpy shown(&preview, &WebEnginePreview::pageShown);
-    preview.WriteToBrowser(html, folder);
+    preview.showPage(html, folder);
     return shown.wait(120000);
 }
 
@@ -146,9 +146,9 @@ private slots:
         writeFile(folder + QStringLiteral("/t.txt"), "text beside the sheet");
 
         const QString last = QStringLiteral("p.after { color: rgb(1, 2, 3) }");
-        const QString flat = JoinAndStripComments({sheet, last}).text;
-        const int rules = PreviewPage::BuildSamples(flat).count(QLatin1String("\r\n"));
-        QVERIFY(show(*preview, PreviewPage::BuildPage(flat), folder));
+        const QString flat = joinAndStripComments({sheet, last}).text;
+        const int rules = PreviewPage::buildSamples(flat).count(QLatin1String("\r\n"));
+        QVERIFY(show(*preview, PreviewPage::buildPage(flat), folder));
         const QUrl shown = preview->view()->url();
         QTest::qWait(500); // time for a refresh, a frame or a request to go out
 
@@ -182,7 +182,7 @@ private slots:
     {
         QSignalSpy shown(preview.get(), &WebEnginePreview::pageShown);
         for (int i = 1; i <= 5; ++i)
-            preview->WriteToBrowser(pageFor(QStringLiteral("p { color: rgb(%1, 0, 0) }").arg(i)), {});
+            preview->showPage(pageFor(QStringLiteral("p { color: rgb(%1, 0, 0) }").arg(i)), {});
         QVERIFY(shown.wait(20000));
         QCOMPARE(evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('p')).color")).toString(),
                  QStringLiteral("rgb(5, 0, 0)"));

@@ -89,7 +89,7 @@ private slots:
         f->editor()->replaceSelection(QStringLiteral("p{} q")); // one change
         QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Fehler gefunden!"));
         QCOMPARE(childTexts(view->TreeView1->topLevelItem(2)), QStringList{".gone"});
-        QCOMPARE(f->window->analysis().analysis().ParserStatusImage, 7);
+        QCOMPARE(f->window->analysis().analysis().status, ParserStatus::Error);
         QTest::keyClick(f->editor(), Qt::Key_Backspace);
         QTest::keyClick(f->editor(), Qt::Key_Backspace);
         QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Keine Fehler gefunden!"));

@@ -117,14 +117,14 @@ bool CssScanner::isKeyword(QStringView identifier)
     return false;
 }
 
-void CssScanner::LoadLine(QStringView line)
+void CssScanner::loadLine(QStringView line)
 {
     m_line = line;
     m_pos = 0;
-    NextToken();
+    nextToken();
 }
 
-void CssScanner::NextToken()
+void CssScanner::nextToken()
 {
     m_start = m_pos;
     if (m_range == RangeState::InComment) {
@@ -224,7 +224,7 @@ void CssScanner::identifier()
 {
     while (isIdentifierChar(at(m_pos)))
         ++m_pos;
-    m_kind = isKeyword(TokenText()) ? TokenKind::Key : TokenKind::Identifier;
+    m_kind = isKeyword(tokenText()) ? TokenKind::Key : TokenKind::Identifier;
 }
 
 void CssScanner::number()

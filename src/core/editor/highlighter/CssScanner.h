@@ -11,19 +11,19 @@ enum class RangeState { Normal, InComment };
 class CssScanner
 {
 public:
-    void ResetRangeState() { m_range = RangeState::Normal; }
-    void SetRangeState(RangeState state) { m_range = state; }
-    RangeState GetRangeState() const { return m_range; }
+    void resetRangeState() { m_range = RangeState::Normal; }
+    void setRangeState(RangeState state) { m_range = state; }
+    RangeState rangeState() const { return m_range; }
 
     // Takes the line (without its line break) and scans its first token.
-    void LoadLine(QStringView line);
-    void NextToken();
-    bool AtLineEnd() const { return m_kind == TokenKind::EndOfLine; }
+    void loadLine(QStringView line);
+    void nextToken();
+    bool atLineEnd() const { return m_kind == TokenKind::EndOfLine; }
 
-    TokenKind CurrentTokenKind() const { return m_kind; }
-    qsizetype TokenStart() const { return m_start; }
-    qsizetype TokenLength() const { return m_pos - m_start; }
-    QStringView TokenText() const { return m_line.sliced(m_start, m_pos - m_start); }
+    TokenKind tokenKind() const { return m_kind; }
+    qsizetype tokenStart() const { return m_start; }
+    qsizetype tokenLength() const { return m_pos - m_start; }
+    QStringView tokenText() const { return m_line.sliced(m_start, m_pos - m_start); }
 
     // The keywords, and whether a run of identifier characters is one of them
     // (letters in any case; a digit matches any digit).

@@ -51,15 +51,15 @@ QPoint placeNearMatch(const QRect &area, const QSize &dialog, int x, int lineTop
 // What the search and replace dialogs show and give back.
 struct SearchState
 {
-    bool Backwards = false;
-    bool CaseSensitive = false;
-    bool FromCaret = false;
-    bool SelectedOnly = false;
-    bool WholeWords = false;
-    QString SearchText;
-    QStringList SearchHistory;
-    QString ReplaceText;
-    QStringList ReplaceHistory;
+    bool backwards = false;
+    bool caseSensitive = false;
+    bool fromCaret = false;
+    bool selectedOnly = false;
+    bool wholeWords = false;
+    QString searchText;
+    QStringList searchHistory;
+    QString replaceText;
+    QStringList replaceHistory;
 };
 
 enum class ReplaceAnswer { ReplaceThis, SkipThis, ReplaceRest, StopReplacing };

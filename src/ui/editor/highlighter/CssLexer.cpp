@@ -103,16 +103,16 @@ void CssLexer::styleText(int start, int end)
         const long next = l < lastLine ? e->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, l + 1) : to;
         line = QString::fromUtf8(text + lineStart, lineEnd - lineStart);
         const bool ascii = line.size() == lineEnd - lineStart;
-        m_scanner.SetRangeState(state);
+        m_scanner.setRangeState(state);
         long at = lineStart - from;
-        for (m_scanner.LoadLine(line); !m_scanner.AtLineEnd(); m_scanner.NextToken()) {
-            const int bytes = ascii ? int(m_scanner.TokenLength()) : utf8Length(m_scanner.TokenText());
-            std::fill(styles + at, styles + at + bytes, char(styleOf(m_scanner.CurrentTokenKind())));
+        for (m_scanner.loadLine(line); !m_scanner.atLineEnd(); m_scanner.nextToken()) {
+            const int bytes = ascii ? int(m_scanner.tokenLength()) : utf8Length(m_scanner.tokenText());
+            std::fill(styles + at, styles + at + bytes, char(styleOf(m_scanner.tokenKind())));
             at += bytes;
         }
         // The line break, and whatever the scanner left: plain space.
         std::fill(styles + at, styles + (next - from), char(HighlighterAttributes::Attribute::Space));
-        state = m_scanner.GetRangeState();
+        state = m_scanner.rangeState();
         e->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE, l, long(state));
     }
     startStyling(from);

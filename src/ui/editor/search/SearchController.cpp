@@ -27,28 +27,28 @@ SearchController::SearchController(SheetEditor &editor, Dialogs &dialogs, std::f
 {
 }
 
-void SearchController::OpenSearchDialog(bool replace)
+void SearchController::openSearchDialog(bool replace)
 {
     if (!m_dialogs.editSearch(m_state, replace))
         return;
-    m_continueFromCaret = m_state.FromCaret;
-    if (m_state.SearchText.isEmpty())
+    m_continueFromCaret = m_state.fromCaret;
+    if (m_state.searchText.isEmpty())
         return;
-    RunSearch(replace, m_state.Backwards);
+    runSearch(replace, m_state.backwards);
     m_continueFromCaret = true;
 }
 
-void SearchController::RunSearch(bool replace, bool backwards)
+void SearchController::runSearch(bool replace, bool backwards)
 {
     m_note(QString());
     Options o;
     o.replace = o.replaceAll = o.confirm = replace;
     o.backwards = backwards;
-    o.matchCase = m_state.CaseSensitive;
+    o.matchCase = m_state.caseSensitive;
     o.wholeScope = !m_continueFromCaret;
-    o.selectionOnly = m_state.SelectedOnly;
-    o.wholeWord = m_state.WholeWords;
-    if (FindAndReplace(m_state.SearchText, m_state.ReplaceText, o) > 0)
+    o.selectionOnly = m_state.selectedOnly;
+    o.wholeWord = m_state.wholeWords;
+    if (findAndReplace(m_state.searchText, m_state.replaceText, o) > 0)
         return;
     QApplication::beep();
     m_note(QStringLiteral("Text not found"));
@@ -71,7 +71,7 @@ FindReplace::ReplaceAnswer SearchController::ask(const QString &text, const QStr
     return m_dialogs.confirmReplace(text, area, at.x(), at.y(), at.y() + lineHeight);
 }
 
-int SearchController::FindAndReplace(const QString &text, const QString &replacement, Options o)
+int SearchController::findAndReplace(const QString &text, const QString &replacement, Options o)
 {
     const QStringList lines = m_editor.allLines();
     if (text.isEmpty() || lines.isEmpty())

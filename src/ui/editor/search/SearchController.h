@@ -15,8 +15,8 @@ public:
     // `notFound` shows or clears the "Text not found" note.
     SearchController(SheetEditor &editor, Dialogs &dialogs, std::function<void(const QString &)> note);
 
-    void OpenSearchDialog(bool replace);
-    void RunSearch(bool replace, bool backwards);
+    void openSearchDialog(bool replace);
+    void runSearch(bool replace, bool backwards);
 
     const FindReplace::SearchState &state() const { return m_state; }
 
@@ -27,7 +27,7 @@ public:
         bool replace = false, replaceAll = false, confirm = false;
     };
     // Finds (and replaces) in the editor; returns the number of matches found.
-    int FindAndReplace(const QString &text, const QString &replacement, Options options);
+    int findAndReplace(const QString &text, const QString &replacement, Options options);
 
 private:
     FindReplace::ReplaceAnswer ask(const QString &text, const QString &replacement, long start);

@@ -12,8 +12,8 @@ const char *const kKinds[] = {"Comment", "Identifier", "Key", "EndOfLine", "Numb
 QStringList tokens(CssScanner &scanner, const QString &line)
 {
     QStringList out;
-    for (scanner.LoadLine(line); !scanner.AtLineEnd(); scanner.NextToken())
-        out << scanner.TokenText().toString() + QLatin1Char('=') + QLatin1String(kKinds[int(scanner.CurrentTokenKind())]);
+    for (scanner.loadLine(line); !scanner.atLineEnd(); scanner.nextToken())
+        out << scanner.tokenText().toString() + QLatin1Char('=') + QLatin1String(kKinds[int(scanner.tokenKind())]);
     return out;
 }
 
@@ -78,9 +78,9 @@ private slots:
         QFETCH(QStringList, expected);
         QFETCH(RangeState, rangeOut);
         CssScanner scanner;
-        scanner.SetRangeState(rangeIn);
+        scanner.setRangeState(rangeIn);
         QCOMPARE(tokens(scanner, line), expected);
-        QCOMPARE(scanner.GetRangeState(), rangeOut);
+        QCOMPARE(scanner.rangeState(), rangeOut);
     }
 
     void everyKeywordIsFoundInAnyCase()

@@ -60,7 +60,7 @@ private slots:
         // From the caret (line 0, column 2) to the end: the first occurrence is left out.
         QCOMPARE(matches(lines, QStringLiteral("ab"), {}, {0, 2}, {1, 5}),
                  (QList<Match>{{0, 3, 5}, {1, 0, 2}, {1, 3, 5}}));
-        // Backwards up to the caret: only what ends before it.
+        // backwards up to the caret: only what ends before it.
         Options back;
         back.backwards = true;
         QCOMPARE(matches(lines, QStringLiteral("ab"), back, {0, 0}, {1, 2}), (QList<Match>{{1, 0, 2}, {0, 3, 5}, {0, 0, 2}}));

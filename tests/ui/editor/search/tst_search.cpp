@@ -22,7 +22,7 @@ private slots:
     void searchNextAndNoWrap()
     {
         f->editor()->setCaretPosition(3, 5); // the first search covers the whole text anyway
-        f->dialogs.searchAnswers << [](SearchState &s) { s.SearchText = QStringLiteral("color"); };
+        f->dialogs.searchAnswers << [](SearchState &s) { s.searchText = QStringLiteral("color"); };
         f->action("Suchen2")->trigger();
         QCOMPARE(f->editor()->selectedText(), QStringLiteral("color"));
         QCOMPARE(f->editor()->caretLine(), 1);
@@ -43,9 +43,9 @@ private slots:
     void wholeWordsAndCase()
     {
         f->dialogs.searchAnswers << [](SearchState &s) {
-            s.SearchText = QStringLiteral("font");
-            s.WholeWords = true;
-            s.CaseSensitive = true;
+            s.searchText = QStringLiteral("font");
+            s.wholeWords = true;
+            s.caseSensitive = true;
         };
         f->action("Suchen2")->trigger();
         QCOMPARE(f->editor()->caretLine(), 2); // the font of font-size
@@ -56,8 +56,8 @@ private slots:
     {
         f->editor()->setLines({"aaa"});
         f->dialogs.searchAnswers << [](SearchState &s) {
-            s.SearchText = QStringLiteral("a");
-            s.ReplaceText = QStringLiteral("aa");
+            s.searchText = QStringLiteral("a");
+            s.replaceText = QStringLiteral("aa");
         };
         f->dialogs.replaceAnswers << ReplaceAnswer::ReplaceRest;
         f->action("Ersetzen1")->trigger();
@@ -70,8 +70,8 @@ private slots:
     void cancelKeepsWhatWasReplaced()
     {
         f->dialogs.searchAnswers << [](SearchState &s) {
-            s.SearchText = QStringLiteral("color");
-            s.ReplaceText = QStringLiteral("background");
+            s.searchText = QStringLiteral("color");
+            s.replaceText = QStringLiteral("background");
         };
         f->dialogs.replaceAnswers << ReplaceAnswer::SkipThis << ReplaceAnswer::ReplaceThis << ReplaceAnswer::StopReplacing;
         f->action("Ersetzen1")->trigger();
@@ -82,8 +82,8 @@ private slots:
     void equalTextsChangeNothingAndAskNothing()
     {
         f->dialogs.searchAnswers << [](SearchState &s) {
-            s.SearchText = QStringLiteral("red");
-            s.ReplaceText = QStringLiteral("red");
+            s.searchText = QStringLiteral("red");
+            s.replaceText = QStringLiteral("red");
         };
         f->action("Ersetzen1")->trigger();
         QVERIFY(f->dialogs.confirmations.isEmpty());
@@ -93,8 +93,8 @@ private slots:
     void selectedOnlyWithoutSelectionSearchesEverything()
     {
         f->dialogs.searchAnswers << [](SearchState &s) {
-            s.SearchText = QStringLiteral("bold");
-            s.SelectedOnly = true;
+            s.searchText = QStringLiteral("bold");
+            s.selectedOnly = true;
         };
         f->action("Suchen2")->trigger();
         QCOMPARE(f->editor()->caretLine(), 3);
@@ -103,7 +103,7 @@ private slots:
     void historyKeepsTenNewestFirst()
     {
         for (const char *text : {"color", "Color"}) {
-            f->dialogs.searchAnswers << [text](SearchState &s) { s.SearchText = QString::fromLatin1(text); };
+            f->dialogs.searchAnswers << [text](SearchState &s) { s.searchText = QString::fromLatin1(text); };
             f->action("Suchen2")->trigger();
         }
         f->dialogs.searchAnswers << [](SearchState &) {};
@@ -112,7 +112,7 @@ private slots:
         SearchState seen;
         f->dialogs.searchAnswers << [&seen](SearchState &s) { seen = s; };
         f->action("Suchen2")->trigger();
-        QCOMPARE(seen.SearchHistory, QStringList{"Color"});
+        QCOMPARE(seen.searchHistory, QStringList{"Color"});
     }
 
 private:
