@@ -54,7 +54,7 @@ public:
     {
         put(name, bytes);
         dialogs.openAnswers << path(name);
-        action("ffnen1")->trigger();
+        action("actionOpen")->trigger();
         return path(name);
     }
     QByteArray contents(const QString &name) const { return readFile(path(name)); }
@@ -81,7 +81,7 @@ public:
         return window->findChild<T *>(QLatin1String(name));
     }
     QAction *action(const char *name) const { return find<QAction>(name); }
-    QString field(int i) const { return find<QLabel>(qPrintable(QStringLiteral("StatusBar1_field%1").arg(i)))->text(); }
+    QString field(int i) const { return find<QLabel>(qPrintable(QStringLiteral("statusField%1").arg(i)))->text(); }
     bool enabled(const char *button) const { return find<QWidget>(button)->isEnabled(); }
 
     // Types into the editor as a user would.

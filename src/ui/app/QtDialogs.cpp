@@ -182,7 +182,7 @@ QString QtDialogs::openPictureFile()
         filters << QStringLiteral("%1 (%2)").arg(QLatin1String(type.description), QLatin1String(type.patterns));
 
     QFileDialog dialog(QApplication::activeWindow());
-    dialog.setObjectName(QStringLiteral("OpenPictureDialog1"));
+    dialog.setObjectName(QStringLiteral("pictureDialog"));
     // Qt's own dialog, which takes the preview beside its file list.
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -292,12 +292,12 @@ FindReplace::ReplaceAnswer QtDialogs::confirmReplace(const QString &searchText, 
 {
     using FindReplace::ReplaceAnswer;
     QDialog dialog(QApplication::activeWindow());
-    dialog.setObjectName(QStringLiteral("TConfirmReplaceDialog"));
+    dialog.setObjectName(QStringLiteral("confirmReplaceDialog"));
     dialog.setWindowTitle(QStringLiteral("Confirm replace"));
     auto *icon = new QLabel(&dialog);
     icon->setPixmap(dialog.style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
     auto *question = new QLabel(QStringLiteral("Replace this occurence of \"%1\"?").arg(searchText), &dialog);
-    question->setObjectName(QStringLiteral("lblConfirmation"));
+    question->setObjectName(QStringLiteral("confirmationLabel"));
     question->setWordWrap(true);
     ReplaceAnswer answer = ReplaceAnswer::StopReplacing;
     auto button = [&](const QString &caption, ReplaceAnswer value) {

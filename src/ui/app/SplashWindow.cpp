@@ -15,40 +15,40 @@ SplashWindow::SplashWindow(const QString &versionLabel)
     picture->setPixmap(Pictures::splash());
     picture->setGeometry(0, 0, kWidth, kHeight);
 
-    lbl_version = new QLabel(versionLabel.isEmpty() ? QStringLiteral("Version 1.0.0") : versionLabel, this);
-    lbl_version->setObjectName(QStringLiteral("lbl_version"));
-    lbl_version->setGeometry(224, 62, 116, 18);
+    m_versionLabel = new QLabel(versionLabel.isEmpty() ? QStringLiteral("Version 1.0.0") : versionLabel, this);
+    m_versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    m_versionLabel->setGeometry(224, 62, 116, 18);
     QFont font(QStringLiteral("Verdana"));
     font.setPixelSize(16);
     font.setBold(true);
-    lbl_version->setFont(font);
-    lbl_version->setStyleSheet(QStringLiteral("color: black; background: white;"));
+    m_versionLabel->setFont(font);
+    m_versionLabel->setStyleSheet(QStringLiteral("color: black; background: white;"));
     // The label grows with its text, as far as the window allows, rather than cutting it.
-    const int textWidth = lbl_version->fontMetrics().horizontalAdvance(lbl_version->text()) + 2;
-    if (textWidth > lbl_version->width())
-        lbl_version->setGeometry(qMax(0, kWidth - 2 - textWidth), 62, qMin(kWidth - 2, textWidth), 18);
+    const int textWidth = m_versionLabel->fontMetrics().horizontalAdvance(m_versionLabel->text()) + 2;
+    if (textWidth > m_versionLabel->width())
+        m_versionLabel->setGeometry(qMax(0, kWidth - 2 - textWidth), 62, qMin(kWidth - 2, textWidth), 18);
 
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(1, 81, 343, 8);
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setStyleSheet(QStringLiteral("QProgressBar { border: none; background: white; }"
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("progressBar"));
+    m_progressBar->setGeometry(1, 81, 343, 8);
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setStyleSheet(QStringLiteral("QProgressBar { border: none; background: white; }"
                                                "QProgressBar::chunk { background: rgb(236, 171, 19); }"));
-    connect(ProgressBar1, &QProgressBar::valueChanged, this, &SplashWindow::progressChanged);
+    connect(m_progressBar, &QProgressBar::valueChanged, this, &SplashWindow::progressChanged);
 }
 
 void SplashWindow::setProgress(int value)
 {
-    ProgressBar1->setValue(value);
+    m_progressBar->setValue(value);
 }
 
 int SplashWindow::progress() const
 {
-    return ProgressBar1->value();
+    return m_progressBar->value();
 }
 
 QString SplashWindow::versionText() const
 {
-    return lbl_version->text();
+    return m_versionLabel->text();
 }

@@ -27,6 +27,6 @@ signals:
     void progressChanged(int value);
 
 private:
-    QLabel *lbl_version;
-    QProgressBar *ProgressBar1;
+    QLabel *m_versionLabel;
+    QProgressBar *m_progressBar;
 };

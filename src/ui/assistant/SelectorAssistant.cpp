@@ -108,8 +108,8 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
     setWindowTitle(QStringLiteral("Individualformate"));
     setModal(true);
     resize(500, 386);
-    pageControl = new QTabWidget(this);
-    pageControl->setObjectName(QStringLiteral("pageControl"));
+    m_assistantPages = new QTabWidget(this);
+    m_assistantPages->setObjectName(QStringLiteral("assistantPages"));
 
     // Start
     auto *start = new QWidget;
@@ -125,12 +125,14 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
                                  "Selektoren dem Sheet hinzugefügt.",
                           710);
     auto *addAs = new QGroupBox(QStringLiteral("Gewählte Elemente anlegen als"), start);
-    rad_add_as_single = new QRadioButton(QStringLiteral("einzelne, bzw. gruppierte Elemente"), addAs);
-    rad_add_as_grouped = new QRadioButton(QStringLiteral("einzeln separierte Elemente"), addAs);
-    rad_add_as_single->setChecked(true);
+    m_asSelectorListRadio = new QRadioButton(QStringLiteral("einzelne, bzw. gruppierte Elemente"), addAs);
+    m_asSelectorListRadio->setObjectName(QStringLiteral("asSelectorListRadio"));
+    m_asSeparateRulesRadio = new QRadioButton(QStringLiteral("einzeln separierte Elemente"), addAs);
+    m_asSeparateRulesRadio->setObjectName(QStringLiteral("asSeparateRulesRadio"));
+    m_asSelectorListRadio->setChecked(true);
     auto *addAsLayout = new QVBoxLayout(addAs);
-    addAsLayout->addWidget(rad_add_as_single);
-    addAsLayout->addWidget(rad_add_as_grouped);
+    addAsLayout->addWidget(m_asSelectorListRadio);
+    addAsLayout->addWidget(m_asSeparateRulesRadio);
     auto *hint = textBox(start, "hintText", "Sie können mehrere verschiedene Typen hinzufügen, indem Sie einfach oben die "
                                 "verschiedenen Typen auswählen und die Selektoren einzeln hinzufügen.",
                          711);
@@ -141,53 +143,55 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
     startLayout->addWidget(hint);
     startLayout->addStretch();
 
-    QWidget *context = pairPage(List_html6, "List_html6", List_html7, "List_html7", ed_context, "ed_context",
-                                btn_add_context, "btn_add_context");
-    QWidget *knotes = pairPage(List_html1, "List_html1", List_html2, "List_html2", ed_knotes, "ed_knotes",
-                               btn_add_knotes, "btn_add_knotes");
-    QWidget *child = pairPage(List_html4, "List_html4", List_html5, "List_html5", ed_child, "ed_child",
-                              btn_add_child, "btn_add_child");
+    QWidget *context = pairPage(m_contextFirstList, "contextFirstList", m_contextSecondList, "contextSecondList", m_contextEdit, "contextEdit",
+                                m_useContextButton, "useContextButton");
+    QWidget *knotes = pairPage(m_descendantFirstList, "descendantFirstList", m_descendantSecondList, "descendantSecondList", m_descendantEdit, "descendantEdit",
+                               m_useDescendantButton, "useDescendantButton");
+    QWidget *child = pairPage(m_childFirstList, "childFirstList", m_childSecondList, "childSecondList", m_childEdit, "childEdit",
+                              m_useChildButton, "useChildButton");
 
     // Erweitert
     auto *advanced = new QWidget;
-    List_html3 = list(advanced, "List_html3");
-    List_psd_cla = list(advanced, "List_psd_cla");
-    List_psd_cla->addItems({QString(), QStringLiteral(":link"), QStringLiteral(":visited"), QStringLiteral(":hover"),
+    m_advancedElementList = list(advanced, "advancedElementList");
+    m_pseudoClassList = list(advanced, "pseudoClassList");
+    m_pseudoClassList->addItems({QString(), QStringLiteral(":link"), QStringLiteral(":visited"), QStringLiteral(":hover"),
                             QStringLiteral(":active"), QStringLiteral(":focus")});
-    List_psd_elm = list(advanced, "List_psd_elm");
-    List_psd_elm->addItems({QString(), QStringLiteral(":after"), QStringLiteral(":before"), QStringLiteral(":first-child"),
+    m_pseudoElementList = list(advanced, "pseudoElementList");
+    m_pseudoElementList->addItems({QString(), QStringLiteral(":after"), QStringLiteral(":before"), QStringLiteral(":first-child"),
                             QStringLiteral(":first-letter"), QStringLiteral(":first-line")});
     auto *kind = new QWidget(advanced);
-    rad_classes = new QRadioButton(QStringLiteral("Klassen"), kind);
-    rad_ids = new QRadioButton(QString::fromUtf8("ID\u00b4s"), kind);
-    rad_classes->setChecked(true);
+    m_classesRadio = new QRadioButton(QStringLiteral("Klassen"), kind);
+    m_classesRadio->setObjectName(QStringLiteral("classesRadio"));
+    m_idsRadio = new QRadioButton(QString::fromUtf8("ID\u00b4s"), kind);
+    m_idsRadio->setObjectName(QStringLiteral("idsRadio"));
+    m_classesRadio->setChecked(true);
     auto *kindLayout = new QHBoxLayout(kind);
     kindLayout->setContentsMargins(0, 0, 0, 0);
-    kindLayout->addWidget(rad_classes);
-    kindLayout->addWidget(rad_ids);
-    lbl_precall = new QLabel(QStringLiteral("."), advanced);
-    lbl_precall->setObjectName(QStringLiteral("lbl_precall"));
-    QFont precallFont = lbl_precall->font();
+    kindLayout->addWidget(m_classesRadio);
+    kindLayout->addWidget(m_idsRadio);
+    m_namePrefixLabel = new QLabel(QStringLiteral("."), advanced);
+    m_namePrefixLabel->setObjectName(QStringLiteral("namePrefixLabel"));
+    QFont precallFont = m_namePrefixLabel->font();
     precallFont.setPointSize(precallFont.pointSize() + 6);
     precallFont.setBold(true);
-    lbl_precall->setFont(precallFont);
-    ed_indi = edit(advanced, "ed_indi");
-    ed_prev = edit(advanced, "ed_prev");
-    btn_add_advanced = useButton(advanced, "btn_add_advanced");
+    m_namePrefixLabel->setFont(precallFont);
+    m_nameEdit = edit(advanced, "nameEdit");
+    m_advancedEdit = edit(advanced, "advancedEdit");
+    m_useAdvancedButton = useButton(advanced, "useAdvancedButton");
     auto *advancedLayout = new QGridLayout(advanced);
     advancedLayout->addWidget(new QLabel(QStringLiteral("HTML-Element"), advanced), 0, 0);
     advancedLayout->addWidget(label(advanced, "Pseudo-Klassen", 407), 0, 1);
     advancedLayout->addWidget(label(advanced, "Pseudo-Elemente", 408), 0, 2);
-    advancedLayout->addWidget(List_html3, 1, 0, 3, 1);
-    advancedLayout->addWidget(List_psd_cla, 1, 1);
-    advancedLayout->addWidget(List_psd_elm, 1, 2);
+    advancedLayout->addWidget(m_advancedElementList, 1, 0, 3, 1);
+    advancedLayout->addWidget(m_pseudoClassList, 1, 1);
+    advancedLayout->addWidget(m_pseudoElementList, 1, 2);
     advancedLayout->addWidget(kind, 2, 1, 1, 2);
     auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(lbl_precall);
-    nameRow->addWidget(ed_indi, 1);
+    nameRow->addWidget(m_namePrefixLabel);
+    nameRow->addWidget(m_nameEdit, 1);
     advancedLayout->addLayout(nameRow, 3, 1, 1, 2);
-    advancedLayout->addWidget(ed_prev, 4, 0, 1, 2);
-    advancedLayout->addWidget(btn_add_advanced, 4, 2);
+    advancedLayout->addWidget(m_advancedEdit, 4, 0, 1, 2);
+    advancedLayout->addWidget(m_useAdvancedButton, 4, 2);
 
     const struct
     {
@@ -198,58 +202,58 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
                  {child, "Kindelement", 704}, {advanced, "Erweitert", 705}};
     for (const auto &p : pages) {
         p.page->setProperty(kUiTextIdProperty, p.id);
-        pageControl->addTab(p.page, QString::fromLatin1(p.caption));
+        m_assistantPages->addTab(p.page, QString::fromLatin1(p.caption));
     }
 
     auto *selectors = new QGroupBox(QStringLiteral("Selektoren"), this);
     selectors->setProperty(kUiTextIdProperty, 409);
     selectors->setMinimumWidth(150); // room for a composed selector such as "blockquote>p"
-    List_Indi = list(selectors, "List_Indi");
-    (new QVBoxLayout(selectors))->addWidget(List_Indi);
+    m_collectedList = list(selectors, "collectedList");
+    (new QVBoxLayout(selectors))->addWidget(m_collectedList);
 
-    Btn_escape = new QPushButton(QStringLiteral("Abbruch"), this);
-    Btn_escape->setObjectName(QStringLiteral("Btn_escape"));
-    Btn_escape->setProperty(kUiTextIdProperty, 91);
-    Btn_Close_Indi = new QPushButton(QStringLiteral("Übernehmen"), this);
-    Btn_Close_Indi->setObjectName(QStringLiteral("Btn_Close_Indi"));
-    Btn_Close_Indi->setProperty(kUiTextIdProperty, 90);
-    Btn_escape->setAutoDefault(false);
-    Btn_Close_Indi->setAutoDefault(false);
+    m_discardButton = new QPushButton(QStringLiteral("Abbruch"), this);
+    m_discardButton->setObjectName(QStringLiteral("discardButton"));
+    m_discardButton->setProperty(kUiTextIdProperty, 91);
+    m_appendButton = new QPushButton(QStringLiteral("Übernehmen"), this);
+    m_appendButton->setObjectName(QStringLiteral("appendButton"));
+    m_appendButton->setProperty(kUiTextIdProperty, 90);
+    m_discardButton->setAutoDefault(false);
+    m_appendButton->setAutoDefault(false);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(pageControl, 3);
+    top->addWidget(m_assistantPages, 3);
     top->addWidget(selectors, 1);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(Btn_escape);
+    bottom->addWidget(m_discardButton);
     bottom->addStretch();
-    bottom->addWidget(Btn_Close_Indi);
+    bottom->addWidget(m_appendButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(bottom);
 
-    connect(List_html6, &QListWidget::itemClicked, this, &SelectorAssistant::composeContext);
-    connect(List_html7, &QListWidget::itemClicked, this, &SelectorAssistant::composeContext);
-    connect(List_html1, &QListWidget::itemClicked, this, &SelectorAssistant::composeDescendant);
-    connect(List_html2, &QListWidget::itemClicked, this, &SelectorAssistant::composeDescendant);
-    connect(List_html4, &QListWidget::itemClicked, this, &SelectorAssistant::composeChild);
-    connect(List_html5, &QListWidget::itemClicked, this, &SelectorAssistant::composeChild);
-    connect(List_html3, &QListWidget::itemClicked, this, &SelectorAssistant::composeAdvanced);
-    connect(List_psd_cla, &QListWidget::itemClicked, this, &SelectorAssistant::choosePseudoClass);
-    connect(List_psd_elm, &QListWidget::itemClicked, this, &SelectorAssistant::choosePseudoElement);
-    connect(rad_classes, &QRadioButton::clicked, this, &SelectorAssistant::composeNamed);
-    connect(rad_ids, &QRadioButton::clicked, this, &SelectorAssistant::composeNamed);
-    connect(ed_indi, &QLineEdit::textChanged, this, &SelectorAssistant::composeNamed);
-    connect(btn_add_context, &QPushButton::clicked, this, &SelectorAssistant::collectContext);
-    connect(btn_add_knotes, &QPushButton::clicked, this, &SelectorAssistant::collectDescendant);
-    connect(btn_add_child, &QPushButton::clicked, this, &SelectorAssistant::collectChild);
-    connect(btn_add_advanced, &QPushButton::clicked, this, &SelectorAssistant::collectAdvanced);
-    connect(Btn_Close_Indi, &QPushButton::clicked, this, &SelectorAssistant::appendRules);
-    connect(Btn_escape, &QPushButton::clicked, this, &QDialog::reject); // Esc presses it too
+    connect(m_contextFirstList, &QListWidget::itemClicked, this, &SelectorAssistant::composeContext);
+    connect(m_contextSecondList, &QListWidget::itemClicked, this, &SelectorAssistant::composeContext);
+    connect(m_descendantFirstList, &QListWidget::itemClicked, this, &SelectorAssistant::composeDescendant);
+    connect(m_descendantSecondList, &QListWidget::itemClicked, this, &SelectorAssistant::composeDescendant);
+    connect(m_childFirstList, &QListWidget::itemClicked, this, &SelectorAssistant::composeChild);
+    connect(m_childSecondList, &QListWidget::itemClicked, this, &SelectorAssistant::composeChild);
+    connect(m_advancedElementList, &QListWidget::itemClicked, this, &SelectorAssistant::composeAdvanced);
+    connect(m_pseudoClassList, &QListWidget::itemClicked, this, &SelectorAssistant::choosePseudoClass);
+    connect(m_pseudoElementList, &QListWidget::itemClicked, this, &SelectorAssistant::choosePseudoElement);
+    connect(m_classesRadio, &QRadioButton::clicked, this, &SelectorAssistant::composeNamed);
+    connect(m_idsRadio, &QRadioButton::clicked, this, &SelectorAssistant::composeNamed);
+    connect(m_nameEdit, &QLineEdit::textChanged, this, &SelectorAssistant::composeNamed);
+    connect(m_useContextButton, &QPushButton::clicked, this, &SelectorAssistant::collectContext);
+    connect(m_useDescendantButton, &QPushButton::clicked, this, &SelectorAssistant::collectDescendant);
+    connect(m_useChildButton, &QPushButton::clicked, this, &SelectorAssistant::collectChild);
+    connect(m_useAdvancedButton, &QPushButton::clicked, this, &SelectorAssistant::collectAdvanced);
+    connect(m_appendButton, &QPushButton::clicked, this, &SelectorAssistant::appendRules);
+    connect(m_discardButton, &QPushButton::clicked, this, &QDialog::reject); // Esc presses it too
 
     centreOnScreen(*this);
     try {
         const QStringList names = DataFile::readLines(elementFile);
-        for (QListWidget *l : {List_html1, List_html2, List_html3, List_html4, List_html5, List_html6, List_html7})
+        for (QListWidget *l : {m_descendantFirstList, m_descendantSecondList, m_advancedElementList, m_childFirstList, m_childSecondList, m_contextFirstList, m_contextSecondList})
             l->addItems(names);
     } catch (const AppError &error) {
         reportError(error.text());
@@ -260,7 +264,7 @@ void SelectorAssistant::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
     centreOnScreen(*this);
-    List_Indi->clear();
+    m_collectedList->clear();
 }
 
 void SelectorAssistant::composePair(QListWidget *first, QListWidget *second, QLineEdit *result, const QString &joiner)
@@ -271,60 +275,60 @@ void SelectorAssistant::composePair(QListWidget *first, QListWidget *second, QLi
 
 void SelectorAssistant::composeContext()
 {
-    composePair(List_html6, List_html7, ed_context, QStringLiteral(" "));
+    composePair(m_contextFirstList, m_contextSecondList, m_contextEdit, QStringLiteral(" "));
 }
 
 void SelectorAssistant::composeDescendant()
 {
-    composePair(List_html1, List_html2, ed_knotes, QStringLiteral("*"));
+    composePair(m_descendantFirstList, m_descendantSecondList, m_descendantEdit, QStringLiteral("*"));
 }
 
 void SelectorAssistant::composeChild()
 {
-    composePair(List_html4, List_html5, ed_child, QStringLiteral(">"));
+    composePair(m_childFirstList, m_childSecondList, m_childEdit, QStringLiteral(">"));
 }
 
 void SelectorAssistant::composeAdvanced()
 {
-    if (!hasSelection(List_html3))
+    if (!hasSelection(m_advancedElementList))
         return;
     QStringList pseudoClasses;
-    for (int i = 0; i < List_psd_cla->count(); ++i)
-        pseudoClasses << List_psd_cla->item(i)->text();
-    const auto result = SelectorComposer::advanced(selected(List_html3), lbl_precall->text(), ed_indi->text(),
-                                                   PseudoSuffix, pseudoClasses);
-    PseudoSuffix = result.suffix;
+    for (int i = 0; i < m_pseudoClassList->count(); ++i)
+        pseudoClasses << m_pseudoClassList->item(i)->text();
+    const auto result = SelectorComposer::advanced(selected(m_advancedElementList), m_namePrefixLabel->text(), m_nameEdit->text(),
+                                                   m_pseudoSuffix, pseudoClasses);
+    m_pseudoSuffix = result.suffix;
     if (result.pseudoClassCleared)
-        List_psd_cla->setCurrentRow(0);
-    ed_prev->setText(result.selector);
-    List_psd_cla->setEnabled(result.pseudoClassesEnabled);
+        m_pseudoClassList->setCurrentRow(0);
+    m_advancedEdit->setText(result.selector);
+    m_pseudoClassList->setEnabled(result.pseudoClassesEnabled);
 }
 
 void SelectorAssistant::choosePseudoClass()
 {
-    List_psd_elm->clearSelection();
-    PseudoSuffix = selected(List_psd_cla);
+    m_pseudoElementList->clearSelection();
+    m_pseudoSuffix = selected(m_pseudoClassList);
     composeAdvanced();
 }
 
 void SelectorAssistant::choosePseudoElement()
 {
-    List_psd_cla->clearSelection();
-    PseudoSuffix = selected(List_psd_elm);
+    m_pseudoClassList->clearSelection();
+    m_pseudoSuffix = selected(m_pseudoElementList);
     composeAdvanced();
 }
 
 void SelectorAssistant::composeNamed()
 {
-    lbl_precall->setText(rad_ids->isChecked() ? QStringLiteral("#") : QStringLiteral("."));
+    m_namePrefixLabel->setText(m_idsRadio->isChecked() ? QStringLiteral("#") : QStringLiteral("."));
     composeAdvanced();
 }
 
 QStringList SelectorAssistant::collected() const
 {
     QStringList texts;
-    for (int i = 0; i < List_Indi->count(); ++i)
-        texts << List_Indi->item(i)->text();
+    for (int i = 0; i < m_collectedList->count(); ++i)
+        texts << m_collectedList->item(i)->text();
     return texts;
 }
 
@@ -334,36 +338,36 @@ void SelectorAssistant::collectPair(QListWidget *first, QListWidget *second, QLi
         return;
     QStringList texts = collected();
     if (SelectorComposer::collect(texts, result->text()))
-        List_Indi->addItem(texts.last());
+        m_collectedList->addItem(texts.last());
 }
 
 void SelectorAssistant::collectContext()
 {
-    collectPair(List_html6, List_html7, ed_context);
+    collectPair(m_contextFirstList, m_contextSecondList, m_contextEdit);
 }
 
 void SelectorAssistant::collectDescendant()
 {
-    collectPair(List_html1, List_html2, ed_knotes);
+    collectPair(m_descendantFirstList, m_descendantSecondList, m_descendantEdit);
 }
 
 void SelectorAssistant::collectChild()
 {
-    collectPair(List_html4, List_html5, ed_child);
+    collectPair(m_childFirstList, m_childSecondList, m_childEdit);
 }
 
 void SelectorAssistant::collectAdvanced()
 {
-    if (!hasSelection(List_html3))
+    if (!hasSelection(m_advancedElementList))
         return;
     QStringList texts = collected();
-    if (SelectorComposer::collect(texts, ed_prev->text()))
-        List_Indi->addItem(texts.last());
+    if (SelectorComposer::collect(texts, m_advancedEdit->text()))
+        m_collectedList->addItem(texts.last());
 }
 
 void SelectorAssistant::appendRules()
 {
-    m_append(SelectorComposer::linesToAppend(collected(), rad_add_as_grouped->isChecked()));
+    m_append(SelectorComposer::linesToAppend(collected(), m_asSeparateRulesRadio->isChecked()));
     accept();
     m_changeHandling();
 }

@@ -23,6 +23,13 @@ public:
                 std::function<void()> changeHandling, std::function<void(const QString &)> reportError,
                 QWidget *parent = nullptr);
 
+    // What the chosen pseudo-class or pseudo-element adds to the composed selector.
+    const QString &pseudoSuffix() const { return m_pseudoSuffix; }
+
+protected:
+    void showEvent(QShowEvent *e) override;
+
+private slots:
     void composeContext();
     void composeDescendant();
     void composeChild();
@@ -36,23 +43,21 @@ public:
     void collectAdvanced();
     void appendRules();
 
-    QTabWidget *pageControl;
-    QListWidget *List_html1, *List_html2, *List_html3, *List_html4, *List_html5, *List_html6, *List_html7;
-    QListWidget *List_psd_cla, *List_psd_elm, *List_Indi;
-    QLineEdit *ed_context, *ed_knotes, *ed_child, *ed_indi, *ed_prev;
-    QLabel *lbl_precall;
-    QRadioButton *rad_add_as_single, *rad_add_as_grouped, *rad_classes, *rad_ids;
-    QPushButton *btn_add_context, *btn_add_knotes, *btn_add_child, *btn_add_advanced;
-    QPushButton *Btn_escape, *Btn_Close_Indi;
-    QString PseudoSuffix;
-
-protected:
-    void showEvent(QShowEvent *e) override;
-
 private:
     void composePair(QListWidget *first, QListWidget *second, QLineEdit *edit, const QString &joiner);
     void collectPair(QListWidget *first, QListWidget *second, QLineEdit *edit);
     QStringList collected() const;
+
+    QTabWidget *m_assistantPages;
+    QListWidget *m_contextFirstList, *m_contextSecondList, *m_descendantFirstList, *m_descendantSecondList;
+    QListWidget *m_childFirstList, *m_childSecondList, *m_advancedElementList;
+    QListWidget *m_pseudoClassList, *m_pseudoElementList, *m_collectedList;
+    QLineEdit *m_contextEdit, *m_descendantEdit, *m_childEdit, *m_nameEdit, *m_advancedEdit;
+    QLabel *m_namePrefixLabel;
+    QRadioButton *m_asSelectorListRadio, *m_asSeparateRulesRadio, *m_classesRadio, *m_idsRadio;
+    QPushButton *m_useContextButton, *m_useDescendantButton, *m_useChildButton, *m_useAdvancedButton;
+    QPushButton *m_discardButton, *m_appendButton;
+    QString m_pseudoSuffix;
 
     std::function<void(const QStringList &)> m_append;
     std::function<void()> m_changeHandling;

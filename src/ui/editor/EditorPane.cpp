@@ -36,35 +36,35 @@ QFrame *separator(QWidget *parent)
 
 EditorPane::EditorPane(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("pan_middle"));
+    setObjectName(QStringLiteral("editorPane"));
 
     auto *bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("tb_editor"));
+    bar->setObjectName(QStringLiteral("editorToolBar"));
     bar->setFixedHeight(29);
-    btn_undo = toolButton(bar, "btn_undo", "undo", QStringLiteral("Rückgängig"), false);
-    btn_redo = toolButton(bar, "btn_redo", "redo", QStringLiteral("Widerrufen"), false);
-    btn_special_chars = toolButton(bar, "btn_special_chars", "specialchars",
+    m_undoButton = toolButton(bar, "undoButton", "undo", QStringLiteral("Rückgängig"), false);
+    m_redoButton = toolButton(bar, "redoButton", "redo", QStringLiteral("Widerrufen"), false);
+    m_formattingMarksButton = toolButton(bar, "formattingMarksButton", "specialchars",
                                    QStringLiteral("Blendet spezielle Formatierungen ein/aus"), true);
-    btn_line_nr = toolButton(bar, "btn_line_nr", "linenumbers", QStringLiteral("Blendet die Zeilenzahl ein/aus"), true);
-    btn_css_comment = toolButton(bar, "btn_css_comment", "comment", QStringLiteral("Fügt einen Kommentar ein"), false);
-    btn_undo->setEnabled(false);
-    btn_redo->setEnabled(false);
-    btn_line_nr->setChecked(true);
+    m_lineNumbersButton = toolButton(bar, "lineNumbersButton", "linenumbers", QStringLiteral("Blendet die Zeilenzahl ein/aus"), true);
+    m_commentButton = toolButton(bar, "commentButton", "comment", QStringLiteral("Fügt einen Kommentar ein"), false);
+    m_undoButton->setEnabled(false);
+    m_redoButton->setEnabled(false);
+    m_lineNumbersButton->setChecked(true);
 
     auto *barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(2, 2, 2, 2);
     barLayout->setSpacing(0);
-    barLayout->addWidget(btn_undo);
-    barLayout->addWidget(btn_redo);
+    barLayout->addWidget(m_undoButton);
+    barLayout->addWidget(m_redoButton);
     barLayout->addWidget(separator(bar));
-    barLayout->addWidget(btn_special_chars);
-    barLayout->addWidget(btn_line_nr);
+    barLayout->addWidget(m_formattingMarksButton);
+    barLayout->addWidget(m_lineNumbersButton);
     barLayout->addWidget(separator(bar));
-    barLayout->addWidget(btn_css_comment);
+    barLayout->addWidget(m_commentButton);
     barLayout->addStretch();
 
     m_editor = new SheetEditor(this);
-    m_editor->setObjectName(QStringLiteral("SynEdit1"));
+    m_editor->setObjectName(QStringLiteral("sheetEditor"));
     m_editor->setMinimumSize(1, 1);
 
     auto *layout = new QVBoxLayout(this);
@@ -74,11 +74,11 @@ EditorPane::EditorPane(QWidget *parent) : QWidget(parent)
     layout->addWidget(m_editor, 1);
 
     // The tool buttons only undo and redo; the document's Save button is the menu's business.
-    connect(btn_undo, &QToolButton::clicked, m_editor, &SheetEditor::undo);
-    connect(btn_redo, &QToolButton::clicked, m_editor, &SheetEditor::redo);
-    connect(btn_special_chars, &QToolButton::toggled, m_editor, &SheetEditor::setShowSpecialChars);
-    connect(btn_line_nr, &QToolButton::toggled, m_editor, &SheetEditor::setGutterVisible);
-    connect(btn_css_comment, &QToolButton::clicked, this, &EditorPane::appendCommentTemplate);
+    connect(m_undoButton, &QToolButton::clicked, m_editor, &SheetEditor::undo);
+    connect(m_redoButton, &QToolButton::clicked, m_editor, &SheetEditor::redo);
+    connect(m_formattingMarksButton, &QToolButton::toggled, m_editor, &SheetEditor::setShowSpecialChars);
+    connect(m_lineNumbersButton, &QToolButton::toggled, m_editor, &SheetEditor::setGutterVisible);
+    connect(m_commentButton, &QToolButton::clicked, this, &EditorPane::appendCommentTemplate);
 }
 
 void EditorPane::appendCommentTemplate()

@@ -15,15 +15,20 @@ public:
 
     SheetEditor *editor() const { return m_editor; }
 
-    QToolButton *btn_undo;
-    QToolButton *btn_redo;
-    QToolButton *btn_special_chars;
-    QToolButton *btn_line_nr;
-    QToolButton *btn_css_comment;
+    QToolButton *undoButton() const { return m_undoButton; }
+    QToolButton *redoButton() const { return m_redoButton; }
+    QToolButton *formattingMarksButton() const { return m_formattingMarksButton; }
+    QToolButton *lineNumbersButton() const { return m_lineNumbersButton; }
+    QToolButton *commentButton() const { return m_commentButton; }
 
     // Three lines at the end of the text, one undo step; the caret stays.
     void appendCommentTemplate();
 
 private:
     SheetEditor *m_editor;
+    QToolButton *m_undoButton;
+    QToolButton *m_redoButton;
+    QToolButton *m_formattingMarksButton;
+    QToolButton *m_lineNumbersButton;
+    QToolButton *m_commentButton;
 };

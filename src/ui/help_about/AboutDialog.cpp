@@ -1,4 +1,5 @@
 #include "AboutDialog.h"
+#include "HoverLink.h"
 
 #include "app/Dialogs.h"
 #include "app/ProductInfo.h"
@@ -11,40 +12,6 @@
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPushButton>
-
-HoverLink::HoverLink(const QString &text, QWidget *parent) : QLabel(text, parent)
-{
-    setCursor(Qt::PointingHandCursor);
-    setHovered(false);
-}
-
-void HoverLink::setHovered(bool hovered)
-{
-    m_hovered = hovered;
-    QFont f = font();
-    f.setUnderline(hovered);
-    setFont(f);
-    setStyleSheet(hovered ? QStringLiteral("color: rgb(255, 0, 0);") : QStringLiteral("color: black;"));
-}
-
-void HoverLink::enterEvent(QEnterEvent *e)
-{
-    QLabel::enterEvent(e);
-    setHovered(true);
-}
-
-void HoverLink::leaveEvent(QEvent *e)
-{
-    QLabel::leaveEvent(e);
-    setHovered(false);
-}
-
-void HoverLink::mouseReleaseEvent(QMouseEvent *e)
-{
-    QLabel::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton)
-        emit clicked();
-}
 
 namespace {
 
@@ -79,42 +46,42 @@ AboutDialog::AboutDialog(Dialogs &dialogs, const UiTexts &texts, QWidget *parent
     } catch (const AppError &) {
         version = QStringLiteral("Version 1.0.0"); // the splash window's design text
     }
-    lbl_version = new QLabel(version, this);
-    lbl_version->setObjectName(QStringLiteral("lbl_version"));
-    lbl_version->setFont(pixelFont(16, true, QStringLiteral("Verdana")));
-    lbl_version->adjustSize();
-    lbl_version->move(qMin(216, 344 - lbl_version->width()), 64);
+    m_versionLabel = new QLabel(version, this);
+    m_versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    m_versionLabel->setFont(pixelFont(16, true, QStringLiteral("Verdana")));
+    m_versionLabel->adjustSize();
+    m_versionLabel->move(qMin(216, 344 - m_versionLabel->width()), 64);
 
     auto *line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setGeometry(0, 194, 346, 5);
 
-    lbl_credit = new QLabel(texts.text(411), this);
-    lbl_credit->setObjectName(QStringLiteral("lbl_credit"));
-    lbl_credit->setProperty(kUiTextIdProperty, 411);
-    lbl_credit->setFont(pixelFont(12));
-    lbl_credit->move(8, 204);
-    lbl_contact = new HoverLink(texts.text(412), this);
-    lbl_contact->setObjectName(QStringLiteral("lbl_contact"));
-    lbl_contact->setProperty(kUiTextIdProperty, 412);
-    lbl_contact->setFont(pixelFont(12));
-    lbl_contact->move(8, 224);
-    lbl_homepage = new HoverLink(QString::fromLatin1(kHomePageAddress), this);
-    lbl_homepage->setObjectName(QStringLiteral("lbl_homepage"));
-    lbl_homepage->setFont(pixelFont(12));
-    lbl_homepage->move(8, 244);
-    for (QLabel *l : {lbl_credit, static_cast<QLabel *>(lbl_contact), static_cast<QLabel *>(lbl_homepage)})
+    m_creditLabel = new QLabel(texts.text(411), this);
+    m_creditLabel->setObjectName(QStringLiteral("creditLabel"));
+    m_creditLabel->setProperty(kUiTextIdProperty, 411);
+    m_creditLabel->setFont(pixelFont(12));
+    m_creditLabel->move(8, 204);
+    m_contactLink = new HoverLink(texts.text(412), this);
+    m_contactLink->setObjectName(QStringLiteral("contactLink"));
+    m_contactLink->setProperty(kUiTextIdProperty, 412);
+    m_contactLink->setFont(pixelFont(12));
+    m_contactLink->move(8, 224);
+    m_homePageLink = new HoverLink(QString::fromLatin1(kHomePageAddress), this);
+    m_homePageLink->setObjectName(QStringLiteral("homePageLink"));
+    m_homePageLink->setFont(pixelFont(12));
+    m_homePageLink->move(8, 244);
+    for (QLabel *l : {m_creditLabel, static_cast<QLabel *>(m_contactLink), static_cast<QLabel *>(m_homePageLink)})
         l->adjustSize();
 
     auto *close = new QPushButton(QStringLiteral("Schliessen"), this);
-    close->setObjectName(QStringLiteral("btn_close_about"));
+    close->setObjectName(QStringLiteral("aboutCloseButton"));
     close->adjustSize();
     close->move(264, 236);
     connect(close, &QPushButton::clicked, this, &QDialog::reject); // Esc closes too
 
-    connect(lbl_contact, &HoverLink::clicked, this,
+    connect(m_contactLink, &HoverLink::clicked, this,
             [&dialogs] { dialogs.openWithDesktop(QUrl(QString::fromLatin1(kContactMail))); });
-    connect(lbl_homepage, &HoverLink::clicked, this,
+    connect(m_homePageLink, &HoverLink::clicked, this,
             [&dialogs] { dialogs.openWithDesktop(QUrl(QString::fromLatin1(kHomePageAddress))); });
     centreOnScreen(*this);
 }

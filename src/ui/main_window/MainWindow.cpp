@@ -75,21 +75,21 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &c
     resize(708, 592);
 
     buildRegions(previewFactory);
-    SynCssSyn1 = new HighlighterAttributes(true, this);
-    editor()->setLexer(new CssLexer(*SynCssSyn1, editor()->font(), editor()));
+    m_highlighterAttributes = new HighlighterAttributes(true, this);
+    editor()->setLexer(new CssLexer(*m_highlighterAttributes, editor()->font(), editor()));
     buildMenus();
     buildStatusBar();
 
     m_document = std::make_unique<DocumentController>(
         *editor(), m_dialogs, m_texts,
-        DocumentControls{btn_save, btn_close, pan_middle->btn_undo, pan_middle->btn_redo, m_statusFields[1],
+        DocumentControls{m_saveButton, m_closeButton, m_editorPane->undoButton(), m_editorPane->redoButton(), m_statusFields[1],
                          m_statusFields[2]},
         [this] { onSheetChanged(); });
-    m_analysis = new AnalysisController(*editor(), *m_structure, *info_tree, *WebBrowser1, [this] {
+    m_analysis = new AnalysisController(*editor(), *m_structure, *m_parserInfoTree, *m_previewView, [this] {
         const QString &name = m_document->fileName();
         return name.isEmpty() ? QString() : QFileInfo(name).absolutePath();
     }, this);
-    m_reference = new ReferenceController(*pan_left, *editor(), m_dialogs, m_texts, m_paths, this);
+    m_reference = new ReferenceController(*m_referencePanel, *editor(), m_dialogs, m_texts, m_paths, this);
     m_search = std::make_unique<SearchController>(*editor(), m_dialogs,
                                                   [this](const QString &note) { m_searchNote->setText(note); });
 
@@ -109,7 +109,7 @@ MainWindow::~MainWindow() = default;
 
 SheetEditor *MainWindow::editor() const
 {
-    return pan_middle->editor();
+    return m_editorPane->editor();
 }
 
 void MainWindow::showFailure(const AppError &error)
@@ -126,57 +126,57 @@ void MainWindow::buildRegions(const PreviewFactory &previewFactory)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
-    Panel1 = new QWidget(central);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedHeight(43);
-    buildMainToolBar(Panel1);
-    outer->addWidget(Panel1);
+    m_mainToolBar = new QWidget(central);
+    m_mainToolBar->setObjectName(QStringLiteral("mainToolBar"));
+    m_mainToolBar->setFixedHeight(43);
+    buildMainToolBar(m_mainToolBar);
+    outer->addWidget(m_mainToolBar);
 
     auto *middle = new QWidget(central);
     auto *row = new QHBoxLayout(middle);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
 
-    page_parser = new QTabWidget(middle);
-    page_parser->setObjectName(QStringLiteral("page_parser"));
-    page_parser->setFixedWidth(171);
-    m_structure = new StructureView(page_parser);
-    m_structure->setObjectName(QStringLiteral("Selektoren"));
-    page_parser->addTab(m_structure, Pictures::analysisPicture(Pictures::AnalysisPicture::SelectorsTab), QStringLiteral("Selektoren"));
+    m_analysisTabs = new QTabWidget(middle);
+    m_analysisTabs->setObjectName(QStringLiteral("analysisTabs"));
+    m_analysisTabs->setFixedWidth(171);
+    m_structure = new StructureView(m_analysisTabs);
+    m_structure->setObjectName(QStringLiteral("structureView"));
+    m_analysisTabs->addTab(m_structure, Pictures::analysisPicture(Pictures::AnalysisPicture::SelectorsTab), QStringLiteral("Selektoren"));
     setUiTextId(m_structure, 27);
 
-    pan_middle = new EditorPane(middle);
-    pan_left = new ReferencePanel(middle);
-    Splitter4 = new RegionSplitter(RegionSplitter::TargetSide::Left, page_parser, pan_middle, 5, middle);
-    Splitter4->setObjectName(QStringLiteral("Splitter4"));
+    m_editorPane = new EditorPane(middle);
+    m_referencePanel = new ReferencePanel(middle);
+    m_analysisSplitter = new RegionSplitter(RegionSplitter::TargetSide::Left, m_analysisTabs, m_editorPane, 5, middle);
+    m_analysisSplitter->setObjectName(QStringLiteral("analysisSplitter"));
 
-    row->addWidget(page_parser);
-    row->addWidget(Splitter4);
-    row->addWidget(pan_middle, 1);
-    row->addWidget(pan_left);
+    row->addWidget(m_analysisTabs);
+    row->addWidget(m_analysisSplitter);
+    row->addWidget(m_editorPane, 1);
+    row->addWidget(m_referencePanel);
     outer->addWidget(middle, 1);
 
-    page_preview = new QTabWidget(central);
-    page_preview->setObjectName(QStringLiteral("page_preview"));
-    page_preview->setFixedHeight(150);
-    page_preview->setStyleSheet(QStringLiteral("QTabBar::tab { height: 24px; }"));
-    WebBrowser1 = previewFactory ? previewFactory(page_preview) : new WebEnginePreview(page_preview);
-    page_preview->addTab(WebBrowser1, QStringLiteral("Vorschau"));
-    setUiTextId(WebBrowser1, 26);
-    info_tree = new ParserInfoTree(page_preview);
-    page_preview->addTab(info_tree, QStringLiteral("Parserinformationen"));
+    m_previewTabs = new QTabWidget(central);
+    m_previewTabs->setObjectName(QStringLiteral("previewTabs"));
+    m_previewTabs->setFixedHeight(150);
+    m_previewTabs->setStyleSheet(QStringLiteral("QTabBar::tab { height: 24px; }"));
+    m_previewView = previewFactory ? previewFactory(m_previewTabs) : new WebEnginePreview(m_previewTabs);
+    m_previewTabs->addTab(m_previewView, QStringLiteral("Vorschau"));
+    setUiTextId(m_previewView, 26);
+    m_parserInfoTree = new ParserInfoTree(m_previewTabs);
+    m_previewTabs->addTab(m_parserInfoTree, QStringLiteral("Parserinformationen"));
 
-    spl_preview = new RegionSplitter(RegionSplitter::TargetSide::Below, page_preview, middle, 4, central);
-    spl_preview->setObjectName(QStringLiteral("spl_preview"));
-    outer->addWidget(spl_preview);
-    outer->addWidget(page_preview);
+    m_previewSplitter = new RegionSplitter(RegionSplitter::TargetSide::Below, m_previewTabs, middle, 4, central);
+    m_previewSplitter->setObjectName(QStringLiteral("previewSplitter"));
+    outer->addWidget(m_previewSplitter);
+    outer->addWidget(m_previewTabs);
 
     setCentralWidget(central);
 
     // A drag of the window's own splitters redraws its surface, which re-shares the
     // reference panel's height.
-    connect(Splitter4, &RegionSplitter::regionResized, pan_left, &ReferencePanel::applyPanelHeightRule);
-    connect(spl_preview, &RegionSplitter::regionResized, pan_left, &ReferencePanel::applyPanelHeightRule);
+    connect(m_analysisSplitter, &RegionSplitter::regionResized, m_referencePanel, &ReferencePanel::applyPanelHeightRule);
+    connect(m_previewSplitter, &RegionSplitter::regionResized, m_referencePanel, &ReferencePanel::applyPanelHeightRule);
 }
 
 void MainWindow::buildMainToolBar(QWidget *parent)
@@ -192,12 +192,12 @@ void MainWindow::buildMainToolBar(QWidget *parent)
         const char *hint;
     };
     const Button buttons[] = {
-        {btn_new, "btn_new", 0, 57, "Neu", 2, "new", "Erzeugt ein neues StyleSheet-Dokument"},
-        {btn_open, "btn_open", 56, 57, "Öffnen", 3, "open", "Öffnet ein vorhandenes StyleSheet-Dokument"},
-        {btn_save, "btn_save", 112, 57, "Speichern", 4, "save", "Speichert Ihre Angaben in ein StyleSheet-Dokument"},
-        {btn_close, "btn_close", 168, 57, "Schließen", 6, "close", "Schliesst ein erstelltes StyleSheet-Dokument"},
-        {btn_print, "btn_print", 224, 57, "Drucken", 8, "print", "Druckt ein vorhandenes StyleSheet-Dokument"},
-        {btn_open_individual, "btn_open_individual", 296, 78, "Style-Assistent", 0, "assistant",
+        {m_newButton, "newButton", 0, 57, "Neu", 2, "new", "Erzeugt ein neues StyleSheet-Dokument"},
+        {m_openButton, "openButton", 56, 57, "Öffnen", 3, "open", "Öffnet ein vorhandenes StyleSheet-Dokument"},
+        {m_saveButton, "saveButton", 112, 57, "Speichern", 4, "save", "Speichert Ihre Angaben in ein StyleSheet-Dokument"},
+        {m_closeButton, "closeButton", 168, 57, "Schließen", 6, "close", "Schliesst ein erstelltes StyleSheet-Dokument"},
+        {m_printButton, "printButton", 224, 57, "Drucken", 8, "print", "Druckt ein vorhandenes StyleSheet-Dokument"},
+        {m_assistantButton, "assistantButton", 296, 78, "Style-Assistent", 0, "assistant",
          "Öffnet den StyleSheet-Assistenten"},
     };
     for (const Button &b : buttons) {
@@ -214,27 +214,27 @@ void MainWindow::buildMainToolBar(QWidget *parent)
         if (b.textId)
             setUiTextId(b.button, b.textId);
     }
-    btn_save->setEnabled(false);
-    btn_close->setEnabled(false);
+    m_saveButton->setEnabled(false);
+    m_closeButton->setEnabled(false);
 
-    connect(btn_new, &QToolButton::clicked, this, [this] { guarded([this] { m_document->newDocument(); }); });
-    connect(btn_open, &QToolButton::clicked, this, [this] { guarded([this] { m_document->open(); }); });
-    connect(btn_save, &QToolButton::clicked, this, [this] { guarded([this] { m_document->save(); }); });
-    connect(btn_close, &QToolButton::clicked, this, [this] { guarded([this] { m_document->close(); }); });
-    connect(btn_print, &QToolButton::clicked, this, [this] { guarded([this] { print(); }); });
-    connect(btn_open_individual, &QToolButton::clicked, this, [this] { assistantDialog().exec(); });
+    connect(m_newButton, &QToolButton::clicked, this, [this] { guarded([this] { m_document->newDocument(); }); });
+    connect(m_openButton, &QToolButton::clicked, this, [this] { guarded([this] { m_document->open(); }); });
+    connect(m_saveButton, &QToolButton::clicked, this, [this] { guarded([this] { m_document->save(); }); });
+    connect(m_closeButton, &QToolButton::clicked, this, [this] { guarded([this] { m_document->close(); }); });
+    connect(m_printButton, &QToolButton::clicked, this, [this] { guarded([this] { print(); }); });
+    connect(m_assistantButton, &QToolButton::clicked, this, [this] { assistantDialog().exec(); });
 }
 
 void MainWindow::buildStatusBar()
 {
     auto *bar = new QStatusBar(this);
-    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setObjectName(QStringLiteral("statusBar"));
     bar->setFixedHeight(19);
     bar->setSizeGripEnabled(false);
     const int widths[3] = {50, 50, 200};
     for (int i = 0; i < 3; ++i) {
         auto *field = new QLabel(bar);
-        field->setObjectName(QStringLiteral("StatusBar1_field%1").arg(i));
+        field->setObjectName(QStringLiteral("statusField%1").arg(i));
         field->setFixedWidth(widths[i]);
         field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (i == 0)
@@ -243,7 +243,7 @@ void MainWindow::buildStatusBar()
         m_statusFields[i] = field;
     }
     m_searchNote = new QLabel(bar);
-    m_searchNote->setObjectName(QStringLiteral("StatusBar1_search"));
+    m_searchNote->setObjectName(QStringLiteral("searchNote"));
     bar->addWidget(m_searchNote, 1);
     setStatusBar(bar);
 }
@@ -251,8 +251,8 @@ void MainWindow::buildStatusBar()
 void MainWindow::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
-    pan_left->applyWindowHeightRule(frameGeometry().height());
-    pan_left->applyPanelHeightRule();
+    m_referencePanel->applyWindowHeightRule(frameGeometry().height());
+    m_referencePanel->applyPanelHeightRule();
 }
 
 // ---- creation, first show, activation ----
@@ -296,7 +296,7 @@ void MainWindow::showEvent(QShowEvent *e)
 SettingsDialog &MainWindow::settingsDialog()
 {
     if (!m_settings)
-        m_settings = new SettingsDialog(*editor(), *SynCssSyn1, m_dialogs, m_texts, m_paths.settingsFile(),
+        m_settings = new SettingsDialog(*editor(), *m_highlighterAttributes, m_dialogs, m_texts, m_paths.settingsFile(),
                                    m_paths.infDir + QStringLiteral("selektoren.inf"),
                                    [this] { m_reference->reloadElementList(); }, this);
     return *m_settings;
@@ -376,25 +376,25 @@ void MainWindow::showCaretPosition()
 
 void MainWindow::applyPanelVisibility(bool parser, bool objects, bool preview)
 {
-    CSSParser1->setChecked(parser);
-    Objekte1->setChecked(objects);
-    Vorschau1->setChecked(preview);
-    page_parser->setVisible(parser);
-    pan_left->setVisible(objects);
+    m_actionShowAnalysis->setChecked(parser);
+    m_actionShowReference->setChecked(objects);
+    m_actionShowPreview->setChecked(preview);
+    m_analysisTabs->setVisible(parser);
+    m_referencePanel->setVisible(objects);
     if (preview) {
-        page_preview->show();
-        spl_preview->show();
+        m_previewTabs->show();
+        m_previewSplitter->show();
     } else {
-        spl_preview->hide();
-        page_preview->hide();
+        m_previewSplitter->hide();
+        m_previewTabs->hide();
     }
 }
 
 void MainWindow::toggleView()
 {
     // The entry has already flipped its tick.
-    applyPanelVisibility(CSSParser1->isChecked(), Objekte1->isChecked(), Vorschau1->isChecked());
-    const PanelVisibility visibility{CSSParser1->isChecked(), Objekte1->isChecked(), Vorschau1->isChecked()};
+    applyPanelVisibility(m_actionShowAnalysis->isChecked(), m_actionShowReference->isChecked(), m_actionShowPreview->isChecked());
+    const PanelVisibility visibility{m_actionShowAnalysis->isChecked(), m_actionShowReference->isChecked(), m_actionShowPreview->isChecked()};
     guarded([&] { visibility.write(IniFile(m_paths.settingsFile())); });
 }
 

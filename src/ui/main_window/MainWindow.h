@@ -111,34 +111,34 @@ private:
     std::unique_ptr<DocumentController> m_document;
     AnalysisController *m_analysis = nullptr;
     ReferenceController *m_reference = nullptr;
-    HighlighterAttributes *SynCssSyn1 = nullptr; // the one set of highlighter attributes
+    HighlighterAttributes *m_highlighterAttributes = nullptr; // the one set of highlighter attributes
     SettingsDialog *m_settings = nullptr;
     SelectorAssistant *m_assistant = nullptr;
     AboutDialog *m_about = nullptr;
     std::unique_ptr<SearchController> m_search;
     QLabel *m_searchNote = nullptr; // "Text not found"
 
-    QWidget *Panel1 = nullptr;
-    QToolButton *btn_new = nullptr;
-    QToolButton *btn_open = nullptr;
-    QToolButton *btn_save = nullptr;
-    QToolButton *btn_close = nullptr;
-    QToolButton *btn_print = nullptr;
-    QToolButton *btn_open_individual = nullptr;
+    QWidget *m_mainToolBar = nullptr;
+    QToolButton *m_newButton = nullptr;
+    QToolButton *m_openButton = nullptr;
+    QToolButton *m_saveButton = nullptr;
+    QToolButton *m_closeButton = nullptr;
+    QToolButton *m_printButton = nullptr;
+    QToolButton *m_assistantButton = nullptr;
 
-    QTabWidget *page_parser = nullptr;
-    RegionSplitter *Splitter4 = nullptr;
-    EditorPane *pan_middle = nullptr;
-    ReferencePanel *pan_left = nullptr;
-    RegionSplitter *spl_preview = nullptr;
-    QTabWidget *page_preview = nullptr;
+    QTabWidget *m_analysisTabs = nullptr;
+    RegionSplitter *m_analysisSplitter = nullptr;
+    EditorPane *m_editorPane = nullptr;
+    ReferencePanel *m_referencePanel = nullptr;
+    RegionSplitter *m_previewSplitter = nullptr;
+    QTabWidget *m_previewTabs = nullptr;
     StructureView *m_structure = nullptr;
-    ParserInfoTree *info_tree = nullptr;
-    PreviewDisplay *WebBrowser1 = nullptr;
+    ParserInfoTree *m_parserInfoTree = nullptr;
+    PreviewDisplay *m_previewView = nullptr;
 
     QLabel *m_statusFields[3] = {};
 
-    QAction *CSSParser1 = nullptr;
-    QAction *Objekte1 = nullptr;
-    QAction *Vorschau1 = nullptr;
+    QAction *m_actionShowAnalysis = nullptr;
+    QAction *m_actionShowReference = nullptr;
+    QAction *m_actionShowPreview = nullptr;
 };

@@ -146,7 +146,7 @@ WebEnginePreview::WebEnginePreview(QWidget *parent) : PreviewDisplay(parent)
     profile->installUrlSchemeHandler(kScheme, m_handler);
 
     m_view = new QWebEngineView(this);
-    m_view->setObjectName(QStringLiteral("WebBrowser1"));
+    m_view->setObjectName(QStringLiteral("previewView"));
     m_page = new PreviewWebPage(profile, m_view);
     m_view->setPage(m_page);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);

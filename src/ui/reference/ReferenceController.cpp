@@ -97,20 +97,20 @@ ReferenceController::ReferenceController(ReferencePanel &panel, SheetEditor &edi
                                               "textarea th tr tt ul var")
                                    .split(QLatin1Char(' ')))
         elements.append({name, {}});
-    fillTree(*panel.tree_selektoren, elements);
-    fillTree(*panel.tree_property, Catalogue::builtInProperties());
+    fillTree(*panel.elementTree(), elements);
+    fillTree(*panel.propertyTree(), Catalogue::builtInProperties());
     QList<TreeNode> values;
     for (const QString &v : Catalogue::initialValues())
         values.append({v, {}});
-    fillTree(*panel.tree_values, values);
-    panel.list_netscape->addItems(Catalogue::colourRows());
+    fillTree(*panel.valueTree(), values);
+    panel.colourList()->addItems(Catalogue::colourRows());
 
-    connect(panel.tree_property, &QTreeWidget::itemClicked, this, [this] { showValuesOfChosenProperty(); });
-    connect(panel.tree_selektoren, &QTreeWidget::itemDoubleClicked, this, [this] { insertSelector(); });
-    panel.tree_selektoren->installEventFilter(new EnterKey(this, [this] { insertSelector(); }));
-    connect(panel.tree_values, &QTreeWidget::itemDoubleClicked, this, [this] { insertValue(); });
-    connect(panel.list_netscape, &QListWidget::itemDoubleClicked, this, [this] { insertColour(); });
-    connect(panel.cmb_style_defs, &QComboBox::currentTextChanged, this, [this](const QString &name) {
+    connect(panel.propertyTree(), &QTreeWidget::itemClicked, this, [this] { showValuesOfChosenProperty(); });
+    connect(panel.elementTree(), &QTreeWidget::itemDoubleClicked, this, [this] { insertSelector(); });
+    panel.elementTree()->installEventFilter(new EnterKey(this, [this] { insertSelector(); }));
+    connect(panel.valueTree(), &QTreeWidget::itemDoubleClicked, this, [this] { insertValue(); });
+    connect(panel.colourList(), &QListWidget::itemDoubleClicked, this, [this] { insertColour(); });
+    connect(panel.definitionChooser(), &QComboBox::currentTextChanged, this, [this](const QString &name) {
         m_reportedOnChange.clear();
         try {
             applyChosenDefinition(false);
@@ -121,8 +121,8 @@ ReferenceController::ReferenceController(ReferencePanel &panel, SheetEditor &edi
     });
     // Picking a name from the list, or Enter in the chooser, reports a failing
     // definition again, unless the pick has just changed the name and reported it.
-    connect(panel.cmb_style_defs, &QComboBox::activated, this, [this] {
-        const bool justReported = m_reportedOnChange == m_panel.cmb_style_defs->currentText();
+    connect(panel.definitionChooser(), &QComboBox::activated, this, [this] {
+        const bool justReported = m_reportedOnChange == m_panel.definitionChooser()->currentText();
         m_reportedOnChange.clear();
         report([this, justReported] { applyChosenDefinition(!justReported); });
     });
@@ -139,18 +139,18 @@ void ReferenceController::report(const std::function<void()> &step)
 
 void ReferenceController::reloadElementList()
 {
-    readInto(*m_panel.tree_selektoren, m_paths.infDir + QStringLiteral("selektoren.inf"));
+    readInto(*m_panel.elementTree(), m_paths.infDir + QStringLiteral("selektoren.inf"));
 }
 
 void ReferenceController::loadDefinitionList()
 {
-    const QSignalBlocker quiet(m_panel.cmb_style_defs); // the definition is applied at activation
-    m_panel.cmb_style_defs->clear();
+    const QSignalBlocker quiet(m_panel.definitionChooser()); // the definition is applied at activation
+    m_panel.definitionChooser()->clear();
     // Without the list the start definition may still be there.
-    m_panel.cmb_style_defs->setEditText(QStringLiteral("CSS Level 2"));
+    m_panel.definitionChooser()->setEditText(QStringLiteral("CSS Level 2"));
     const QStringList names = DataFile::readLines(m_paths.styleDefDir + QStringLiteral("styles.dat"));
-    m_panel.cmb_style_defs->addItems(names);
-    m_panel.cmb_style_defs->setEditText(QStringLiteral("CSS Level 2"));
+    m_panel.definitionChooser()->addItems(names);
+    m_panel.definitionChooser()->setEditText(QStringLiteral("CSS Level 2"));
 }
 
 void ReferenceController::applyStyleDefinition()
@@ -160,8 +160,8 @@ void ReferenceController::applyStyleDefinition()
 
 void ReferenceController::applyChosenDefinition(bool chosenAgain)
 {
-    const QString path = m_paths.styleDefDir + m_panel.cmb_style_defs->currentText() + QStringLiteral(".def");
-    QTreeWidget &tree = *m_panel.tree_property;
+    const QString path = m_paths.styleDefDir + m_panel.definitionChooser()->currentText() + QStringLiteral(".def");
+    QTreeWidget &tree = *m_panel.propertyTree();
     tree.clear();
     try {
         fillTree(tree, StyleDefinition::read(path));
@@ -177,9 +177,9 @@ void ReferenceController::applyChosenDefinition(bool chosenAgain)
 void ReferenceController::showValuesOfChosenProperty()
 {
     m_panel.showColourList(false);
-    if (!hasSelection(*m_panel.tree_property))
+    if (!hasSelection(*m_panel.propertyTree()))
         return;
-    const QString name = selectedText(*m_panel.tree_property);
+    const QString name = selectedText(*m_panel.propertyTree());
     const Catalogue::ValueSource source = Catalogue::valueSourceOf(name);
     switch (source.kind) {
     case Catalogue::SourceKind::GroupHeading:
@@ -188,15 +188,15 @@ void ReferenceController::showValuesOfChosenProperty()
         m_panel.showColourList(true);
         return;
     case Catalogue::SourceKind::SharedFile:
-        report([&] { readInto(*m_panel.tree_values, m_paths.infDir + source.fileName); });
+        report([&] { readInto(*m_panel.valueTree(), m_paths.infDir + source.fileName); });
         return;
     case Catalogue::SourceKind::OwnFile: {
         const QString path = m_paths.infDir + source.fileName;
         if (!QFile::exists(path)) {
-            m_panel.tree_values->clear();
+            m_panel.valueTree()->clear();
             return;
         }
-        report([&] { readInto(*m_panel.tree_values, path); });
+        report([&] { readInto(*m_panel.valueTree(), path); });
         return;
     }
     }
@@ -204,14 +204,14 @@ void ReferenceController::showValuesOfChosenProperty()
 
 void ReferenceController::insertSelector()
 {
-    if (!hasSelection(*m_panel.tree_selektoren))
+    if (!hasSelection(*m_panel.elementTree()))
         return;
     const int line = m_editor.caretLine();
     {
         // One undo step, and one analysis once the closing brace is in.
         ChangeBatch batch(m_editor);
         UndoGroup group(m_editor);
-        m_editor.replaceSelection(Insertion::selectorText(selectedText(*m_panel.tree_selektoren)));
+        m_editor.replaceSelection(Insertion::selectorText(selectedText(*m_panel.elementTree())));
         const int column = m_editor.caretColumn();
         m_editor.insertRecordedLine(line, QString());
         m_editor.insertRecordedLine(line + 1, QStringLiteral("}"));
@@ -237,14 +237,14 @@ void ReferenceController::insertDeclaration(const QString &text)
 void ReferenceController::insertValue()
 {
     // Without a property or a value there is nothing to write; a group heading is no property.
-    if (!hasSelection(*m_panel.tree_values) || !hasSelection(*m_panel.tree_property))
+    if (!hasSelection(*m_panel.valueTree()) || !hasSelection(*m_panel.propertyTree()))
         return;
-    const QString value = selectedText(*m_panel.tree_values);
+    const QString value = selectedText(*m_panel.valueTree());
     if (value == QLatin1String("mixed")) {
         m_dialogs.message(BoxKind::Information, m_texts.text(50), Buttons::Ok);
         return;
     }
-    const QString property = selectedText(*m_panel.tree_property);
+    const QString property = selectedText(*m_panel.propertyTree());
     if (Catalogue::valueSourceOf(property).kind == Catalogue::SourceKind::GroupHeading)
         return;
     if (value == QLatin1String("url()")) {
@@ -258,10 +258,10 @@ void ReferenceController::insertValue()
 
 void ReferenceController::insertColour()
 {
-    QListWidgetItem *colour = m_panel.list_netscape->currentItem();
-    if (!colour || !hasSelection(*m_panel.tree_property))
+    QListWidgetItem *colour = m_panel.colourList()->currentItem();
+    if (!colour || !hasSelection(*m_panel.propertyTree()))
         return;
-    const QString property = selectedText(*m_panel.tree_property);
+    const QString property = selectedText(*m_panel.propertyTree());
     if (Catalogue::valueSourceOf(property).kind == Catalogue::SourceKind::GroupHeading)
         return;
     insertDeclaration(Insertion::declarationText(property, colour->text()));

@@ -107,64 +107,64 @@ public:
 
 ReferencePanel::ReferencePanel(QWidget *parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("pan_left"));
+    setObjectName(QStringLiteral("referencePanel"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setFixedWidth(kWidth);
 
-    pan_super_top = new QWidget(this);
-    pan_super_top->setObjectName(QStringLiteral("pan_super_top"));
-    pan_super_top->setFixedHeight(39);
-    paintCream(pan_super_top);
-    auto *definitionLabel = new QLabel(QStringLiteral("Active Style Definition"), pan_super_top);
+    m_chooserSection = new QWidget(this);
+    m_chooserSection->setObjectName(QStringLiteral("chooserSection"));
+    m_chooserSection->setFixedHeight(39);
+    paintCream(m_chooserSection);
+    auto *definitionLabel = new QLabel(QStringLiteral("Active Style Definition"), m_chooserSection);
     definitionLabel->move(4, 3);
-    cmb_style_defs = new QComboBox(pan_super_top);
-    cmb_style_defs->setObjectName(QStringLiteral("cmb_style_defs"));
-    cmb_style_defs->setGeometry(4, 16, kWidth - 12, 21);
-    cmb_style_defs->setEditable(true);
-    cmb_style_defs->setInsertPolicy(QComboBox::NoInsert);
+    m_definitionChooser = new QComboBox(m_chooserSection);
+    m_definitionChooser->setObjectName(QStringLiteral("definitionChooser"));
+    m_definitionChooser->setGeometry(4, 16, kWidth - 12, 21);
+    m_definitionChooser->setEditable(true);
+    m_definitionChooser->setInsertPolicy(QComboBox::NoInsert);
 
     QLabel *elementsLabel = nullptr, *propertiesLabel = nullptr;
-    tree_selektoren = tree(this, "tree_selektoren");
-    tree_property = tree(this, "tree_property");
-    tree_values = tree(this, "tree_values");
-    list_netscape = new QListWidget(this);
-    list_netscape->setObjectName(QStringLiteral("list_netscape"));
-    list_netscape->setMinimumSize(1, 1);
-    list_netscape->setItemDelegate(new ColourRowDelegate(list_netscape));
-    list_netscape->setUniformItemSizes(true);
-    list_netscape->hide();
-    for (QTreeWidget *t : {tree_selektoren, tree_property, tree_values})
+    m_elementTree = tree(this, "elementTree");
+    m_propertyTree = tree(this, "propertyTree");
+    m_valueTree = tree(this, "valueTree");
+    m_colourList = new QListWidget(this);
+    m_colourList->setObjectName(QStringLiteral("colourList"));
+    m_colourList->setMinimumSize(1, 1);
+    m_colourList->setItemDelegate(new ColourRowDelegate(m_colourList));
+    m_colourList->setUniformItemSizes(true);
+    m_colourList->hide();
+    for (QTreeWidget *t : {m_elementTree, m_propertyTree, m_valueTree})
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    pan_left_top = section(this, "pan_left_top", elementsLabel, "Label3", QStringLiteral("Elemente"), 70,
-                           tree_selektoren);
-    pan_left_middle = section(this, "pan_left_middle", propertiesLabel, "Label2", QStringLiteral("Eigenschaften"), 71,
-                              tree_property);
-    pan_left_bottom = section(this, "pan_left_bottom", lbl_values, "lbl_values", QStringLiteral("Werte"), 72,
-                              tree_values, list_netscape);
+    m_elementSection = section(this, "elementSection", elementsLabel, "elementsLabel", QStringLiteral("Elemente"), 70,
+                           m_elementTree);
+    m_propertySection = section(this, "propertySection", propertiesLabel, "propertiesLabel", QStringLiteral("Eigenschaften"), 71,
+                              m_propertyTree);
+    m_valueSection = section(this, "valueSection", m_valuesLabel, "valuesLabel", QStringLiteral("Werte"), 72,
+                              m_valueTree, m_colourList);
 
-    Splitter2 = new RegionSplitter(RegionSplitter::TargetSide::Above, pan_left_top, pan_left_middle, 3, this);
-    Splitter2->setObjectName(QStringLiteral("Splitter2"));
-    Splitter3 = new RegionSplitter(RegionSplitter::TargetSide::Below, pan_left_bottom, pan_left_middle, 3, this);
-    Splitter3->setObjectName(QStringLiteral("Splitter3"));
+    m_elementSplitter = new RegionSplitter(RegionSplitter::TargetSide::Above, m_elementSection, m_propertySection, 3, this);
+    m_elementSplitter->setObjectName(QStringLiteral("elementSplitter"));
+    m_valueSplitter = new RegionSplitter(RegionSplitter::TargetSide::Below, m_valueSection, m_propertySection, 3, this);
+    m_valueSplitter->setObjectName(QStringLiteral("valueSplitter"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(frameWidth(), frameWidth(), frameWidth(), frameWidth());
     layout->setSpacing(0);
-    layout->addWidget(pan_super_top);
-    layout->addWidget(pan_left_top);
-    layout->addWidget(Splitter2);
-    layout->addWidget(pan_left_middle, 1);
-    layout->addWidget(Splitter3);
-    layout->addWidget(pan_left_bottom);
+    layout->addWidget(m_chooserSection);
+    layout->addWidget(m_elementSection);
+    layout->addWidget(m_elementSplitter);
+    layout->addWidget(m_propertySection, 1);
+    layout->addWidget(m_valueSplitter);
+    layout->addWidget(m_valueSection);
     setListHeights(100, 100);
 }
 
 void ReferencePanel::setListHeights(int elements, int values)
 {
     // A panel too short for the rule gives negative heights: those lists close.
-    pan_left_top->setFixedHeight(qMax(0, elements));
-    pan_left_bottom->setFixedHeight(qMax(0, values));
+    m_elementSection->setFixedHeight(qMax(0, elements));
+    m_valueSection->setFixedHeight(qMax(0, values));
 }
 
 void ReferencePanel::applyWindowHeightRule(int windowOuterHeight)
@@ -179,18 +179,18 @@ void ReferencePanel::applyPanelHeightRule()
 
 void ReferencePanel::showColourList(bool colours)
 {
-    tree_values->setVisible(!colours);
-    list_netscape->setVisible(colours);
+    m_valueTree->setVisible(!colours);
+    m_colourList->setVisible(colours);
 }
 
 int ReferencePanel::elementListHeight() const
 {
-    return pan_left_top->minimumHeight();
+    return m_elementSection->minimumHeight();
 }
 
 int ReferencePanel::valueListHeight() const
 {
-    return pan_left_bottom->minimumHeight();
+    return m_valueSection->minimumHeight();
 }
 
 void ReferencePanel::resizeEvent(QResizeEvent *e)

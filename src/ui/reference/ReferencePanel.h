@@ -30,12 +30,12 @@ public:
     int elementListHeight() const;
     int valueListHeight() const;
 
-    QComboBox *cmb_style_defs;
-    QTreeWidget *tree_selektoren;
-    QTreeWidget *tree_property;
-    QTreeWidget *tree_values;
-    QListWidget *list_netscape;
-    QLabel *lbl_values;
+    QComboBox *definitionChooser() const { return m_definitionChooser; }
+    QTreeWidget *elementTree() const { return m_elementTree; }
+    QTreeWidget *propertyTree() const { return m_propertyTree; }
+    QTreeWidget *valueTree() const { return m_valueTree; }
+    QListWidget *colourList() const { return m_colourList; }
+    QLabel *valuesLabel() const { return m_valuesLabel; }
 
 protected:
     void resizeEvent(QResizeEvent *e) override;
@@ -43,10 +43,16 @@ protected:
 private:
     void setListHeights(int elements, int values);
 
-    QWidget *pan_super_top;
-    QWidget *pan_left_top;
-    QWidget *pan_left_middle;
-    QWidget *pan_left_bottom;
-    RegionSplitter *Splitter2;
-    RegionSplitter *Splitter3;
+    QWidget *m_chooserSection;
+    QWidget *m_elementSection;
+    QWidget *m_propertySection;
+    QWidget *m_valueSection;
+    RegionSplitter *m_elementSplitter;
+    RegionSplitter *m_valueSplitter;
+    QComboBox *m_definitionChooser;
+    QTreeWidget *m_elementTree;
+    QTreeWidget *m_propertyTree;
+    QTreeWidget *m_valueTree;
+    QListWidget *m_colourList; // the colours, in the value list's place
+    QLabel *m_valuesLabel;
 };

@@ -108,60 +108,61 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
     setObjectName(QStringLiteral("SettingsDialog"));
     setWindowTitle(QStringLiteral("Einstellungen"));
     setModal(true);
-    pages = new QTabWidget(this);
+    m_settingsPages = new QTabWidget(this);
+    m_settingsPages->setObjectName(QStringLiteral("settingsPages"));
 
     // Options
     auto *options = new QWidget;
     auto *optionGroup = new QGroupBox(options);
     optionGroup->setProperty(kUiTextIdProperty, 86);
-    chk_syntax = checkBox(optionGroup, "chk_syntax", "Syntaxhighlighting benutzen", 73, true);
-    chk_linennr = checkBox(optionGroup, "chk_linennr", "Zeilennummern anzeigen", 74, true);
-    chk_formatierungen = checkBox(optionGroup, "chk_formatierungen", "Formatierungen anzeigen", 75, true);
-    chk_xpmenu = checkBox(optionGroup, "chk_xpmenu", "XP-Menü verwenden", 76, true);
-    chk_language = checkBox(optionGroup, "chk_language", "Zuletzt genutzte Sprache speichern", 77, true);
-    chk_language->setEnabled(false);
+    m_highlightingSwitch = checkBox(optionGroup, "highlightingSwitch", "Syntaxhighlighting benutzen", 73, true);
+    m_lineNumbersSwitch = checkBox(optionGroup, "lineNumbersSwitch", "Zeilennummern anzeigen", 74, true);
+    m_formattingMarksSwitch = checkBox(optionGroup, "formattingMarksSwitch", "Formatierungen anzeigen", 75, true);
+    m_xpMenuSwitch = checkBox(optionGroup, "xpMenuSwitch", "XP-Menü verwenden", 76, true);
+    m_languageSwitch = checkBox(optionGroup, "languageSwitch", "Zuletzt genutzte Sprache speichern", 77, true);
+    m_languageSwitch->setEnabled(false);
     auto *optionLayout = new QVBoxLayout(optionGroup);
-    for (QCheckBox *box : {chk_syntax, chk_linennr, chk_formatierungen, chk_xpmenu, chk_language})
+    for (QCheckBox *box : {m_highlightingSwitch, m_lineNumbersSwitch, m_formattingMarksSwitch, m_xpMenuSwitch, m_languageSwitch})
         optionLayout->addWidget(box);
     (new QVBoxLayout(options))->addWidget(optionGroup);
 
     // Elements
     auto *elements = new QWidget;
-    ed_add_selektor = new QLineEdit(elements);
-    ed_add_selektor->setObjectName(QStringLiteral("ed_add_selektor"));
-    btn_add_selektor = new QPushButton(QStringLiteral("Hinzufügen"), elements);
-    btn_add_selektor->setObjectName(QStringLiteral("btn_add_selektor"));
-    btn_add_selektor->setProperty(kUiTextIdProperty, 79);
-    list_selektor = new QListWidget(elements);
-    list_selektor->setObjectName(QStringLiteral("list_selektor"));
-    list_selektor->setSortingEnabled(true);
-    btn_del_selektor = new QPushButton(QStringLiteral("Löschen"), elements);
-    btn_del_selektor->setObjectName(QStringLiteral("btn_del_selektor"));
-    btn_del_selektor->setProperty(kUiTextIdProperty, 80);
+    m_elementNameEdit = new QLineEdit(elements);
+    m_elementNameEdit->setObjectName(QStringLiteral("elementNameEdit"));
+    m_addElementButton = new QPushButton(QStringLiteral("Hinzufügen"), elements);
+    m_addElementButton->setObjectName(QStringLiteral("addElementButton"));
+    m_addElementButton->setProperty(kUiTextIdProperty, 79);
+    m_elementList = new QListWidget(elements);
+    m_elementList->setObjectName(QStringLiteral("elementList"));
+    m_elementList->setSortingEnabled(true);
+    m_deleteElementButton = new QPushButton(QStringLiteral("Löschen"), elements);
+    m_deleteElementButton->setObjectName(QStringLiteral("deleteElementButton"));
+    m_deleteElementButton->setProperty(kUiTextIdProperty, 80);
     auto *elementLayout = new QGridLayout(elements);
     elementLayout->addWidget(label(elements, "Neues Element", 78), 0, 0, 1, 2);
-    elementLayout->addWidget(ed_add_selektor, 1, 0);
-    elementLayout->addWidget(btn_add_selektor, 1, 1);
-    elementLayout->addWidget(list_selektor, 2, 0);
-    elementLayout->addWidget(btn_del_selektor, 2, 1, Qt::AlignTop);
+    elementLayout->addWidget(m_elementNameEdit, 1, 0);
+    elementLayout->addWidget(m_addElementButton, 1, 1);
+    elementLayout->addWidget(m_elementList, 2, 0);
+    elementLayout->addWidget(m_deleteElementButton, 2, 1, Qt::AlignTop);
 
     // Highlighter
     auto *highlighting = new QWidget;
-    cmb_syn_fonts = new QComboBox(highlighting);
-    cmb_syn_fonts->setObjectName(QStringLiteral("cmb_syn_fonts"));
-    cmb_syn_fonts->setEditable(true);
-    cmb_syn_size = new QComboBox(highlighting);
-    cmb_syn_size->setObjectName(QStringLiteral("cmb_syn_size"));
-    cmb_syn_size->setEditable(true);
+    m_fontFamilyBox = new QComboBox(highlighting);
+    m_fontFamilyBox->setObjectName(QStringLiteral("fontFamilyBox"));
+    m_fontFamilyBox->setEditable(true);
+    m_fontSizeBox = new QComboBox(highlighting);
+    m_fontSizeBox->setObjectName(QStringLiteral("fontSizeBox"));
+    m_fontSizeBox->setEditable(true);
     for (int size = 6; size <= 24; ++size)
-        cmb_syn_size->addItem(QString::number(size));
+        m_fontSizeBox->addItem(QString::number(size));
     for (int size = 26; size <= 40; size += 2)
-        cmb_syn_size->addItem(QString::number(size));
+        m_fontSizeBox->addItem(QString::number(size));
     auto *highlightLayout = new QGridLayout(highlighting);
     highlightLayout->addWidget(label(highlighting, "Schriftarten", 100), 0, 0);
     highlightLayout->addWidget(label(highlighting, "Schriftgrösse", 101), 0, 1);
-    highlightLayout->addWidget(cmb_syn_fonts, 1, 0);
-    highlightLayout->addWidget(cmb_syn_size, 1, 1);
+    highlightLayout->addWidget(m_fontFamilyBox, 1, 0);
+    highlightLayout->addWidget(m_fontSizeBox, 1, 1);
     const struct
     {
         const char *caption;
@@ -176,9 +177,9 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
         QComboBox *&picker;
         QCheckBox *&box;
     } groups[] = {
-        {"Schlüssel-Attribute", 81, "Schriftfarbe", "Background-Color", "SynMemo1", "ft_col_key", "chk_key", true, SynMemo1, ft_col_key, chk_key},
-        {"Identifikations-Attribute", 82, "Schrift", "Black", "SynMemo4", "ft_col_ident", "chk_ident", true, SynMemo4, ft_col_ident, chk_ident},
-        {"Zahl-Attribute", 83, "Schrift", "#FFCC66;", "SynMemo2", "ft_col_num", "chk_num", false, SynMemo2, ft_col_num, chk_num},
+        {"Schlüssel-Attribute", 81, "Schriftfarbe", "Background-Color", "keySample", "keyColourBox", "keyBoldSwitch", true, m_keySample, m_keyColourBox, m_keyBoldSwitch},
+        {"Identifikations-Attribute", 82, "Schrift", "Black", "identifierSample", "identifierColourBox", "identifierBoldSwitch", true, m_identifierSample, m_identifierColourBox, m_identifierBoldSwitch},
+        {"Zahl-Attribute", 83, "Schrift", "#FFCC66;", "numberSample", "numberColourBox", "numberBoldSwitch", false, m_numberSample, m_numberColourBox, m_numberBoldSwitch},
     };
     int row = 2;
     for (const auto &g : groups) {
@@ -196,74 +197,74 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
         highlightLayout->addWidget(group, row++, 0, 1, 2);
     }
 
-    pages->addTab(options, QStringLiteral("Optionen"));
-    pages->addTab(elements, QStringLiteral("Elemente"));
-    pages->widget(1)->setProperty(kUiTextIdProperty, 87);
-    pages->addTab(highlighting, QStringLiteral("Highlighter"));
-    pages->widget(2)->setProperty(kUiTextIdProperty, 88);
-    pages->setCurrentIndex(1);
+    m_settingsPages->addTab(options, QStringLiteral("Optionen"));
+    m_settingsPages->addTab(elements, QStringLiteral("Elemente"));
+    m_settingsPages->widget(1)->setProperty(kUiTextIdProperty, 87);
+    m_settingsPages->addTab(highlighting, QStringLiteral("Highlighter"));
+    m_settingsPages->widget(2)->setProperty(kUiTextIdProperty, 88);
+    m_settingsPages->setCurrentIndex(1);
 
-    btn_cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    btn_cancel->setObjectName(QStringLiteral("btn_cancel"));
-    btn_cancel->setProperty(kUiTextIdProperty, 91);
-    btn_take_einst = new QPushButton(QStringLiteral("Übernehmen"), this);
-    btn_take_einst->setObjectName(QStringLiteral("btn_take_einst"));
-    btn_take_einst->setProperty(kUiTextIdProperty, 90);
-    btn_take_einst->setAutoDefault(false);
-    btn_cancel->setAutoDefault(false);
+    m_cancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_cancelButton->setProperty(kUiTextIdProperty, 91);
+    m_applyButton = new QPushButton(QStringLiteral("Übernehmen"), this);
+    m_applyButton->setObjectName(QStringLiteral("applyButton"));
+    m_applyButton->setProperty(kUiTextIdProperty, 90);
+    m_applyButton->setAutoDefault(false);
+    m_cancelButton->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(btn_cancel);
-    buttons->addWidget(btn_take_einst);
+    buttons->addWidget(m_cancelButton);
+    buttons->addWidget(m_applyButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(pages);
+    layout->addWidget(m_settingsPages);
     layout->addLayout(buttons);
 
-    connect(btn_cancel, &QPushButton::clicked, this, &QDialog::reject); // Escape presses it too
-    connect(btn_take_einst, &QPushButton::clicked, this, &SettingsDialog::applySettings);
-    connect(btn_add_selektor, &QPushButton::clicked, this, &SettingsDialog::addElementName);
-    connect(btn_del_selektor, &QPushButton::clicked, this, &SettingsDialog::deleteElementName);
-    for (QCheckBox *box : {chk_key, chk_ident, chk_num})
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject); // Escape presses it too
+    connect(m_applyButton, &QPushButton::clicked, this, &SettingsDialog::applySettings);
+    connect(m_addElementButton, &QPushButton::clicked, this, &SettingsDialog::addElementName);
+    connect(m_deleteElementButton, &QPushButton::clicked, this, &SettingsDialog::deleteElementName);
+    for (QCheckBox *box : {m_keyBoldSwitch, m_identifierBoldSwitch, m_numberBoldSwitch})
         connect(box, &QCheckBox::clicked, this, &SettingsDialog::applyBoldness);
-    for (QComboBox *picker : {ft_col_key, ft_col_ident, ft_col_num})
+    for (QComboBox *picker : {m_keyColourBox, m_identifierColourBox, m_numberColourBox})
         connect(picker, &QComboBox::currentIndexChanged, this, &SettingsDialog::applyColours);
 
     // Creation: the element list, then centring and the font names, which do not
     // depend on the list.
     try {
-        list_selektor->addItems(DataFile::readLines(m_elementFile));
+        m_elementList->addItems(DataFile::readLines(m_elementFile));
     } catch (const AppError &error) {
         m_dialogs.showFailureOnce(error);
     }
     adjustSize();
     centreOnScreen(*this);
-    cmb_syn_fonts->addItems(QFontDatabase::families());
-    connect(cmb_syn_fonts, &QComboBox::editTextChanged, this, &SettingsDialog::applyFontFamily);
-    connect(cmb_syn_size, &QComboBox::editTextChanged, this, &SettingsDialog::applyFontSize);
+    m_fontFamilyBox->addItems(QFontDatabase::families());
+    connect(m_fontFamilyBox, &QComboBox::editTextChanged, this, &SettingsDialog::applyFontFamily);
+    connect(m_fontSizeBox, &QComboBox::editTextChanged, this, &SettingsDialog::applyFontSize);
 }
 
 void SettingsDialog::applyFontFamily()
 {
-    m_editor.setEditorFont(cmb_syn_fonts->currentText(), m_fontSize);
+    m_editor.setEditorFont(m_fontFamilyBox->currentText(), m_fontSize);
 }
 
 void SettingsDialog::applyFontSize()
 {
-    const QString text = cmb_syn_size->currentText();
+    const QString text = m_fontSizeBox->currentText();
     const auto size = IniFile::parseWholeNumber(text);
     if (!size || *size <= 0 || *size > 500) {
         m_dialogs.showFailure(AppError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text)));
         return;
     }
     m_fontSize = int(*size);
-    m_editor.setEditorFont(cmb_syn_fonts->currentText(), m_fontSize);
+    m_editor.setEditorFont(m_fontFamilyBox->currentText(), m_fontSize);
 }
 
 void SettingsDialog::applyBoldness()
 {
-    m_highlighter.setBold(HighlighterAttributes::Attribute::Key, chk_key->isChecked());
-    m_highlighter.setBold(HighlighterAttributes::Attribute::Identifier, chk_ident->isChecked());
-    m_highlighter.setBold(HighlighterAttributes::Attribute::Number, chk_num->isChecked());
+    m_highlighter.setBold(HighlighterAttributes::Attribute::Key, m_keyBoldSwitch->isChecked());
+    m_highlighter.setBold(HighlighterAttributes::Attribute::Identifier, m_identifierBoldSwitch->isChecked());
+    m_highlighter.setBold(HighlighterAttributes::Attribute::Number, m_numberBoldSwitch->isChecked());
 }
 
 quint32 SettingsDialog::pickedColour(const QComboBox *picker) const
@@ -273,9 +274,9 @@ quint32 SettingsDialog::pickedColour(const QComboBox *picker) const
 
 void SettingsDialog::applyColours()
 {
-    m_highlighter.setForeground(HighlighterAttributes::Attribute::Key, colourOf(pickedColour(ft_col_key)));
-    m_highlighter.setForeground(HighlighterAttributes::Attribute::Identifier, colourOf(pickedColour(ft_col_ident)));
-    m_highlighter.setForeground(HighlighterAttributes::Attribute::Number, colourOf(pickedColour(ft_col_num)));
+    m_highlighter.setForeground(HighlighterAttributes::Attribute::Key, colourOf(pickedColour(m_keyColourBox)));
+    m_highlighter.setForeground(HighlighterAttributes::Attribute::Identifier, colourOf(pickedColour(m_identifierColourBox)));
+    m_highlighter.setForeground(HighlighterAttributes::Attribute::Number, colourOf(pickedColour(m_numberColourBox)));
 }
 
 void SettingsDialog::selectColour(QComboBox *picker, quint32 number)
@@ -294,35 +295,35 @@ void SettingsDialog::selectColour(QComboBox *picker, quint32 number)
 
 void SettingsDialog::applyDisplaySwitches()
 {
-    m_editor.setLexer(chk_syntax->isChecked() ? m_editor.findChild<CssLexer *>() : nullptr);
-    m_editor.setEditorFont(cmb_syn_fonts->currentText(), m_fontSize); // plain text keeps the font too
-    m_editor.setLineNumbersVisible(chk_linennr->isChecked());
-    m_editor.setShowSpecialChars(chk_formatierungen->isChecked());
+    m_editor.setLexer(m_highlightingSwitch->isChecked() ? m_editor.findChild<CssLexer *>() : nullptr);
+    m_editor.setEditorFont(m_fontFamilyBox->currentText(), m_fontSize); // plain text keeps the font too
+    m_editor.setLineNumbersVisible(m_lineNumbersSwitch->isChecked());
+    m_editor.setShowSpecialChars(m_formattingMarksSwitch->isChecked());
 }
 
 void SettingsDialog::readAtStart()
 {
     const EditorSettings s = EditorSettings::read(IniFile(m_settingsFile));
-    chk_syntax->setChecked(s.highlighting);
-    chk_linennr->setChecked(s.lineNumbers);
-    chk_formatierungen->setChecked(s.formattingMarks);
-    chk_xpmenu->setChecked(s.xpMenu);
+    m_highlightingSwitch->setChecked(s.highlighting);
+    m_lineNumbersSwitch->setChecked(s.lineNumbers);
+    m_formattingMarksSwitch->setChecked(s.formattingMarks);
+    m_xpMenuSwitch->setChecked(s.xpMenu);
     {
-        const QSignalBlocker quiet(cmb_syn_fonts);
-        cmb_syn_fonts->setEditText(s.fontName);
+        const QSignalBlocker quiet(m_fontFamilyBox);
+        m_fontFamilyBox->setEditText(s.fontName);
     }
     {
-        const QSignalBlocker quiet(cmb_syn_size);
-        cmb_syn_size->setEditText(s.fontSize);
+        const QSignalBlocker quiet(m_fontSizeBox);
+        m_fontSizeBox->setEditText(s.fontSize);
     }
     m_fontSize = s.fontSize.toInt();
     m_editor.setEditorFont(s.fontName, m_fontSize);
-    chk_key->setChecked(s.keyBold);
-    chk_ident->setChecked(s.identBold);
-    chk_num->setChecked(s.numBold);
-    selectColour(ft_col_key, s.keyColour);
-    selectColour(ft_col_ident, s.identColour);
-    selectColour(ft_col_num, s.numColour);
+    m_keyBoldSwitch->setChecked(s.keyBold);
+    m_identifierBoldSwitch->setChecked(s.identBold);
+    m_numberBoldSwitch->setChecked(s.numBold);
+    selectColour(m_keyColourBox, s.keyColour);
+    selectColour(m_identifierColourBox, s.identColour);
+    selectColour(m_numberColourBox, s.numColour);
     applyBoldness();
     applyColours();
     applyDisplaySwitches();
@@ -332,18 +333,18 @@ void SettingsDialog::readAtStart()
 void SettingsDialog::applySettings()
 {
     EditorSettings s;
-    s.highlighting = chk_syntax->isChecked();
-    s.lineNumbers = chk_linennr->isChecked();
-    s.formattingMarks = chk_formatierungen->isChecked();
-    s.xpMenu = chk_xpmenu->isChecked();
-    s.fontName = cmb_syn_fonts->currentText();
-    s.fontSize = cmb_syn_size->currentText();
-    s.keyBold = chk_key->isChecked();
-    s.identBold = chk_ident->isChecked();
-    s.numBold = chk_num->isChecked();
-    s.keyColour = pickedColour(ft_col_key);
-    s.identColour = pickedColour(ft_col_ident);
-    s.numColour = pickedColour(ft_col_num);
+    s.highlighting = m_highlightingSwitch->isChecked();
+    s.lineNumbers = m_lineNumbersSwitch->isChecked();
+    s.formattingMarks = m_formattingMarksSwitch->isChecked();
+    s.xpMenu = m_xpMenuSwitch->isChecked();
+    s.fontName = m_fontFamilyBox->currentText();
+    s.fontSize = m_fontSizeBox->currentText();
+    s.keyBold = m_keyBoldSwitch->isChecked();
+    s.identBold = m_identifierBoldSwitch->isChecked();
+    s.numBold = m_numberBoldSwitch->isChecked();
+    s.keyColour = pickedColour(m_keyColourBox);
+    s.identColour = pickedColour(m_identifierColourBox);
+    s.numColour = pickedColour(m_numberColourBox);
     try {
         s.write(IniFile(m_settingsFile), m_texts.offset());
     } catch (const AppError &error) {
@@ -358,24 +359,24 @@ void SettingsDialog::applySettings()
 void SettingsDialog::writeElementFile()
 {
     QStringList lines;
-    for (int i = 0; i < list_selektor->count(); ++i)
-        lines << list_selektor->item(i)->text();
+    for (int i = 0; i < m_elementList->count(); ++i)
+        lines << m_elementList->item(i)->text();
     DataFile::writeLines(m_elementFile, lines);
 }
 
 void SettingsDialog::addElementName()
 {
-    const QString name = ed_add_selektor->text();
+    const QString name = m_elementNameEdit->text();
     if (name.isEmpty())
         return;
-    list_selektor->addItem(name);
+    m_elementList->addItem(name);
     try {
         writeElementFile();
     } catch (const AppError &error) {
         m_dialogs.showFailure(error);
         return;
     }
-    ed_add_selektor->clear();
+    m_elementNameEdit->clear();
 }
 
 void SettingsDialog::deleteElementName()
@@ -384,7 +385,7 @@ void SettingsDialog::deleteElementName()
                           Buttons::YesNo)
         != Answer::Yes)
         return;
-    if (QListWidgetItem *item = list_selektor->currentItem(); item && item->isSelected())
+    if (QListWidgetItem *item = m_elementList->currentItem(); item && item->isSelected())
         delete item;
     try {
         writeElementFile();

@@ -31,6 +31,7 @@ public:
     // The settings file read when the main window is first shown, and applied.
     void readAtStart();
 
+private slots:
     void applyFontFamily();
     void applyFontSize();
     void applyBoldness();
@@ -39,22 +40,22 @@ public:
     void addElementName();
     void deleteElementName();
 
-    QTabWidget *pages;
-    QCheckBox *chk_syntax, *chk_linennr, *chk_formatierungen, *chk_xpmenu, *chk_language;
-    QLineEdit *ed_add_selektor;
-    QPushButton *btn_add_selektor, *btn_del_selektor;
-    QListWidget *list_selektor;
-    QComboBox *cmb_syn_fonts, *cmb_syn_size;
-    QComboBox *ft_col_key, *ft_col_ident, *ft_col_num;
-    QCheckBox *chk_key, *chk_ident, *chk_num;
-    SheetEditor *SynMemo1, *SynMemo4, *SynMemo2;
-    QPushButton *btn_cancel, *btn_take_einst;
-
 private:
     void applyDisplaySwitches();
     void writeElementFile();
     void selectColour(QComboBox *picker, quint32 number);
     quint32 pickedColour(const QComboBox *picker) const;
+
+    QTabWidget *m_settingsPages;
+    QCheckBox *m_highlightingSwitch, *m_lineNumbersSwitch, *m_formattingMarksSwitch, *m_xpMenuSwitch, *m_languageSwitch;
+    QLineEdit *m_elementNameEdit;
+    QPushButton *m_addElementButton, *m_deleteElementButton;
+    QListWidget *m_elementList;
+    QComboBox *m_fontFamilyBox, *m_fontSizeBox;
+    QComboBox *m_keyColourBox, *m_identifierColourBox, *m_numberColourBox;
+    QCheckBox *m_keyBoldSwitch, *m_identifierBoldSwitch, *m_numberBoldSwitch;
+    SheetEditor *m_keySample, *m_identifierSample, *m_numberSample;
+    QPushButton *m_cancelButton, *m_applyButton;
 
     SheetEditor &m_editor;
     HighlighterAttributes &m_highlighter;

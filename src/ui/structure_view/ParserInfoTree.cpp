@@ -5,7 +5,7 @@
 
 ParserInfoTree::ParserInfoTree(QWidget *parent) : QTreeWidget(parent)
 {
-    setObjectName(QStringLiteral("info_tree"));
+    setObjectName(QStringLiteral("parserInfoTree"));
     setHeaderHidden(true);
     setEditTriggers(NoEditTriggers);
     auto *root = new QTreeWidgetItem(this, {QStringLiteral("Status")});

@@ -150,25 +150,25 @@ QTreeWidgetItem *ruleItem(const StructureView::FlatNode &rule)
 StructureView::StructureView(QWidget *parent) : QWidget(parent)
 {
     auto *bar = new QWidget(this);
-    btn_toggle = toggle(bar, "btn_toggle", "grouptree", "Ansicht mit Gruppen ein/aus", true);
-    btn_plus_property = toggle(bar, "btn_plus_property", "treeplus",
+    m_groupedViewButton = toggle(bar, "groupedViewButton", "grouptree", "Ansicht mit Gruppen ein/aus", true);
+    m_declarationsButton = toggle(bar, "declarationsButton", "treeplus",
                                "Zeigt die Elemente mit/ohne ihren Eigeschaften, in der Ansicht ohne Gruppen", false);
-    btn_auto_sort = toggle(bar, "btn_auto_sort", "autosort", "Alphabetische Sortierung der Elemente ein/aus", true);
+    m_autoSortButton = toggle(bar, "autoSortButton", "autosort", "Alphabetische Sortierung der Elemente ein/aus", true);
     auto *barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(1, 1, 1, 1);
     barLayout->setSpacing(0);
-    barLayout->addWidget(btn_toggle);
-    barLayout->addWidget(btn_plus_property);
-    barLayout->addWidget(btn_auto_sort);
+    barLayout->addWidget(m_groupedViewButton);
+    barLayout->addWidget(m_declarationsButton);
+    barLayout->addWidget(m_autoSortButton);
     barLayout->addStretch();
 
-    TreeView1 = selectorTree(this, "TreeView1");
-    tree_selektores = selectorTree(this, "tree_selektores");
-    tree_selektores->hide();
-    TreeView1->setItemDelegate(new SelectorDelegate(m_repeated, true, TreeView1));
-    tree_selektores->setItemDelegate(new SelectorDelegate(m_repeated, false, tree_selektores));
-    TreeView1->setStyle(new RowSelectionStyle(m_repeated, true, this));
-    tree_selektores->setStyle(new RowSelectionStyle(m_repeated, false, this));
+    m_groupedTree = selectorTree(this, "groupedTree");
+    m_ruleTree = selectorTree(this, "ruleTree");
+    m_ruleTree->hide();
+    m_groupedTree->setItemDelegate(new SelectorDelegate(m_repeated, true, m_groupedTree));
+    m_ruleTree->setItemDelegate(new SelectorDelegate(m_repeated, false, m_ruleTree));
+    m_groupedTree->setStyle(new RowSelectionStyle(m_repeated, true, this));
+    m_ruleTree->setStyle(new RowSelectionStyle(m_repeated, false, this));
 
     const struct
     {
@@ -176,24 +176,24 @@ StructureView::StructureView(QWidget *parent) : QWidget(parent)
         SelectorKind kind;
     } groups[] = {{"Elemente", SelectorKind::Element}, {"ID\u00b4s", SelectorKind::Id}, {"Klassen", SelectorKind::Class}};
     for (int i = 0; i < 3; ++i) {
-        auto *node = new QTreeWidgetItem(TreeView1, {QString::fromUtf8(groups[i].caption)});
+        auto *node = new QTreeWidgetItem(m_groupedTree, {QString::fromUtf8(groups[i].caption)});
         node->setIcon(0, Pictures::selectorPicture(groups[i].kind));
         m_groups[i].node = node;
         m_groups[i].kind = groups[i].kind;
     }
 
-    Status_Parser = new QWidget(this);
-    Status_Parser->setObjectName(QStringLiteral("Status_Parser"));
-    Status_Parser->setFixedHeight(19);
-    m_statusIcon = new QLabel(Status_Parser);
-    m_statusIcon->setObjectName(QStringLiteral("Status_Parser_icon"));
+    m_parserStatus = new QWidget(this);
+    m_parserStatus->setObjectName(QStringLiteral("parserStatus"));
+    m_parserStatus->setFixedHeight(19);
+    m_statusIcon = new QLabel(m_parserStatus);
+    m_statusIcon->setObjectName(QStringLiteral("parserStatusIcon"));
     m_statusIcon->setFixedWidth(18);
     m_statusIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_statusText = new QLabel(QStringLiteral("Parserinformationen"), Status_Parser);
-    m_statusText->setObjectName(QStringLiteral("Status_Parser_text"));
+    m_statusText = new QLabel(QStringLiteral("Parserinformationen"), m_parserStatus);
+    m_statusText->setObjectName(QStringLiteral("parserStatusText"));
     m_statusText->setMinimumWidth(55);
     m_statusText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    auto *statusLayout = new QHBoxLayout(Status_Parser);
+    auto *statusLayout = new QHBoxLayout(m_parserStatus);
     statusLayout->setContentsMargins(0, 1, 0, 0);
     statusLayout->setSpacing(2);
     statusLayout->addWidget(m_statusIcon);
@@ -204,31 +204,31 @@ StructureView::StructureView(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(bar);
-    layout->addWidget(TreeView1, 1);
-    layout->addWidget(tree_selektores, 1);
-    layout->addWidget(Status_Parser);
+    layout->addWidget(m_groupedTree, 1);
+    layout->addWidget(m_ruleTree, 1);
+    layout->addWidget(m_parserStatus);
 
-    connect(btn_toggle, &QToolButton::clicked, this, [this] {
-        TreeView1->setVisible(groupedView());
-        tree_selektores->setVisible(!groupedView());
+    connect(m_groupedViewButton, &QToolButton::clicked, this, [this] {
+        m_groupedTree->setVisible(groupedView());
+        m_ruleTree->setVisible(!groupedView());
         emit parseRequested();
     });
-    connect(btn_plus_property, &QToolButton::clicked, this, &StructureView::parseRequested);
+    connect(m_declarationsButton, &QToolButton::clicked, this, &StructureView::parseRequested);
 }
 
 bool StructureView::groupedView() const
 {
-    return btn_toggle->isChecked();
+    return m_groupedViewButton->isChecked();
 }
 
 bool StructureView::withDeclarations() const
 {
-    return btn_plus_property->isChecked();
+    return m_declarationsButton->isChecked();
 }
 
 bool StructureView::autoSort() const
 {
-    return btn_auto_sort->isChecked();
+    return m_autoSortButton->isChecked();
 }
 
 void StructureView::setStatus(ParserStatus status, const QString &text)
@@ -244,8 +244,8 @@ void StructureView::setRepeated(const QStringList &repeated)
     if (set == m_repeated)
         return;
     m_repeated = std::move(set);
-    TreeView1->viewport()->update();
-    tree_selektores->viewport()->update();
+    m_groupedTree->viewport()->update();
+    m_ruleTree->viewport()->update();
 }
 
 void StructureView::showRules(std::vector<FlatNode> rules, bool sorted)
@@ -282,11 +282,11 @@ void StructureView::showRules(std::vector<FlatNode> rules, bool sorted)
     while (tail < common - head && rules[rules.size() - 1 - tail] == m_shownRules[m_shownRules.size() - 1 - tail])
         ++tail;
     for (size_t i = m_shownRules.size() - tail; i > head; --i)
-        delete tree_selektores->takeTopLevelItem(int(i - 1));
+        delete m_ruleTree->takeTopLevelItem(int(i - 1));
     QList<QTreeWidgetItem *> items;
     for (size_t i = head; i < rules.size() - tail; ++i)
         items << ruleItem(rules[i]);
-    tree_selektores->insertTopLevelItems(int(head), items);
+    m_ruleTree->insertTopLevelItems(int(head), items);
     m_shownRules = std::move(rules);
 }
 

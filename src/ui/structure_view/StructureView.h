@@ -32,9 +32,9 @@ public:
 
     explicit StructureView(QWidget *parent = nullptr);
 
-    bool groupedView() const;        // btn_toggle down
-    bool withDeclarations() const;   // btn_plus_property down
-    bool autoSort() const;           // btn_auto_sort down
+    bool groupedView() const;        // m_groupedViewButton down
+    bool withDeclarations() const;   // m_declarationsButton down
+    bool autoSort() const;           // m_autoSortButton down
 
     // The flat tree after a parse walk: the rules in document order. It shows them
     // newest on top, or sorted when `sorted` is set. Unchanged rows are kept.
@@ -46,12 +46,11 @@ public:
     void setRepeated(const QStringList &repeated);
     void setStatus(ParserStatus status, const QString &text);
 
-    QToolButton *btn_toggle;
-    QToolButton *btn_plus_property;
-    QToolButton *btn_auto_sort;
-    QTreeWidget *TreeView1;
-    QTreeWidget *tree_selektores;
-    QWidget *Status_Parser;
+    QToolButton *groupedViewButton() const { return m_groupedViewButton; }
+    QToolButton *declarationsButton() const { return m_declarationsButton; }
+    QToolButton *autoSortButton() const { return m_autoSortButton; }
+    QTreeWidget *groupedTree() const { return m_groupedTree; }
+    QTreeWidget *ruleTree() const { return m_ruleTree; }
 
 signals:
     // A toggle asks for the parse walk alone.
@@ -73,6 +72,12 @@ private:
     std::vector<FlatNode> m_shownRules;
     QSet<QString> m_repeated;
     QHash<QString, QCollatorSortKey> m_sortKeys; // for sorting the flat tree
+    QToolButton *m_groupedViewButton;
+    QToolButton *m_declarationsButton;
+    QToolButton *m_autoSortButton;
+    QTreeWidget *m_groupedTree;
+    QTreeWidget *m_ruleTree;
+    QWidget *m_parserStatus;
     QLabel *m_statusIcon;
     QLabel *m_statusText;
 };

@@ -209,7 +209,7 @@ private slots:
         QPoint placedAt;
         whenModal([&](QWidget *modal) {
             caption = modal->windowTitle();
-            question = modal->findChild<QLabel *>(QStringLiteral("lblConfirmation"))->text();
+            question = modal->findChild<QLabel *>(QStringLiteral("confirmationLabel"))->text();
             placedAt = modal->pos();
             for (QPushButton *b : modal->findChildren<QPushButton *>()) {
                 if (b->text() == QLatin1String("Yes to &all"))

@@ -94,7 +94,7 @@ private slots:
         SplashWindow splash;
         QList<int> paints;
         PaintCounter counter;
-        splash.findChild<QWidget *>(QStringLiteral("ProgressBar1"))->installEventFilter(&counter);
+        splash.findChild<QWidget *>(QStringLiteral("progressBar"))->installEventFilter(&counter);
         const auto seen = [&] {
             paints << counter.count;
             QVERIFY(splash.windowHandle() && splash.windowHandle()->isExposed());

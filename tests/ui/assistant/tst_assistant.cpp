@@ -38,52 +38,52 @@ private slots:
     void startState()
     {
         QCOMPARE(a->windowTitle(), QStringLiteral("Individualformate"));
-        QCOMPARE(a->pageControl->count(), 5);
-        QCOMPARE(a->List_html3->item(0)->text(), QStringLiteral("a"));
-        QCOMPARE(a->lbl_precall->text(), QStringLiteral("."));
-        QVERIFY(a->rad_add_as_single->isChecked());
-        QVERIFY(a->List_psd_cla->isEnabled());
+        QCOMPARE(a->findChild<QTabWidget *>(QStringLiteral("assistantPages"))->count(), 5);
+        QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("advancedElementList"))->item(0)->text(), QStringLiteral("a"));
+        QCOMPARE(a->findChild<QLabel *>(QStringLiteral("namePrefixLabel"))->text(), QStringLiteral("."));
+        QVERIFY(a->findChild<QRadioButton *>(QStringLiteral("asSelectorListRadio"))->isChecked());
+        QVERIFY(a->findChild<QListWidget *>(QStringLiteral("pseudoClassList"))->isEnabled());
     }
 
     void takeOverAppendsOneRulePerSelector()
     {
         f->editor()->setLines({"a {}"});
-        choose(a->List_html6, QStringLiteral("div"));
-        QCOMPARE(a->ed_context->text(), QString()); // one side only: unchanged
-        choose(a->List_html7, QStringLiteral("p"));
-        QCOMPARE(a->ed_context->text(), QStringLiteral("div p"));
-        a->btn_add_context->click();
-        a->btn_add_context->click(); // once only
-        choose(a->List_html4, QStringLiteral("ul"));
-        choose(a->List_html5, QStringLiteral("li"));
-        a->btn_add_child->click();
-        QCOMPARE(a->List_Indi->count(), 2);
-        a->Btn_Close_Indi->click();
+        choose(a->findChild<QListWidget *>(QStringLiteral("contextFirstList")), QStringLiteral("div"));
+        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("contextEdit"))->text(), QString()); // one side only: unchanged
+        choose(a->findChild<QListWidget *>(QStringLiteral("contextSecondList")), QStringLiteral("p"));
+        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("contextEdit"))->text(), QStringLiteral("div p"));
+        a->findChild<QPushButton *>(QStringLiteral("useContextButton"))->click();
+        a->findChild<QPushButton *>(QStringLiteral("useContextButton"))->click(); // once only
+        choose(a->findChild<QListWidget *>(QStringLiteral("childFirstList")), QStringLiteral("ul"));
+        choose(a->findChild<QListWidget *>(QStringLiteral("childSecondList")), QStringLiteral("li"));
+        a->findChild<QPushButton *>(QStringLiteral("useChildButton"))->click();
+        QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("collectedList"))->count(), 2);
+        a->findChild<QPushButton *>(QStringLiteral("appendButton"))->click();
         QCOMPARE(f->editor()->allLines(),
                  (QStringList{"a {}", "div p {", "", " }", "", "ul>li {", "", " }", ""}));
         QVERIFY(!a->isVisible());
-        QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Keine Fehler gefunden!"));
+        QCOMPARE(f->find<QLabel>("parserStatusText")->text(), QStringLiteral("Keine Fehler gefunden!"));
         // The rules are an edit of the document: it asks before they are lost, and
         // one undo takes all of them back.
         QVERIFY(f->editor()->isDocumentModified());
         QCOMPARE(f->field(1), QString::fromUtf8("geändert"));
-        QVERIFY(f->enabled("btn_save"));
-        QVERIFY(f->enabled("btn_undo"));
-        f->action("Rckgngig1")->trigger();
+        QVERIFY(f->enabled("saveButton"));
+        QVERIFY(f->enabled("undoButton"));
+        f->action("actionUndo")->trigger();
         QCOMPARE(f->editor()->allLines(), QStringList{"a {}"});
         QVERIFY(!f->editor()->isDocumentModified());
     }
 
     void takeOverAsOneGroupedRule()
     {
-        a->rad_add_as_grouped->setChecked(true);
-        choose(a->List_html1, QStringLiteral("ul"));
-        choose(a->List_html2, QStringLiteral("li"));
-        a->btn_add_knotes->click();
-        choose(a->List_html6, QStringLiteral("div"));
-        choose(a->List_html7, QStringLiteral("p"));
-        a->btn_add_context->click();
-        a->Btn_Close_Indi->click();
+        a->findChild<QRadioButton *>(QStringLiteral("asSeparateRulesRadio"))->setChecked(true);
+        choose(a->findChild<QListWidget *>(QStringLiteral("descendantFirstList")), QStringLiteral("ul"));
+        choose(a->findChild<QListWidget *>(QStringLiteral("descendantSecondList")), QStringLiteral("li"));
+        a->findChild<QPushButton *>(QStringLiteral("useDescendantButton"))->click();
+        choose(a->findChild<QListWidget *>(QStringLiteral("contextFirstList")), QStringLiteral("div"));
+        choose(a->findChild<QListWidget *>(QStringLiteral("contextSecondList")), QStringLiteral("p"));
+        a->findChild<QPushButton *>(QStringLiteral("useContextButton"))->click();
+        a->findChild<QPushButton *>(QStringLiteral("appendButton"))->click();
         QCOMPARE(f->editor()->allLines(), (QStringList{"ul*li,div p {", "", " }", ""}));
     }
 
@@ -91,51 +91,51 @@ private slots:
     {
         for (bool grouped : {false, true}) {
             a->show();
-            a->rad_add_as_grouped->setChecked(grouped);
-            a->Btn_Close_Indi->click();
+            a->findChild<QRadioButton *>(QStringLiteral("asSeparateRulesRadio"))->setChecked(grouped);
+            a->findChild<QPushButton *>(QStringLiteral("appendButton"))->click();
             QCOMPARE(f->editor()->lineCount(), 0);
         }
-        QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Keine Fehler gefunden!"));
+        QCOMPARE(f->find<QLabel>("parserStatusText")->text(), QStringLiteral("Keine Fehler gefunden!"));
     }
 
     void pseudoClassesForAnchorsOnly()
     {
-        choose(a->List_html3, QStringLiteral("a"));
-        choose(a->List_psd_cla, QStringLiteral(":hover"));
-        QCOMPARE(a->ed_prev->text(), QStringLiteral("a:hover"));
-        choose(a->List_html3, QStringLiteral("p"));
-        QCOMPARE(a->ed_prev->text(), QStringLiteral("p"));
-        QVERIFY(a->PseudoSuffix.isEmpty());
-        QVERIFY(!a->List_psd_cla->isEnabled());
-        choose(a->List_psd_elm, QStringLiteral(":after"));
-        choose(a->List_html3, QStringLiteral("div"));
-        QCOMPARE(a->ed_prev->text(), QStringLiteral("div:after"));
+        choose(a->findChild<QListWidget *>(QStringLiteral("advancedElementList")), QStringLiteral("a"));
+        choose(a->findChild<QListWidget *>(QStringLiteral("pseudoClassList")), QStringLiteral(":hover"));
+        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("advancedEdit"))->text(), QStringLiteral("a:hover"));
+        choose(a->findChild<QListWidget *>(QStringLiteral("advancedElementList")), QStringLiteral("p"));
+        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("advancedEdit"))->text(), QStringLiteral("p"));
+        QVERIFY(a->pseudoSuffix().isEmpty());
+        QVERIFY(!a->findChild<QListWidget *>(QStringLiteral("pseudoClassList"))->isEnabled());
+        choose(a->findChild<QListWidget *>(QStringLiteral("pseudoElementList")), QStringLiteral(":after"));
+        choose(a->findChild<QListWidget *>(QStringLiteral("advancedElementList")), QStringLiteral("div"));
+        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("advancedEdit"))->text(), QStringLiteral("div:after"));
     }
 
     void classOrIdName()
     {
-        choose(a->List_html3, QStringLiteral("p"));
-        a->rad_ids->click();
-        QCOMPARE(a->ed_prev->text(), QStringLiteral("p")); // an empty name adds no "#"
-        a->ed_indi->setText(QStringLiteral("intro"));
-        QCOMPARE(a->ed_prev->text(), QStringLiteral("p#intro"));
-        a->rad_classes->click();
-        QCOMPARE(a->ed_prev->text(), QStringLiteral("p.intro"));
-        a->btn_add_advanced->click();
-        QCOMPARE(a->List_Indi->item(0)->text(), QStringLiteral("p.intro"));
+        choose(a->findChild<QListWidget *>(QStringLiteral("advancedElementList")), QStringLiteral("p"));
+        a->findChild<QRadioButton *>(QStringLiteral("idsRadio"))->click();
+        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("advancedEdit"))->text(), QStringLiteral("p")); // an empty name adds no "#"
+        a->findChild<QLineEdit *>(QStringLiteral("nameEdit"))->setText(QStringLiteral("intro"));
+        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("advancedEdit"))->text(), QStringLiteral("p#intro"));
+        a->findChild<QRadioButton *>(QStringLiteral("classesRadio"))->click();
+        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("advancedEdit"))->text(), QStringLiteral("p.intro"));
+        a->findChild<QPushButton *>(QStringLiteral("useAdvancedButton"))->click();
+        QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("collectedList"))->item(0)->text(), QStringLiteral("p.intro"));
     }
 
     void reopenedAfterCancelKeepsTheChoices()
     {
-        choose(a->List_html6, QStringLiteral("div"));
-        choose(a->List_html7, QStringLiteral("p"));
-        a->btn_add_context->click();
-        a->Btn_escape->click();
+        choose(a->findChild<QListWidget *>(QStringLiteral("contextFirstList")), QStringLiteral("div"));
+        choose(a->findChild<QListWidget *>(QStringLiteral("contextSecondList")), QStringLiteral("p"));
+        a->findChild<QPushButton *>(QStringLiteral("useContextButton"))->click();
+        a->findChild<QPushButton *>(QStringLiteral("discardButton"))->click();
         QCOMPARE(f->editor()->lineCount(), 0);
         a->show();
-        QCOMPARE(a->List_Indi->count(), 0);
-        QCOMPARE(a->ed_context->text(), QStringLiteral("div p"));
-        QCOMPARE(a->List_html6->currentItem()->text(), QStringLiteral("div"));
+        QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("collectedList"))->count(), 0);
+        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("contextEdit"))->text(), QStringLiteral("div p"));
+        QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("contextFirstList"))->currentItem()->text(), QStringLiteral("div"));
     }
 
 private:

@@ -51,34 +51,34 @@ private slots:
         QCOMPARE(f->field(0), QStringLiteral("0:0"));
         QCOMPARE(f->field(1), QString());
         QCOMPARE(f->field(2), kUntitled);
-        QVERIFY(!f->enabled("btn_save"));
-        QVERIFY(!f->enabled("btn_close"));
-        QVERIFY(!f->enabled("btn_undo"));
-        QVERIFY(!f->enabled("btn_redo"));
+        QVERIFY(!f->enabled("saveButton"));
+        QVERIFY(!f->enabled("closeButton"));
+        QVERIFY(!f->enabled("undoButton"));
+        QVERIFY(!f->enabled("redoButton"));
     }
 
     void anEditMarksTheDocument()
     {
         f->type(QStringLiteral("p"));
         QCOMPARE(f->field(1), kModified);
-        QVERIFY(f->enabled("btn_save"));
-        QVERIFY(f->enabled("btn_undo"));
-        QVERIFY(!f->enabled("btn_redo"));
+        QVERIFY(f->enabled("saveButton"));
+        QVERIFY(f->enabled("undoButton"));
+        QVERIFY(!f->enabled("redoButton"));
         // Undoing back to the start keeps the marker and Save, as the buttons only
         // follow changes seen while the document is modified.
-        f->action("Rckgngig1")->trigger();
+        f->action("actionUndo")->trigger();
         QVERIFY(!f->editor()->isDocumentModified());
         QCOMPARE(f->field(1), kModified);
-        QVERIFY(f->enabled("btn_save"));
+        QVERIFY(f->enabled("saveButton"));
     }
 
     void newOnACleanDocumentAsksNothing()
     {
         f->type(QStringLiteral("a"));
-        f->action("Rckgngig1")->trigger();
+        f->action("actionUndo")->trigger();
         QTest::keyClick(f->editor(), Qt::Key_Right);
         QCOMPARE(f->field(0), QStringLiteral("1:2"));
-        f->action("Neu1")->trigger();
+        f->action("actionNew")->trigger();
         QVERIFY(f->dialogs.asked.isEmpty());
         QTRY_COMPARE(f->field(0), QStringLiteral("1:1"));
         QCOMPARE(f->field(2), kUntitled);
@@ -100,7 +100,7 @@ private slots:
         QFETCH(bool, cleared);
         f->type(QStringLiteral("h1 {}"));
         f->dialogs.answers << answer;
-        f->action("Neu1")->trigger();
+        f->action("actionNew")->trigger();
         QCOMPARE(f->dialogs.asked.size(), 1);
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Plain);
         QCOMPARE(f->dialogs.asked[0].text, text(450));
@@ -117,18 +117,18 @@ private slots:
         f->dialogs.saveAnswers << f->path(QStringLiteral("first.css"));
         f->type(QStringLiteral("a {}"));
         f->dialogs.answers << Answer::Yes;
-        f->action("Neu1")->trigger();
+        f->action("actionNew")->trigger();
         QCOMPARE(f->contents(QStringLiteral("first.css")), QByteArray("a {}\r\n"));
         QCOMPARE(f->editor()->allLines(), QStringList());
         QVERIFY(f->document().fileName().isEmpty());
-        QVERIFY(!f->enabled("btn_close"));
+        QVERIFY(!f->enabled("closeButton"));
     }
 
     void closeAnsweredNoAsksASecondTime()
     {
         f->type(QStringLiteral("x"));
         f->dialogs.answers << Answer::No << Answer::No;
-        f->action("Schliessen1")->trigger();
+        f->action("actionClose")->trigger();
         QCOMPARE(f->dialogs.asked.size(), 2);
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Confirmation);
         QCOMPARE(f->dialogs.asked[0].text, text(451));
@@ -141,7 +141,7 @@ private slots:
     {
         f->type(QStringLiteral("x"));
         f->dialogs.answers << Answer::Yes;
-        f->action("Schliessen1")->trigger();
+        f->action("actionClose")->trigger();
         QCOMPARE(f->dialogs.askedTexts(), QStringList{text(451)});
         QCOMPARE(f->dialogs.saveDialogs, 1);
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("x")});
@@ -154,11 +154,11 @@ private slots:
         f->openFile(QStringLiteral("a.css"), "a {}\n");
         f->type(QStringLiteral("b "));
         f->dialogs.answers << Answer::Yes;
-        f->action("Schliessen1")->trigger();
+        f->action("actionClose")->trigger();
         QCOMPARE(f->dialogs.askedTexts(), QStringList{text(451)});
         QCOMPARE(f->contents(QStringLiteral("a.css")), QByteArray("b a {}\n"));
         QCOMPARE(f->field(2), kUntitled);
-        QVERIFY(!f->enabled("btn_close"));
+        QVERIFY(!f->enabled("closeButton"));
     }
 
     // Open (menu, tool bar, shortcut) and a drop ask before the unsaved text goes.
@@ -191,9 +191,9 @@ private slots:
             f->dialogs.saveAnswers << f->path(saveTo);
         f->dialogs.openAnswers << other;
         if (how == QLatin1String("menu"))
-            f->action("ffnen1")->trigger();
+            f->action("actionOpen")->trigger();
         else if (how == QLatin1String("tool bar"))
-            f->find<QToolButton>("btn_open")->click();
+            f->find<QToolButton>("openButton")->click();
         else if (how == QLatin1String("Ctrl+O"))
             QTest::keyClick(f->editor(), Qt::Key_O, Qt::ControlModifier);
         else
@@ -225,7 +225,7 @@ private slots:
         QVERIFY(!f->editor()->canUndoEdit());
         QCOMPARE(f->field(1), QString());
         QCOMPARE(f->field(2), f->path(QStringLiteral("b.css")));
-        QVERIFY(f->enabled("btn_close"));
+        QVERIFY(f->enabled("closeButton"));
         QCOMPARE(f->editor()->caretLine(), 1);
         QCOMPARE(f->editor()->caretColumn(), 1);
     }
@@ -234,7 +234,7 @@ private slots:
     {
         f->type(QStringLiteral("x"));
         f->dialogs.answers << Answer::No;
-        f->action("ffnen1")->trigger();
+        f->action("actionOpen")->trigger();
         QCOMPARE(f->dialogs.openDialogs, 1);
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("x")});
         QCOMPARE(f->field(2), kUntitled);
@@ -247,16 +247,16 @@ private slots:
         const QString missing = f->path(QStringLiteral("missing.css"));
         f->dialogs.answers << Answer::No;
         f->dialogs.openAnswers << missing;
-        f->action("ffnen1")->trigger();
+        f->action("actionOpen")->trigger();
         QCOMPARE(f->dialogs.askedTexts(),
                  (QStringList{text(450), QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)}));
         QCOMPARE(f->dialogs.asked[1].kind, BoxKind::Failure);
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("x")});
         QCOMPARE(f->field(1), kModified);
         QCOMPARE(f->field(2), kUntitled);
-        QVERIFY(!f->enabled("btn_close"));
+        QVERIFY(!f->enabled("closeButton"));
         // The name of the unreadable file is not taken: Save still asks for one.
-        f->action("Speichern1")->trigger();
+        f->action("actionSave")->trigger();
         QCOMPARE(f->dialogs.saveDialogs, 1);
         QVERIFY(!QFile::exists(missing));
     }
@@ -287,7 +287,7 @@ private slots:
             dropOn(f->window.get(), {path});
         } else {
             f->dialogs.openAnswers << path;
-            f->action("ffnen1")->trigger();
+            f->action("actionOpen")->trigger();
         }
         QCOMPARE(f->dialogs.askedTexts().value(1), QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(path));
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("kept")});
@@ -325,7 +325,7 @@ private slots:
         QCOMPARE(f->dialogs.asked.size(), modified ? 1 : 0);
         if (f->editor()->allLines() != QStringList{"x {}", "y {}"}) {
             QCOMPARE(f->editor()->caretLine(), 2);
-            QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Keine Fehler gefunden!"));
+            QCOMPARE(f->find<QLabel>("parserStatusText")->text(), QStringLiteral("Keine Fehler gefunden!"));
         }
     }
 
@@ -345,7 +345,7 @@ private slots:
         const QString path = f->openFile(QStringLiteral("s.css"), "x {}\n");
         f->editor()->selectAll();
         f->type(QStringLiteral("ours {}"));
-        f->action("Speichern1")->trigger(); // our own save: no question afterwards
+        f->action("actionSave")->trigger(); // our own save: no question afterwards
         QTest::qWait(500);
         QVERIFY(f->dialogs.asked.isEmpty());
         f->dialogs.answers << Answer::No; // do not reload over the typed text
@@ -354,7 +354,7 @@ private slots:
         QTRY_COMPARE(f->dialogs.asked.size(), 1);
         QTest::keyClick(f->editor(), Qt::Key_Backspace);
         f->dialogs.answers << answer;
-        f->action("Speichern1")->trigger();
+        f->action("actionSave")->trigger();
         QCOMPARE(f->dialogs.askedTexts().value(1), text(456).arg(path));
         QCOMPARE(f->contents(QStringLiteral("s.css")), onDisk);
     }
@@ -365,16 +365,16 @@ private slots:
         const QString target = f->path(QStringLiteral("elsewhere/s.css"));
         f->type(QStringLiteral("p {}"));
         f->dialogs.saveAnswers << target;
-        f->action("Speichernunter1")->trigger();
+        f->action("actionSaveAs")->trigger();
         QCOMPARE(f->document().fileName(), target);
         QCOMPARE(f->field(2), target);
         QCOMPARE(f->field(1), QString());
-        QVERIFY(!f->enabled("btn_save"));
-        QVERIFY(f->enabled("btn_close"));
+        QVERIFY(!f->enabled("saveButton"));
+        QVERIFY(f->enabled("closeButton"));
         QVERIFY(!f->editor()->isDocumentModified());
 
         f->type(QStringLiteral("x"));
-        f->action("Speichern1")->trigger();
+        f->action("actionSave")->trigger();
         QCOMPARE(f->dialogs.saveDialogs, 1);
         QCOMPARE(f->contents(QStringLiteral("elsewhere/s.css")), QByteArray("p {}x\r\n"));
     }
@@ -382,11 +382,11 @@ private slots:
     void cancelledSaveAsChangesNothing()
     {
         f->type(QStringLiteral("p"));
-        f->action("Speichernunter1")->trigger();
+        f->action("actionSaveAs")->trigger();
         QCOMPARE(f->dialogs.saveDialogs, 1);
         QVERIFY(f->document().fileName().isEmpty());
         QVERIFY(f->editor()->isDocumentModified());
-        QVERIFY(f->enabled("btn_save"));
+        QVERIFY(f->enabled("saveButton"));
         QCOMPARE(f->field(1), kModified);
     }
 
@@ -398,7 +398,7 @@ private slots:
         f->type(QStringLiteral(" "));
         QTest::keyClick(f->editor(), Qt::Key_Return);
         f->type(QStringLiteral("ä"));
-        f->action("Speichern1")->trigger();
+        f->action("actionSave")->trigger();
         QCOMPARE(f->contents(QStringLiteral("lf.css")), QByteArray("/* Gr\xf6\xdf" "e */\np {}\n\xe4\n"));
     }
 
@@ -422,7 +422,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         f->openFile(QStringLiteral("s.css"), bytes);
         QFile::remove(f->path(QStringLiteral("s.css")));
-        f->action("Speichern1")->trigger();
+        f->action("actionSave")->trigger();
         QCOMPARE(f->contents(QStringLiteral("s.css")), bytes);
     }
 
@@ -440,7 +440,7 @@ private slots:
         QFETCH(QString, mark);
         f->openFile(QStringLiteral("e.css"), bytes);
         QCOMPARE(f->editor()->lineEndMark(), mark);
-        f->action("Neu1")->trigger(); // a new text keeps the line ends of the last file
+        f->action("actionNew")->trigger(); // a new text keeps the line ends of the last file
         QCOMPARE(f->editor()->lineEndMark(), mark);
     }
 
@@ -462,12 +462,12 @@ private slots:
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Information);
         QCOMPARE(f->editor()->allLines(), (QStringList{"a", "b"}));
         f->dialogs.answers << answer;
-        f->action("Speichern1")->trigger();
+        f->action("actionSave")->trigger();
         QCOMPARE(f->dialogs.askedTexts(), (QStringList{text(453), text(454)}));
         QCOMPARE(f->contents(QStringLiteral("n.css")), saved);
         if (answer == Answer::Yes) { // asked once: the file holds no NUL any more
             f->type(QStringLiteral("x"));
-            f->action("Speichern1")->trigger();
+            f->action("actionSave")->trigger();
             QCOMPARE(f->dialogs.asked.size(), 2);
         }
     }
@@ -498,18 +498,18 @@ private slots:
         QTest::keyClick(f->editor(), Qt::Key_Left);
         f->type(QString::fromUtf8("→ "));
         f->dialogs.answers << answer;
-        f->action("Speichern1")->trigger();
+        f->action("actionSave")->trigger();
         QCOMPARE(f->dialogs.asked.size(), 1);
         QCOMPARE(f->dialogs.asked[0].text, text(452));
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Confirmation);
         QCOMPARE(f->contents(QStringLiteral("w.css")), saved);
         QCOMPARE(f->editor()->isDocumentModified(), answer == Answer::No);
-        QCOMPARE(f->enabled("btn_save"), answer == Answer::No);
+        QCOMPARE(f->enabled("saveButton"), answer == Answer::No);
         QCOMPARE(f->field(1), answer == Answer::No ? kModified : QString());
         // Once UTF-8, the file is saved as UTF-8 without asking again.
         if (answer == Answer::Yes) {
             f->type(QStringLiteral("x"));
-            f->action("Speichern1")->trigger();
+            f->action("actionSave")->trigger();
             QCOMPARE(f->dialogs.asked.size(), 1);
         }
     }
@@ -520,13 +520,13 @@ private slots:
         f->type(QString(400, QLatin1Char('x')));
         {
             FileSizeLimit limit(64);
-            f->action("Speichern1")->trigger();
+            f->action("actionSave")->trigger();
         }
         QCOMPARE(f->contents(QStringLiteral("keep.css")), QByteArray("old\r\n"));
         QCOMPARE(f->dialogs.askedTexts(),
                  QStringList{QStringLiteral("Datei %1 kann nicht erstellt werden.").arg(f->path(QStringLiteral("keep.css")))});
         QVERIFY(f->editor()->isDocumentModified());
-        QVERIFY(f->enabled("btn_save"));
+        QVERIFY(f->enabled("saveButton"));
         QCOMPARE(f->field(1), kModified);
     }
 
@@ -536,12 +536,12 @@ private slots:
         const QString target = f->path(QStringLiteral("file/a.css"));
         f->type(QStringLiteral("p"));
         f->dialogs.saveAnswers << target;
-        f->action("Speichernunter1")->trigger();
+        f->action("actionSaveAs")->trigger();
         QCOMPARE(f->dialogs.askedTexts(), QStringList{QStringLiteral("Datei %1 kann nicht erstellt werden.").arg(target)});
         QVERIFY(f->document().fileName().isEmpty());
         QCOMPARE(f->field(2), kUntitled);
-        QVERIFY(!f->enabled("btn_close"));
-        QVERIFY(f->enabled("btn_save"));
+        QVERIFY(!f->enabled("closeButton"));
+        QVERIFY(f->enabled("saveButton"));
     }
 
     void failedSaveStopsNew()
@@ -550,7 +550,7 @@ private slots:
         f->type(QStringLiteral("keep me"));
         f->dialogs.answers << Answer::Yes;
         f->dialogs.saveAnswers << f->path(QStringLiteral("file/a.css"));
-        f->action("Neu1")->trigger();
+        f->action("actionNew")->trigger();
         QCOMPARE(f->dialogs.asked.size(), 2); // the question, then the error box
         QCOMPARE(f->dialogs.asked[1].kind, BoxKind::Failure);
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("keep me")});
@@ -558,9 +558,9 @@ private slots:
 
     void undoFromTheMenuOnACleanDocumentEnablesSave()
     {
-        QVERIFY(!f->enabled("btn_save"));
-        f->action("Rckgngig1")->trigger();
-        QVERIFY(f->enabled("btn_save"));
+        QVERIFY(!f->enabled("saveButton"));
+        f->action("actionUndo")->trigger();
+        QVERIFY(f->enabled("saveButton"));
         QCOMPARE(f->field(1), QString());
     }
 
@@ -568,14 +568,14 @@ private slots:
     {
         f->type(QStringLiteral("a"));
         f->dialogs.saveAnswers << f->path(QStringLiteral("u.css"));
-        f->action("Speichernunter1")->trigger();
-        QVERIFY(!f->enabled("btn_save"));
+        f->action("actionSaveAs")->trigger();
+        QVERIFY(!f->enabled("saveButton"));
         // The tool button undoes the saved edit: the text no longer matches the file.
-        f->find<QToolButton>("btn_undo")->click();
+        f->find<QToolButton>("undoButton")->click();
         QCOMPARE(f->editor()->allLines(), QStringList{QString()});
         QVERIFY(f->editor()->isDocumentModified());
         QCOMPARE(f->field(1), kModified);
-        f->action("Beenden1")->trigger();
+        f->action("actionExit")->trigger();
         QCOMPARE(f->dialogs.askedTexts(), QStringList{text(600) + QLatin1Char('\n') + text(601)});
     }
 
@@ -590,7 +590,7 @@ private slots:
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("two {}")});
         QCOMPARE(f->document().fileName(), files[1]);
         QCOMPARE(f->field(2), files[1]);
-        QVERIFY(!f->enabled("btn_close"));
+        QVERIFY(!f->enabled("closeButton"));
         QVERIFY(!f->editor()->isDocumentModified());
     }
 
@@ -609,7 +609,7 @@ private slots:
     void dropOntoThePreviewOpensTheFile()
     {
         f->put(QStringLiteral("one.css"), "one {}\r\n");
-        QWidget *preview = f->find<QWidget>("WebBrowser1");
+        QWidget *preview = f->find<QWidget>("previewView");
         QTRY_VERIFY(!preview->findChildren<QWidget *>().isEmpty()); // the engine's own widget is in place
         // Qt hands a drop to the innermost widget under the pointer that accepts drops.
         QWidget *target = f->window->childAt(preview->mapTo(f->window.get(), preview->rect().center()));
@@ -637,7 +637,7 @@ private slots:
         f->type(QStringLiteral("p"));
         for (Answer a : answers)
             f->dialogs.answers << a;
-        f->action("Beenden1")->trigger();
+        f->action("actionExit")->trigger();
         QCOMPARE(f->dialogs.asked.size(), 1);
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Confirmation);
         QCOMPARE(f->dialogs.asked[0].text, text(600) + QLatin1Char('\n') + text(601));
@@ -650,14 +650,14 @@ private slots:
         f->type(QStringLiteral("p"));
         f->dialogs.answers << Answer::Yes;
         f->dialogs.saveAnswers << f->path(QStringLiteral("file/a.css"));
-        f->action("Beenden1")->trigger();
+        f->action("actionExit")->trigger();
         QVERIFY(f->window->isVisible());
         QCOMPARE(f->dialogs.asked.last().kind, BoxKind::Failure);
     }
 
     void exitOnACleanDocumentAsksNothing()
     {
-        f->action("Beenden1")->trigger();
+        f->action("actionExit")->trigger();
         QVERIFY(f->dialogs.asked.isEmpty());
         QVERIFY(!f->window->isVisible());
     }

@@ -35,7 +35,7 @@ private slots:
         f.editor()->setLines(lines);
         const QString pdf = f.path(QStringLiteral("out.pdf"));
         f.dialogs.printAnswers << pdf;
-        f.action("Drucken1")->trigger();
+        f.action("actionPrint")->trigger();
         QVERIFY(QFile::exists(pdf));
         const QString info = run(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2"))), qPrintable(info));
@@ -73,7 +73,7 @@ private slots:
             std::optional<FileSizeLimit> limit;
             if (diskSpace)
                 limit.emplace(diskSpace);
-            f.action("Drucken1")->trigger();
+            f.action("actionPrint")->trigger();
         }
         QCOMPARE(f.dialogs.askedTexts(), QStringList{QStringLiteral("Datei %1 kann nicht erstellt werden.").arg(pdf)});
         QCOMPARE(f.dialogs.asked[0].kind, BoxKind::Failure);
@@ -85,7 +85,7 @@ private slots:
         MainWindowFixture f;
         f.open();
         f.editor()->setLines({QStringLiteral("p {}")});
-        f.action("Drucken1")->trigger();
+        f.action("actionPrint")->trigger();
         QVERIFY(!QFile::exists(f.path(QStringLiteral("out.pdf"))));
         QVERIFY(!f.editor()->isDocumentModified());
     }

@@ -321,8 +321,8 @@ private slots:
         editor->setLines({"p {}"});
         editor->setCaretPosition(1, 3);
         QSignalSpy changes(editor, &SheetEditor::changed);
-        pane->btn_css_comment->click();
-        pane->btn_css_comment->click();
+        pane->commentButton()->click();
+        pane->commentButton()->click();
         const QString comment = QString::fromUtf8("/* Kommentar für CSS-Dateien*/");
         QCOMPARE(editor->allLines(), (QStringList{"p {}", "", comment, "", "", comment, ""}));
         QCOMPARE(QPoint(editor->caretColumn(), editor->caretLine()), QPoint(3, 1));
@@ -366,14 +366,14 @@ private slots:
     void gutterButtonHidesNumbersUntilPressedAgain()
     {
         editor->setLines({"a"});
-        QVERIFY(pane->btn_line_nr->isChecked());
+        QVERIFY(pane->lineNumbersButton()->isChecked());
         QVERIFY(editor->marginWidth(0) > 0);
-        pane->btn_line_nr->click();
+        pane->lineNumbersButton()->click();
         QCOMPARE(editor->marginWidth(0), 0);
         QCOMPARE(editor->marginWidth(1), 0);
         editor->setLineNumbersVisible(true); // what the settings do: no effect while the gutter is hidden
         QCOMPARE(editor->marginWidth(0), 0);
-        pane->btn_line_nr->click();
+        pane->lineNumbersButton()->click();
         QVERIFY(editor->marginWidth(0) > 0);
         QVERIFY(editor->marginWidth(1) > 0);
     }
@@ -390,9 +390,9 @@ private slots:
 
     void specialCharactersButton()
     {
-        QVERIFY(!pane->btn_special_chars->isChecked());
+        QVERIFY(!pane->formattingMarksButton()->isChecked());
         QVERIFY(!editor->showSpecialChars());
-        pane->btn_special_chars->click();
+        pane->formattingMarksButton()->click();
         QVERIFY(editor->showSpecialChars());
         QCOMPARE(editor->whitespaceVisibility(), QsciScintilla::WsVisible);
         QVERIFY(editor->eolVisibility());

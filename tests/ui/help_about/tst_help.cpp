@@ -4,6 +4,7 @@
 #include "app/ProductInfo.h"
 #include "app/SharedRoutines.h"
 #include "help_about/AboutDialog.h"
+#include "help_about/HoverLink.h"
 
 #include <QEnterEvent>
 
@@ -21,12 +22,12 @@ private slots:
 
     void helpFileOpensOrIsMissing()
     {
-        f->action("Hilfe2")->trigger();
+        f->action("actionHelp")->trigger();
         QCOMPARE(f->dialogs.askedTexts(), QStringList{UiTexts::stored(60)});
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Information);
         QVERIFY(f->dialogs.opened.isEmpty());
         f->put(QStringLiteral("Hilfe.html"), "<html></html>");
-        f->action("Hilfe2")->trigger();
+        f->action("actionHelp")->trigger();
         QCOMPARE(f->dialogs.opened, QList<QUrl>{QUrl::fromLocalFile(f->path(QStringLiteral("Hilfe.html")))});
         QCOMPARE(f->dialogs.asked.size(), 1);
     }
@@ -48,7 +49,7 @@ private slots:
         QFETCH(bool, opened);
         f->dialogs.online = online;
         f->dialogs.answers << answer;
-        f->action("Link8")->trigger();
+        f->action("actionLink8")->trigger();
         QCOMPARE(f->dialogs.opened.size(), opened ? 1 : 0);
         if (opened)
             QCOMPARE(f->dialogs.opened[0], QUrl(QString::fromLatin1(kWebLinks[7])));
@@ -65,20 +66,20 @@ private slots:
         AboutDialog &box = f->window->aboutBox();
         QCOMPARE(box.windowTitle(), QStringLiteral("Info"));
         QCOMPARE(box.size(), QSize(346, 269));
-        QCOMPARE(box.lbl_version->text(), QStringLiteral("Version ") + versionString());
-        QCOMPARE(box.lbl_credit->text(), UiTexts::stored(411));
+        QCOMPARE(box.findChild<QLabel *>(QStringLiteral("versionLabel"))->text(), QStringLiteral("Version ") + versionString());
+        QCOMPARE(box.findChild<QLabel *>(QStringLiteral("creditLabel"))->text(), UiTexts::stored(411));
         box.show();
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-        QCoreApplication::sendEvent(box.lbl_contact, &enter);
-        QVERIFY(box.lbl_contact->hovered());
-        QVERIFY(box.lbl_contact->font().underline());
+        QCoreApplication::sendEvent(box.findChild<HoverLink *>(QStringLiteral("contactLink")), &enter);
+        QVERIFY(box.findChild<HoverLink *>(QStringLiteral("contactLink"))->hovered());
+        QVERIFY(box.findChild<HoverLink *>(QStringLiteral("contactLink"))->font().underline());
         QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(box.lbl_contact, &leave);
-        QCoreApplication::sendEvent(box.lbl_homepage, &enter);
-        QVERIFY(!box.lbl_contact->hovered());
-        QVERIFY(box.lbl_homepage->hovered());
-        QTest::mouseClick(box.lbl_contact, Qt::LeftButton);
-        QTest::mouseClick(box.lbl_homepage, Qt::LeftButton);
+        QCoreApplication::sendEvent(box.findChild<HoverLink *>(QStringLiteral("contactLink")), &leave);
+        QCoreApplication::sendEvent(box.findChild<HoverLink *>(QStringLiteral("homePageLink")), &enter);
+        QVERIFY(!box.findChild<HoverLink *>(QStringLiteral("contactLink"))->hovered());
+        QVERIFY(box.findChild<HoverLink *>(QStringLiteral("homePageLink"))->hovered());
+        QTest::mouseClick(box.findChild<HoverLink *>(QStringLiteral("contactLink")), Qt::LeftButton);
+        QTest::mouseClick(box.findChild<HoverLink *>(QStringLiteral("homePageLink")), Qt::LeftButton);
         QCOMPARE(f->dialogs.opened.size(), 2);
         QCOMPARE(f->dialogs.opened[0].scheme(), QStringLiteral("mailto"));
         QCOMPARE(f->dialogs.opened[1], QUrl(QString::fromLatin1(kHomePageAddress)));

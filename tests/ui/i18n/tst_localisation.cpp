@@ -57,22 +57,22 @@ private slots:
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("german");
         const char *rows[][4] = {
-            {"Datei1_menu", "Datei", "File", "Datei"},
-            {"Schliessen1", "Schliessen", "Close", "Schließen"},
-            {"Widerrufen1", "Widerrufen", "Redo", "Wiederrufen"},
-            {"voherigensuchen1", "voherigen suchen", "Search back", "vorherigen suchen"},
-            {"FrWebmaster1_menu", "Links zum Thema", "For Webmaster", "Für Webmaster"},
-            {"CSSParser1", "CSS-Parser", "CSS-Parser", "CSS-Parser"},
-            {"btn_open", "Öffnen", "Open", "Öffnen"},
-            {"btn_close", "Schließen", "Close", "Schließen"},
-            {"Label3", "Elemente", "Elements", "Elemente"},
-            {"lbl_values", "Werte", "Values", "Werte"},
-            {"Selektoren", "Selektoren", "Selektores", "Selektoren"},
-            {"chk_syntax", "Syntaxhighlighting benutzen", "Use syntax-highlighting", "Syntaxhighlighting benutzen"},
-            {"btn_take_einst", "Übernehmen", "Accept", "Übernehmen"},
-            {"btn_cancel", "Abbrechen", "Cancel", "Abbrechen"},
-            {"Btn_escape", "Abbruch", "Cancel", "Abbrechen"},
-            {"btn_add_context", "Verwenden", "Use", "Verwenden"},
+            {"menuFileAction", "Datei", "File", "Datei"},
+            {"actionClose", "Schliessen", "Close", "Schließen"},
+            {"actionRedo", "Widerrufen", "Redo", "Wiederrufen"},
+            {"actionFindPrevious", "voherigen suchen", "Search back", "vorherigen suchen"},
+            {"menuLinksAction", "Links zum Thema", "For Webmaster", "Für Webmaster"},
+            {"actionShowAnalysis", "CSS-Parser", "CSS-Parser", "CSS-Parser"},
+            {"openButton", "Öffnen", "Open", "Öffnen"},
+            {"closeButton", "Schließen", "Close", "Schließen"},
+            {"elementsLabel", "Elemente", "Elements", "Elemente"},
+            {"valuesLabel", "Werte", "Values", "Werte"},
+            {"structureView", "Selektoren", "Selektores", "Selektoren"},
+            {"highlightingSwitch", "Syntaxhighlighting benutzen", "Use syntax-highlighting", "Syntaxhighlighting benutzen"},
+            {"applyButton", "Übernehmen", "Accept", "Übernehmen"},
+            {"cancelButton", "Abbrechen", "Cancel", "Abbrechen"},
+            {"discardButton", "Abbruch", "Cancel", "Abbrechen"},
+            {"useContextButton", "Verwenden", "Use", "Verwenden"},
             {"hintText",
              "Sie können mehrere verschiedene Typen hinzufügen, indem Sie einfach oben die verschiedenen Typen "
              "auswählen und die Selektoren einzeln hinzufügen.",
@@ -94,9 +94,9 @@ private slots:
         QObject *control = f->window->findChild<QObject *>(name);
         QVERIFY(control);
         QCOMPARE(captionOf(control), design);
-        f->action("Englisch1")->trigger();
+        f->action("actionEnglish")->trigger();
         QCOMPARE(captionOf(control), english);
-        f->action("Deutsch1")->trigger();
+        f->action("actionGerman")->trigger();
         QCOMPARE(captionOf(control), german);
     }
 
@@ -106,7 +106,7 @@ private slots:
         SelectorAssistant &assistant = f->window->assistantDialog();
         assistant.show();
         QVERIFY(QTest::qWaitForWindowExposed(&assistant));
-        for (const char *language : {"Deutsch1", "Englisch1"}) {
+        for (const char *language : {"actionGerman", "actionEnglish"}) {
             f->action(language)->trigger();
             QCoreApplication::processEvents(); // layouts settle
             for (QWidget *window : {static_cast<QWidget *>(f->window.get()), static_cast<QWidget *>(&assistant)}) {
@@ -123,25 +123,25 @@ private slots:
             }
         }
         QVERIFY(assistant.findChild<QLabel *>(QStringLiteral("introText"))->text().contains(QLatin1String("\"Accept\"")));
-        QVERIFY(assistant.List_Indi->width() >= 120);
+        QVERIFY(assistant.findChild<QListWidget *>(QStringLiteral("collectedList"))->width() >= 120);
     }
 
     void settingsCaptionsWithoutDesignText()
     {
         SettingsDialog &dialog = f->window->settingsDialog();
-        auto *options = dialog.chk_syntax->parentWidget();
+        auto *options = dialog.findChild<QCheckBox *>(QStringLiteral("highlightingSwitch"))->parentWidget();
         QCOMPARE(qobject_cast<QGroupBox *>(options)->title(), QString());
-        f->action("Englisch1")->trigger();
+        f->action("actionEnglish")->trigger();
         QCOMPARE(qobject_cast<QGroupBox *>(options)->title(), QStringLiteral("Options"));
-        QCOMPARE(dialog.pages->tabText(1), QStringLiteral("Elements"));
-        QCOMPARE(dialog.pages->tabText(0), QStringLiteral("Optionen")); // not translated
+        QCOMPARE(dialog.findChild<QTabWidget *>(QStringLiteral("settingsPages"))->tabText(1), QStringLiteral("Elements"));
+        QCOMPARE(dialog.findChild<QTabWidget *>(QStringLiteral("settingsPages"))->tabText(0), QStringLiteral("Optionen")); // not translated
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Einstellungen"));
     }
 
     void fixedCaptionsNeverChange()
     {
-        f->action("Englisch1")->trigger();
-        QCOMPARE(f->find<QToolButton>("btn_open_individual")->text(), QStringLiteral("Style-Assistent"));
+        f->action("actionEnglish")->trigger();
+        QCOMPARE(f->find<QToolButton>("assistantButton")->text(), QStringLiteral("Style-Assistent"));
         bool found = false;
         for (QLabel *label : f->window->findChildren<QLabel *>())
             found = found || label->text() == QLatin1String("Active Style Definition");
@@ -152,15 +152,15 @@ private slots:
 
     void messagesFollowTheLanguageAndTheChoiceIsWritten()
     {
-        f->action("Englisch1")->trigger();
+        f->action("actionEnglish")->trigger();
         QVERIFY(f->contents(QStringLiteral("einstellungen.ini")).contains("[Sprache]\r\nlingual=1000\r\n"));
         f->type(QStringLiteral("p"));
         f->dialogs.answers << Answer::No;
-        f->action("Neu1")->trigger();
+        f->action("actionNew")->trigger();
         QCOMPARE(f->dialogs.askedTexts(), QStringList{QStringLiteral("You did some changes. Do you want to save it?")});
         f->open(); // every start is German, with the design captions
         QCOMPARE(f->window->texts().offset(), 0);
-        QCOMPARE(f->action("Schliessen1")->text(), QStringLiteral("Schliessen"));
+        QCOMPARE(f->action("actionClose")->text(), QStringLiteral("Schliessen"));
     }
 
     void everyTableIdIsReachedByTheWalk()

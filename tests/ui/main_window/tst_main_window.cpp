@@ -31,22 +31,22 @@ private slots:
         MainWindow &w = f->open();
         QCOMPARE(w.windowTitle(), QStringLiteral("Stylograf"));
         QCOMPARE(w.minimumSize(), QSize(500, 350));
-        QCOMPARE(f->find("Panel1")->height(), 43);
-        QCOMPARE(f->find("page_parser")->width(), 171);
-        QCOMPARE(f->find("Splitter4")->width(), 5);
-        QCOMPARE(f->find("pan_left")->width(), 200);
-        QCOMPARE(f->find("page_preview")->height(), 150);
-        QCOMPARE(f->find("spl_preview")->height(), 4);
-        QCOMPARE(f->find("StatusBar1")->height(), 19);
-        auto *preview = f->find<QTabWidget>("page_preview");
+        QCOMPARE(f->find("mainToolBar")->height(), 43);
+        QCOMPARE(f->find("analysisTabs")->width(), 171);
+        QCOMPARE(f->find("analysisSplitter")->width(), 5);
+        QCOMPARE(f->find("referencePanel")->width(), 200);
+        QCOMPARE(f->find("previewTabs")->height(), 150);
+        QCOMPARE(f->find("previewSplitter")->height(), 4);
+        QCOMPARE(f->find("statusBar")->height(), 19);
+        auto *preview = f->find<QTabWidget>("previewTabs");
         QCOMPARE(preview->tabText(0), QStringLiteral("Vorschau"));
         QCOMPARE(preview->tabText(1), QStringLiteral("Parserinformationen"));
         QCOMPARE(preview->currentIndex(), 0);
-        QCOMPARE(f->find<QTabWidget>("page_parser")->tabText(0), QStringLiteral("Selektoren"));
+        QCOMPARE(f->find<QTabWidget>("analysisTabs")->tabText(0), QStringLiteral("Selektoren"));
         // The editor lies between the analysis panel and the reference panel.
-        QVERIFY(f->find("pan_middle")->x() > f->find("page_parser")->x());
-        QVERIFY(f->find("pan_middle")->x() < f->find("pan_left")->x());
-        QVERIFY(f->find("page_preview")->y() > f->find("pan_middle")->y());
+        QVERIFY(f->find("editorPane")->x() > f->find("analysisTabs")->x());
+        QVERIFY(f->find("editorPane")->x() < f->find("referencePanel")->x());
+        QVERIFY(f->find("previewTabs")->y() > f->find("editorPane")->y());
     }
 
     void windowCannotShrinkBelowItsMinimum()
@@ -66,12 +66,12 @@ private slots:
         QTest::addColumn<int>("textId");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("new") << "btn_new" << "Neu" << 2 << QRect(0, 0, 57, 41) << true;
-        QTest::newRow("open") << "btn_open" << QString::fromUtf8("Öffnen") << 3 << QRect(56, 0, 57, 41) << true;
-        QTest::newRow("save") << "btn_save" << "Speichern" << 4 << QRect(112, 0, 57, 41) << false;
-        QTest::newRow("close") << "btn_close" << QString::fromUtf8("Schließen") << 6 << QRect(168, 0, 57, 41) << false;
-        QTest::newRow("print") << "btn_print" << "Drucken" << 8 << QRect(224, 0, 57, 41) << true;
-        QTest::newRow("assistant") << "btn_open_individual" << "Style-Assistent" << 0 << QRect(296, 0, 78, 41) << true;
+        QTest::newRow("new") << "newButton" << "Neu" << 2 << QRect(0, 0, 57, 41) << true;
+        QTest::newRow("open") << "openButton" << QString::fromUtf8("Öffnen") << 3 << QRect(56, 0, 57, 41) << true;
+        QTest::newRow("save") << "saveButton" << "Speichern" << 4 << QRect(112, 0, 57, 41) << false;
+        QTest::newRow("close") << "closeButton" << QString::fromUtf8("Schließen") << 6 << QRect(168, 0, 57, 41) << false;
+        QTest::newRow("print") << "printButton" << "Drucken" << 8 << QRect(224, 0, 57, 41) << true;
+        QTest::newRow("assistant") << "assistantButton" << "Style-Assistent" << 0 << QRect(296, 0, 78, 41) << true;
     }
     void toolBarButtons()
     {
@@ -105,40 +105,40 @@ private slots:
             int id;
             QKeySequence key;
         } rows[] = {
-            {"Neu1", "Neu", 2, QKeySequence(Qt::CTRL | Qt::Key_N)},
-            {"ffnen1", "Öffnen", 3, QKeySequence(Qt::CTRL | Qt::Key_O)},
-            {"Speichern1", "Speichern", 4, QKeySequence(Qt::CTRL | Qt::Key_S)},
-            {"Speichernunter1", "Speichern unter", 5, {}},
-            {"Schliessen1", "Schliessen", 6, QKeySequence(Qt::CTRL | Qt::Key_F4)},
-            {"Einstellungen1", "Einstellungen", 7, {}},
-            {"Drucken1", "Drucken", 8, QKeySequence(Qt::CTRL | Qt::Key_P)},
-            {"Beenden1", "Beenden", 9, QKeySequence(Qt::ALT | Qt::Key_F4)},
-            {"Rckgngig1", "Rückgängig", 11, QKeySequence(Qt::CTRL | Qt::Key_Z)},
-            {"Widerrufen1", "Widerrufen", 12, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-            {"Ausschneiden1", "Ausschneiden", 13, QKeySequence(Qt::CTRL | Qt::Key_X)},
-            {"Kopieren1", "Kopieren", 14, QKeySequence(Qt::CTRL | Qt::Key_C)},
-            {"Einfgen1", "Einfügen", 15, QKeySequence(Qt::CTRL | Qt::Key_V)},
-            {"Lschen1", "Löschen", 16, {}},
-            {"Allesmarkieren1", "Alles markieren", 17, QKeySequence(Qt::CTRL | Qt::Key_A)},
-            {"CSSParser1", "CSS-Parser", 24, QKeySequence(Qt::Key_F4)},
-            {"Objekte1", "Objekte", 25, QKeySequence(Qt::Key_F5)},
-            {"Vorschau1", "Vorschau", 26, QKeySequence(Qt::Key_F9)},
-            {"Suchen2", "Suchen", 40, {}},
-            {"nchstensuchen1", "nächsten suchen", 41, {}},
-            {"voherigensuchen1", "voherigen suchen", 42, {}},
-            {"Ersetzen1", "Ersetzen", 43, {}},
-            {"Deutsch1", "Deutsch", 21, {}},
-            {"Englisch1", "Englisch", 22, {}},
-            {"Hilfe2", "Hilfe", 30, {}},
-            {"Homepage1", "Homepage", 31, {}},
-            {"Info", "Info", 33, {}},
-            {"Datei1_menu", "Datei", 1, {}},
-            {"Bearbeiten1_menu", "Bearbeiten", 10, {}},
-            {"Ansicht1_menu", "Ansicht", 23, {}},
-            {"Suchen1_menu", "Suchen", 40, {}},
-            {"Sprache1_menu", "Sprache", 20, {}},
-            {"Hilfe1_menu", "Hilfe", 30, {}},
-            {"FrWebmaster1_menu", "Links zum Thema", 32, {}},
+            {"actionNew", "Neu", 2, QKeySequence(Qt::CTRL | Qt::Key_N)},
+            {"actionOpen", "Öffnen", 3, QKeySequence(Qt::CTRL | Qt::Key_O)},
+            {"actionSave", "Speichern", 4, QKeySequence(Qt::CTRL | Qt::Key_S)},
+            {"actionSaveAs", "Speichern unter", 5, {}},
+            {"actionClose", "Schliessen", 6, QKeySequence(Qt::CTRL | Qt::Key_F4)},
+            {"actionSettings", "Einstellungen", 7, {}},
+            {"actionPrint", "Drucken", 8, QKeySequence(Qt::CTRL | Qt::Key_P)},
+            {"actionExit", "Beenden", 9, QKeySequence(Qt::ALT | Qt::Key_F4)},
+            {"actionUndo", "Rückgängig", 11, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+            {"actionRedo", "Widerrufen", 12, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+            {"actionCut", "Ausschneiden", 13, QKeySequence(Qt::CTRL | Qt::Key_X)},
+            {"actionCopy", "Kopieren", 14, QKeySequence(Qt::CTRL | Qt::Key_C)},
+            {"actionPaste", "Einfügen", 15, QKeySequence(Qt::CTRL | Qt::Key_V)},
+            {"actionDelete", "Löschen", 16, {}},
+            {"actionSelectAll", "Alles markieren", 17, QKeySequence(Qt::CTRL | Qt::Key_A)},
+            {"actionShowAnalysis", "CSS-Parser", 24, QKeySequence(Qt::Key_F4)},
+            {"actionShowReference", "Objekte", 25, QKeySequence(Qt::Key_F5)},
+            {"actionShowPreview", "Vorschau", 26, QKeySequence(Qt::Key_F9)},
+            {"actionFind", "Suchen", 40, {}},
+            {"actionFindNext", "nächsten suchen", 41, {}},
+            {"actionFindPrevious", "voherigen suchen", 42, {}},
+            {"actionReplace", "Ersetzen", 43, {}},
+            {"actionGerman", "Deutsch", 21, {}},
+            {"actionEnglish", "Englisch", 22, {}},
+            {"actionHelp", "Hilfe", 30, {}},
+            {"actionHomePage", "Homepage", 31, {}},
+            {"actionAbout", "Info", 33, {}},
+            {"menuFileAction", "Datei", 1, {}},
+            {"menuEditAction", "Bearbeiten", 10, {}},
+            {"menuViewAction", "Ansicht", 23, {}},
+            {"menuSearchAction", "Suchen", 40, {}},
+            {"menuLanguageAction", "Sprache", 20, {}},
+            {"menuHelpAction", "Hilfe", 30, {}},
+            {"menuLinksAction", "Links zum Thema", 32, {}},
         };
         for (const auto &r : rows)
             QTest::newRow(r.name) << QString::fromLatin1(r.name) << QString::fromUtf8(r.caption) << r.id << r.key;
@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(action->shortcut(), shortcut);
         QVERIFY(action->isEnabled());
         const bool viewEntry = action->isCheckable();
-        QCOMPARE(action->icon().isNull(), viewEntry || name.endsWith(QLatin1String("_menu")) && name != "FrWebmaster1_menu");
+        QCOMPARE(action->icon().isNull(), viewEntry || name.startsWith(QLatin1String("menu")) && name != "menuLinksAction");
     }
 
     void menuBarOrderAndLinks()
@@ -167,7 +167,7 @@ private slots:
         for (QAction *a : f->window->menuBar()->actions())
             titles << a->text();
         QCOMPARE(titles, (QStringList{"Datei", "Bearbeiten", "Ansicht", "Suchen", "Sprache", "Hilfe"}));
-        auto *links = f->find<QMenu>("FrWebmaster1");
+        auto *links = f->find<QMenu>("menuLinks");
         QCOMPARE(links->actions().size(), 9);
         for (QAction *link : links->actions())
             QVERIFY(!link->icon().isNull());
@@ -176,9 +176,9 @@ private slots:
     void statusBarFields()
     {
         f->open();
-        QCOMPARE(f->find("StatusBar1_field0")->width(), 50);
-        QCOMPARE(f->find("StatusBar1_field1")->width(), 50);
-        QCOMPARE(f->find("StatusBar1_field2")->width(), 200);
+        QCOMPARE(f->find("statusField0")->width(), 50);
+        QCOMPARE(f->find("statusField1")->width(), 50);
+        QCOMPARE(f->find("statusField2")->width(), 200);
         QCOMPARE(f->field(0), QStringLiteral("0:0"));
         QCOMPARE(f->field(2), QStringLiteral("unbenannt"));
     }
@@ -244,7 +244,7 @@ private slots:
         QVERIFY(f->window->acceptDrops());
         f->type(QStringLiteral("p {}"));
         f->dialogs.saveAnswers << f->path(QStringLiteral("kept.css"));
-        f->action("Speichern1")->trigger();
+        f->action("actionSave")->trigger();
         QCOMPARE(f->contents(QStringLiteral("kept.css")), QByteArray("p {}\r\n"));
     }
 
@@ -261,10 +261,10 @@ private slots:
         f->type(QStringLiteral("ab"));
         f->dialogs.saveAnswers << f->path(QStringLiteral("x.css"));
         pressKey(f->editor(), Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(!f->enabled("btn_save"));
+        QVERIFY(!f->enabled("saveButton"));
         pressKey(f->editor(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f->editor()->allLines(), QStringList{QString()});
-        QVERIFY(f->enabled("btn_save"));
+        QVERIFY(f->enabled("saveButton"));
         pressKey(f->editor(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(f->editor()->allLines(), QStringList{"ab"});
         pressKey(f->editor(), Qt::Key_A, Qt::ControlModifier);
@@ -314,10 +314,10 @@ private slots:
         QTest::mouseClick(f->editor()->viewport(), Qt::LeftButton, {}, QPoint(120, 3));
         QVERIFY(f->field(0).startsWith(QLatin1String("1:")));
         QCOMPARE(f->field(0), QStringLiteral("1:%1").arg(f->editor()->caretColumn()));
-        f->action("Rckgngig1")->trigger();
+        f->action("actionUndo")->trigger();
         QCOMPARE(f->editor()->caretLine(), 1);
         QTRY_COMPARE(f->field(0), QStringLiteral("1:%1").arg(f->editor()->caretColumn()));
-        f->action("Widerrufen1")->trigger();
+        f->action("actionRedo")->trigger();
         QTRY_COMPARE(f->field(0), QStringLiteral("2:1"));
     }
 
@@ -326,7 +326,7 @@ private slots:
         f->open();
         f->editor()->setLines(QStringList(176011, QStringLiteral("p { color: red; }")));
         f->editor()->setCaretPosition(176011, 22);
-        auto *field = f->find<QLabel>("StatusBar1_field0");
+        auto *field = f->find<QLabel>("statusField0");
         QTRY_COMPARE(field->text(), QStringLiteral("176011:22"));
         QVERIFY(field->fontMetrics().horizontalAdvance(field->text()) <= field->contentsRect().width());
     }
@@ -357,28 +357,28 @@ private slots:
     void viewTogglesHideShowAndAreRemembered()
     {
         f->open();
-        QWidget *regions[] = {f->find("page_parser"), f->find("pan_left"), f->find("page_preview")};
+        QWidget *regions[] = {f->find("analysisTabs"), f->find("referencePanel"), f->find("previewTabs")};
         const Qt::Key keys[] = {Qt::Key_F4, Qt::Key_F5, Qt::Key_F9};
         for (int i = 0; i < 3; ++i) {
             pressKey(f->editor(), keys[i]);
             QVERIFY(!regions[i]->isVisible());
         }
-        QVERIFY(!f->find("spl_preview")->isVisible());
-        QVERIFY(f->find("Splitter4")->isVisible()); // stays when the analysis panel goes
+        QVERIFY(!f->find("previewSplitter")->isVisible());
+        QVERIFY(f->find("analysisSplitter")->isVisible()); // stays when the analysis panel goes
         QCOMPARE(f->contents(QStringLiteral("einstellungen.ini")),
                  QByteArray("[Fenster]\r\nparser=0\r\nobjects=0\r\npreview=0\r\n"));
         pressKey(f->editor(), Qt::Key_F5);
-        QVERIFY(f->find("pan_left")->isVisible());
-        QVERIFY(f->action("Objekte1")->isChecked());
+        QVERIFY(f->find("referencePanel")->isVisible());
+        QVERIFY(f->action("actionShowReference")->isChecked());
 
         // A new start brings the last state back.
         f->open();
-        QVERIFY(!f->find("page_parser")->isVisible());
-        QVERIFY(f->find("pan_left")->isVisible());
-        QVERIFY(!f->find("page_preview")->isVisible());
-        QVERIFY(!f->find("spl_preview")->isVisible());
-        QVERIFY(!f->action("CSSParser1")->isChecked());
-        QVERIFY(!f->action("Vorschau1")->isChecked());
+        QVERIFY(!f->find("analysisTabs")->isVisible());
+        QVERIFY(f->find("referencePanel")->isVisible());
+        QVERIFY(!f->find("previewTabs")->isVisible());
+        QVERIFY(!f->find("previewSplitter")->isVisible());
+        QVERIFY(!f->action("actionShowAnalysis")->isChecked());
+        QVERIFY(!f->action("actionShowPreview")->isChecked());
     }
 
     void allRegionsHiddenLeaveTheEditor()
@@ -387,11 +387,11 @@ private slots:
         for (Qt::Key k : {Qt::Key_F4, Qt::Key_F5, Qt::Key_F9})
             pressKey(f->editor(), k);
         QTest::qWait(0);
-        QWidget *editorPane = f->find("pan_middle");
+        QWidget *editorPane = f->find("editorPane");
         const QRect area(editorPane->mapTo(w.centralWidget(), QPoint(0, 0)), editorPane->size());
-        QCOMPARE(area.left(), f->find("Splitter4")->width());
+        QCOMPARE(area.left(), f->find("analysisSplitter")->width());
         QCOMPARE(area.width(), w.centralWidget()->width() - 5);
-        QCOMPARE(area.top(), f->find("Panel1")->height());
+        QCOMPARE(area.top(), f->find("mainToolBar")->height());
         QCOMPARE(area.bottom() + 1, w.centralWidget()->height());
     }
 
@@ -399,10 +399,10 @@ private slots:
     {
         f->put(QStringLiteral("einstellungen.ini"), "[Fenster]\r\npreview=0\r\n");
         f->open();
-        QVERIFY(!f->find("page_preview")->isVisible());
-        QVERIFY(!f->find("spl_preview")->isVisible());
-        QVERIFY(!f->action("Vorschau1")->isChecked());
-        QVERIFY(f->action("CSSParser1")->isChecked());
+        QVERIFY(!f->find("previewTabs")->isVisible());
+        QVERIFY(!f->find("previewSplitter")->isVisible());
+        QVERIFY(!f->action("actionShowPreview")->isChecked());
+        QVERIFY(f->action("actionShowAnalysis")->isChecked());
     }
 
     void toggleWithAnUnwritableSettingsFile()
@@ -410,8 +410,8 @@ private slots:
         QDir(f->path(QString())).mkpath(QStringLiteral("einstellungen.ini")); // a folder in its place
         f->open();
         pressKey(f->editor(), Qt::Key_F4);
-        QVERIFY(!f->find("page_parser")->isVisible());
-        QVERIFY(!f->action("CSSParser1")->isChecked());
+        QVERIFY(!f->find("analysisTabs")->isVisible());
+        QVERIFY(!f->action("actionShowAnalysis")->isChecked());
         QCOMPARE(f->dialogs.askedTexts(),
                  QStringList{QStringLiteral("In %1 kann nicht geschrieben werden.").arg(f->paths.settingsFile())});
     }
@@ -419,11 +419,11 @@ private slots:
     void panelsAreRestoredAtEveryActivation()
     {
         f->open();
-        f->find("page_parser")->hide();
+        f->find("analysisTabs")->hide();
         f->put(QStringLiteral("einstellungen.ini"), "[Fenster]\r\nobjects=0\r\n");
         f->reactivate();
-        QVERIFY(f->find("page_parser")->isVisible());
-        QVERIFY(!f->find("pan_left")->isVisible());
+        QVERIFY(f->find("analysisTabs")->isVisible());
+        QVERIFY(!f->find("referencePanel")->isVisible());
     }
 
     void commandLineFileOpensAtTheFirstActivationOnly()
@@ -436,7 +436,7 @@ private slots:
         QCOMPARE(f->document().fileName(), QStringLiteral("rel.css"));
         QCOMPARE(f->field(2), QStringLiteral("rel.css"));
         QCOMPARE(f->editor()->allLines(), QStringList{"h1 { color: red; }"});
-        QVERIFY(!f->enabled("btn_close"));
+        QVERIFY(!f->enabled("closeButton"));
         QVERIFY(!f->editor()->isDocumentModified());
 
         f->type(QStringLiteral("x"));
@@ -460,7 +460,7 @@ private slots:
         MainWindow &w = f->open();
         w.resize(900, 700);
         QTest::qWait(0);
-        auto *panel = f->find<ReferencePanel>("pan_left");
+        auto *panel = f->find<ReferencePanel>("referencePanel");
         QCOMPARE(panel->elementListHeight(), panel->height() / 3 - 40);
         QCOMPARE(panel->valueListHeight(), panel->height() / 3 - 40);
         w.resize(900, 350);
@@ -492,8 +492,8 @@ private slots:
         MainWindow &w = f->open();
         w.resize(900, 600);
         QTest::qWait(0);
-        QWidget *splitter = f->find("Splitter4");
-        QWidget *panel = f->find("page_parser");
+        QWidget *splitter = f->find("analysisSplitter");
+        QWidget *panel = f->find("analysisTabs");
         QTest::mousePress(splitter, Qt::LeftButton, {}, QPoint(2, 50));
         QTest::mouseMove(splitter, QPoint(52, 50));
         QCOMPARE(panel->width(), 171); // only the line moves while dragging

@@ -55,16 +55,16 @@ private slots:
     {
         f = std::make_unique<MainWindowFixture>();
         f->open();
-        elements = f->find<QTreeWidget>("tree_selektoren");
-        properties = f->find<QTreeWidget>("tree_property");
-        values = f->find<QTreeWidget>("tree_values");
-        colours = f->find<QListWidget>("list_netscape");
+        elements = f->find<QTreeWidget>("elementTree");
+        properties = f->find<QTreeWidget>("propertyTree");
+        values = f->find<QTreeWidget>("valueTree");
+        colours = f->find<QListWidget>("colourList");
     }
     void cleanup() { f.reset(); }
 
     void startState()
     {
-        QCOMPARE(f->find<QComboBox>("cmb_style_defs")->currentText(), QStringLiteral("CSS Level 2"));
+        QCOMPARE(f->find<QComboBox>("definitionChooser")->currentText(), QStringLiteral("CSS Level 2"));
         QVERIFY(topTexts(properties).contains(QStringLiteral("Font-Format")));
         QVERIFY(topTexts(properties).contains(QStringLiteral("Aural"))); // from the file, not the built-in list
         QCOMPARE(topTexts(values).size(), 11);
@@ -101,7 +101,7 @@ private slots:
 
     void definitionsFollowTheChooser()
     {
-        auto *chooser = f->find<QComboBox>("cmb_style_defs");
+        auto *chooser = f->find<QComboBox>("definitionChooser");
         chooser->setCurrentText(QStringLiteral("CSS Level 3"));
         QVERIFY(topTexts(properties).contains(QStringLiteral("Behaviors")));
         QVERIFY(item(properties, QStringLiteral("grid-template-columns")));
@@ -116,7 +116,7 @@ private slots:
     void failingDefinitionIsReportedOncePerChoice()
     {
         QFile::remove(f->paths.styleDefDir + QStringLiteral("CSS Level 1.def"));
-        auto *chooser = f->find<QComboBox>("cmb_style_defs");
+        auto *chooser = f->find<QComboBox>("definitionChooser");
         const auto reports = [&] { return f->dialogs.asked.size(); };
         chooser->setEditText(QStringLiteral("CSS Level "));
         QCOMPARE(reports(), 1);
@@ -150,9 +150,9 @@ private slots:
         QCOMPARE(QPoint(f->editor()->caretColumn(), f->editor()->caretLine()), QPoint(4, 4));
         QVERIFY(f->editor()->hasFocus());
         // The analysis ran once the closing brace was in, and saw the new rule.
-        QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Keine Fehler gefunden!"));
+        QCOMPARE(f->find<QLabel>("parserStatusText")->text(), QStringLiteral("Keine Fehler gefunden!"));
         // One undo step takes the whole block back.
-        f->action("Rckgngig1")->trigger();
+        f->action("actionUndo")->trigger();
         QCOMPARE(f->editor()->allLines(), (QStringList{"a {}", "b {}", ""}));
     }
 

@@ -38,9 +38,9 @@ private slots:
         QVERIFY(qobject_cast<CssLexer *>(f->editor()->lexer()));
         QVERIFY(f->editor()->marginWidth(0) > 0);
         QVERIFY(f->editor()->showSpecialChars());
-        QCOMPARE(dialog->cmb_syn_fonts->currentText(), QStringLiteral("Courier New"));
-        QCOMPARE(dialog->cmb_syn_size->currentText(), QStringLiteral("10"));
-        QVERIFY(dialog->chk_key->isChecked() && dialog->chk_ident->isChecked() && dialog->chk_num->isChecked());
+        QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontFamilyBox"))->currentText(), QStringLiteral("Courier New"));
+        QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontSizeBox"))->currentText(), QStringLiteral("10"));
+        QVERIFY(dialog->findChild<QCheckBox *>(QStringLiteral("keyBoldSwitch"))->isChecked() && dialog->findChild<QCheckBox *>(QStringLiteral("identifierBoldSwitch"))->isChecked() && dialog->findChild<QCheckBox *>(QStringLiteral("numberBoldSwitch"))->isChecked());
         QCOMPARE(f->editor()->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(0, 0, 255));
         QVERIFY(f->editor()->lexer()->font(int(HighlighterAttributes::Attribute::Number)).bold());
     }
@@ -48,8 +48,8 @@ private slots:
     void takeOverWritesEverythingAndTheLanguage()
     {
         f->window->texts().setOffset(1000);
-        dialog->chk_linennr->setChecked(false);
-        dialog->btn_take_einst->click();
+        dialog->findChild<QCheckBox *>(QStringLiteral("lineNumbersSwitch"))->setChecked(false);
+        dialog->findChild<QPushButton *>(QStringLiteral("applyButton"))->click();
         const QByteArray ini = f->contents(QStringLiteral("einstellungen.ini"));
         QVERIFY(ini.contains("[Liniennummern]\r\nStatus=0\r\n"));
         QVERIFY(ini.contains("lingual=1000\r\n"));
@@ -57,15 +57,15 @@ private slots:
         QCOMPARE(f->editor()->marginWidth(0), 0);
         f->open(); // a restart starts in German and reads the switch back
         QCOMPARE(f->window->texts().offset(), 0);
-        QVERIFY(!f->window->settingsDialog().chk_linennr->isChecked());
+        QVERIFY(!f->window->settingsDialog().findChild<QCheckBox *>(QStringLiteral("lineNumbersSwitch"))->isChecked());
         QCOMPARE(f->editor()->marginWidth(0), 0);
     }
 
     void unwritableFileAppliesNothing()
     {
         QDir(f->path(QString())).mkpath(QStringLiteral("einstellungen.ini")); // a folder in its place
-        dialog->chk_linennr->setChecked(false);
-        dialog->btn_take_einst->click();
+        dialog->findChild<QCheckBox *>(QStringLiteral("lineNumbersSwitch"))->setChecked(false);
+        dialog->findChild<QPushButton *>(QStringLiteral("applyButton"))->click();
         QCOMPARE(f->dialogs.askedTexts(),
                  QStringList{QStringLiteral("In %1 kann nicht geschrieben werden.").arg(f->paths.settingsFile())});
         QVERIFY(f->editor()->marginWidth(0) > 0);
@@ -74,10 +74,10 @@ private slots:
 
     void cancelKeepsAChangedColourUntilTheRestart()
     {
-        pick(dialog->ft_col_key, "clRed");
+        pick(dialog->findChild<QComboBox *>(QStringLiteral("keyColourBox")), "clRed");
         QCOMPARE(f->editor()->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(255, 0, 0));
-        QCOMPARE(dialog->SynMemo1->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(255, 0, 0));
-        dialog->btn_cancel->click();
+        QCOMPARE(dialog->findChild<SheetEditor *>(QStringLiteral("keySample"))->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(255, 0, 0));
+        dialog->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
         QCOMPARE(f->editor()->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(255, 0, 0));
         QCOMPARE(f->contents(QStringLiteral("einstellungen.ini")), QByteArray("<missing>"));
         f->open();
@@ -86,39 +86,39 @@ private slots:
 
     void highlightingOffLeavesTheSamplesColoured()
     {
-        dialog->chk_syntax->setChecked(false);
-        dialog->btn_take_einst->click();
+        dialog->findChild<QCheckBox *>(QStringLiteral("highlightingSwitch"))->setChecked(false);
+        dialog->findChild<QPushButton *>(QStringLiteral("applyButton"))->click();
         QVERIFY(!f->editor()->lexer());
-        QVERIFY(dialog->SynMemo1->lexer());
-        QVERIFY(dialog->SynMemo4->lexer());
+        QVERIFY(dialog->findChild<SheetEditor *>(QStringLiteral("keySample"))->lexer());
+        QVERIFY(dialog->findChild<SheetEditor *>(QStringLiteral("identifierSample"))->lexer());
     }
 
     void boldBoxesApplyAtOnce()
     {
-        dialog->chk_num->click();
+        dialog->findChild<QCheckBox *>(QStringLiteral("numberBoldSwitch"))->click();
         QVERIFY(!f->editor()->lexer()->font(int(HighlighterAttributes::Attribute::Number)).bold());
-        QVERIFY(!dialog->SynMemo2->lexer()->font(int(HighlighterAttributes::Attribute::Number)).bold());
+        QVERIFY(!dialog->findChild<SheetEditor *>(QStringLiteral("numberSample"))->lexer()->font(int(HighlighterAttributes::Attribute::Number)).bold());
     }
 
     void sizeThatIsNoNumberIsReported()
     {
-        dialog->cmb_syn_size->setEditText(QStringLiteral("1x"));
+        dialog->findChild<QComboBox *>(QStringLiteral("fontSizeBox"))->setEditText(QStringLiteral("1x"));
         QCOMPARE(f->dialogs.askedTexts(), QStringList{QString::fromUtf8("'1x' ist kein gültiger Integerwert.")});
     }
 
     void addingTwiceGivesTwoEntries()
     {
-        const int before = dialog->list_selektor->count();
-        const qsizetype ps = dialog->list_selektor->findItems(QStringLiteral("p"), Qt::MatchExactly).size();
-        dialog->btn_add_selektor->click(); // an empty field adds nothing
-        QCOMPARE(dialog->list_selektor->count(), before);
+        const int before = dialog->findChild<QListWidget *>(QStringLiteral("elementList"))->count();
+        const qsizetype ps = dialog->findChild<QListWidget *>(QStringLiteral("elementList"))->findItems(QStringLiteral("p"), Qt::MatchExactly).size();
+        dialog->findChild<QPushButton *>(QStringLiteral("addElementButton"))->click(); // an empty field adds nothing
+        QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("elementList"))->count(), before);
         for (int i = 0; i < 2; ++i) {
-            dialog->ed_add_selektor->setText(QStringLiteral("p"));
-            dialog->btn_add_selektor->click();
+            dialog->findChild<QLineEdit *>(QStringLiteral("elementNameEdit"))->setText(QStringLiteral("p"));
+            dialog->findChild<QPushButton *>(QStringLiteral("addElementButton"))->click();
         }
-        QCOMPARE(dialog->list_selektor->count(), before + 2);
-        QVERIFY(dialog->ed_add_selektor->text().isEmpty());
-        QCOMPARE(dialog->list_selektor->findItems(QStringLiteral("p"), Qt::MatchExactly).size(), ps + 2);
+        QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("elementList"))->count(), before + 2);
+        QVERIFY(dialog->findChild<QLineEdit *>(QStringLiteral("elementNameEdit"))->text().isEmpty());
+        QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("elementList"))->findItems(QStringLiteral("p"), Qt::MatchExactly).size(), ps + 2);
         QCOMPARE(f->contents(QStringLiteral("inf/selektoren.inf")).count("\r\np\r\n"), ps + 2);
     }
 
@@ -127,14 +127,14 @@ private slots:
         const QByteArray before = f->contents(QStringLiteral("inf/selektoren.inf"));
         f->put(QStringLiteral("inf/selektoren.inf"), "zzz\r\n");
         f->dialogs.answers << Answer::Yes;
-        dialog->list_selektor->clearSelection();
-        dialog->btn_del_selektor->click();
+        dialog->findChild<QListWidget *>(QStringLiteral("elementList"))->clearSelection();
+        dialog->findChild<QPushButton *>(QStringLiteral("deleteElementButton"))->click();
         QCOMPARE(f->dialogs.asked[0].text, QString::fromUtf8("Wollen Sie diesen Selektor wirklich löschen?"));
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Confirmation);
         // The list as the dialog had it, sorted; the element panel reloaded from it.
         QCOMPARE(f->contents(QStringLiteral("inf/selektoren.inf")).size(), before.size());
-        QCOMPARE(f->find<QTreeWidget>("tree_selektoren")->topLevelItem(0)->text(0), QStringLiteral("a"));
-        QVERIFY(f->find<QTreeWidget>("tree_selektoren")->findItems(QStringLiteral("zzz"), Qt::MatchExactly).isEmpty());
+        QCOMPARE(f->find<QTreeWidget>("elementTree")->topLevelItem(0)->text(0), QStringLiteral("a"));
+        QVERIFY(f->find<QTreeWidget>("elementTree")->findItems(QStringLiteral("zzz"), Qt::MatchExactly).isEmpty());
     }
 
 private:

@@ -59,12 +59,12 @@ private slots:
 
     void startsWithThreeEmptyGroups()
     {
-        QCOMPARE(topLevel(view->TreeView1), (QStringList{"Elemente", QString::fromUtf8("ID´s"), "Klassen"}));
-        QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Parserinformationen"));
-        QVERIFY(view->btn_toggle->isChecked());
-        QVERIFY(!view->btn_plus_property->isChecked());
-        QVERIFY(view->btn_auto_sort->isChecked());
-        auto *info = f->find<QTreeWidget>("info_tree");
+        QCOMPARE(topLevel(view->groupedTree()), (QStringList{"Elemente", QString::fromUtf8("ID´s"), "Klassen"}));
+        QCOMPARE(f->find<QLabel>("parserStatusText")->text(), QStringLiteral("Parserinformationen"));
+        QVERIFY(view->groupedViewButton()->isChecked());
+        QVERIFY(!view->declarationsButton()->isChecked());
+        QVERIFY(view->autoSortButton()->isChecked());
+        auto *info = f->find<QTreeWidget>("parserInfoTree");
         QCOMPARE(topLevel(info), QStringList{"Status"});
         QCOMPARE(info->topLevelItem(0)->childCount(), 0);
     }
@@ -72,14 +72,14 @@ private slots:
     void typingFillsTheGroupsSortedAndTheCounts()
     {
         f->type(QStringLiteral("b{} a{} /* x */ .k{} #i{} .B{}"));
-        QCOMPARE(childTexts(view->TreeView1->topLevelItem(0)), (QStringList{"a", "b"}));
-        QCOMPARE(childTexts(view->TreeView1->topLevelItem(1)), QStringList{"#i"});
-        QCOMPARE(childTexts(view->TreeView1->topLevelItem(2)), (QStringList{".B", ".k"}));
-        QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Keine Fehler gefunden!"));
-        QCOMPARE(childTexts(f->find<QTreeWidget>("info_tree")->topLevelItem(0)),
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(0)), (QStringList{"a", "b"}));
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(1)), QStringList{"#i"});
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(2)), (QStringList{".B", ".k"}));
+        QCOMPARE(f->find<QLabel>("parserStatusText")->text(), QStringLiteral("Keine Fehler gefunden!"));
+        QCOMPARE(childTexts(f->find<QTreeWidget>("parserInfoTree")->topLevelItem(0)),
                  (QStringList{"formatierte HTML-Elemente: 2", "erstellte Klassen: 2", "erstellte Individualformate: 1",
                               "gefundene Kommentare: 1"}));
-        QVERIFY(view->TreeView1->topLevelItem(0)->isExpanded());
+        QVERIFY(view->groupedTree()->topLevelItem(0)->isExpanded());
     }
 
     void anErrorKeepsTheGroupedTreeAndTheCounts()
@@ -87,14 +87,14 @@ private slots:
         f->type(QStringLiteral(".gone{} p{}"));
         f->editor()->selectAll();
         f->editor()->replaceSelection(QStringLiteral("p{} q")); // one change
-        QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Fehler gefunden!"));
-        QCOMPARE(childTexts(view->TreeView1->topLevelItem(2)), QStringList{".gone"});
+        QCOMPARE(f->find<QLabel>("parserStatusText")->text(), QStringLiteral("Fehler gefunden!"));
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(2)), QStringList{".gone"});
         QCOMPARE(f->window->analysis().analysis().status, ParserStatus::Error);
         QTest::keyClick(f->editor(), Qt::Key_Backspace);
         QTest::keyClick(f->editor(), Qt::Key_Backspace);
-        QCOMPARE(f->find<QLabel>("Status_Parser_text")->text(), QStringLiteral("Keine Fehler gefunden!"));
-        QCOMPARE(childTexts(view->TreeView1->topLevelItem(2)), QStringList());
-        QCOMPARE(childTexts(view->TreeView1->topLevelItem(0)), QStringList{"p"});
+        QCOMPARE(f->find<QLabel>("parserStatusText")->text(), QStringLiteral("Keine Fehler gefunden!"));
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(2)), QStringList());
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(0)), QStringList{"p"});
     }
 
     void caseChangesKeepTheNode()
@@ -102,46 +102,46 @@ private slots:
         f->type(QStringLiteral(".Foo{}"));
         f->editor()->selectAll();
         f->type(QStringLiteral(".foo{}"));
-        QCOMPARE(childTexts(view->TreeView1->topLevelItem(2)), QStringList{".Foo"});
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(2)), QStringList{".Foo"});
     }
 
     void aSelectorNamedLikeAGroupLeavesTheGroupAlone()
     {
         f->type(QStringLiteral("elemente{}"));
-        QCOMPARE(childTexts(view->TreeView1->topLevelItem(0)), QStringList{"elemente"});
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(0)), QStringList{"elemente"});
         f->editor()->selectAll();
         f->type(QStringLiteral("p{}"));
-        QCOMPARE(topLevel(view->TreeView1).size(), 3);
-        QCOMPARE(childTexts(view->TreeView1->topLevelItem(0)), QStringList{"p"});
+        QCOMPARE(topLevel(view->groupedTree()).size(), 3);
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(0)), QStringList{"p"});
     }
 
     void withoutSortingNewSelectorsGoToTheEnd()
     {
-        view->btn_auto_sort->click();
+        view->autoSortButton()->click();
         f->type(QStringLiteral("m{} "));
         f->editor()->replaceSelection(QStringLiteral("b{} a{}")); // both new in one analysis
-        QCOMPARE(childTexts(view->TreeView1->topLevelItem(0)), (QStringList{"m", "a", "b"}));
-        view->btn_auto_sort->click();
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(0)), (QStringList{"m", "a", "b"}));
+        view->autoSortButton()->click();
         f->type(QStringLiteral(" "));
-        QCOMPARE(childTexts(view->TreeView1->topLevelItem(0)), (QStringList{"a", "b", "m"}));
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(0)), (QStringList{"a", "b", "m"}));
     }
 
     void repeatsAreBoldRedInBothTrees()
     {
         f->type(QStringLiteral("p{a:b} p{c:d} q{}"));
-        QTreeWidgetItem *p = view->TreeView1->topLevelItem(0)->child(0);
-        QTreeWidgetItem *q = view->TreeView1->topLevelItem(0)->child(1);
-        QVERIFY(lookOf(view->TreeView1, p).font.bold());
-        QCOMPARE(lookOf(view->TreeView1, p).palette.color(QPalette::Text), QColor(Qt::red));
-        QVERIFY(!lookOf(view->TreeView1, q).font.bold());
+        QTreeWidgetItem *p = view->groupedTree()->topLevelItem(0)->child(0);
+        QTreeWidgetItem *q = view->groupedTree()->topLevelItem(0)->child(1);
+        QVERIFY(lookOf(view->groupedTree(), p).font.bold());
+        QCOMPARE(lookOf(view->groupedTree(), p).palette.color(QPalette::Text), QColor(Qt::red));
+        QVERIFY(!lookOf(view->groupedTree(), q).font.bold());
         q->setSelected(true);
-        QCOMPARE(lookOf(view->TreeView1, q).backgroundBrush.color(), QColor(255, 223, 94));
-        QVERIFY(lookOf(view->TreeView1, q).font.bold());
+        QCOMPARE(lookOf(view->groupedTree(), q).backgroundBrush.color(), QColor(255, 223, 94));
+        QVERIFY(lookOf(view->groupedTree(), q).font.bold());
 
-        view->btn_toggle->click(); // the flat view
-        view->btn_plus_property->click();
+        view->groupedViewButton()->click(); // the flat view
+        view->declarationsButton()->click();
         f->type(QStringLiteral(" "));
-        QTreeWidget *flat = view->tree_selektores;
+        QTreeWidget *flat = view->ruleTree();
         QCOMPARE(topLevel(flat), (QStringList{"p", "p", "q"})); // sorted
         // The node of the first rule carries its declaration, the repeat none.
         int withChild = 0;
@@ -174,8 +174,8 @@ private slots:
         QFETCH(bool, yellow);
         f->type(QStringLiteral("p{a:b} p{c:d} q{}"));
         if (!grouped)
-            view->btn_toggle->click();
-        QTreeWidget *tree = grouped ? view->TreeView1 : view->tree_selektores;
+            view->groupedViewButton()->click();
+        QTreeWidget *tree = grouped ? view->groupedTree() : view->ruleTree();
         tree->expandAll();
         QTreeWidgetItem *item = tree->findItems(node, Qt::MatchExactly | Qt::MatchRecursive).value(0);
         QVERIFY(item);
@@ -195,38 +195,38 @@ private slots:
     void flatTreeOnlyWithoutGroups()
     {
         f->type(QStringLiteral("b{} a{x:1;y:2}"));
-        QCOMPARE(view->tree_selektores->topLevelItemCount(), 0);
-        view->btn_toggle->click();
-        QVERIFY(view->tree_selektores->isVisible());
-        QVERIFY(!view->TreeView1->isVisible());
+        QCOMPARE(view->ruleTree()->topLevelItemCount(), 0);
+        view->groupedViewButton()->click();
+        QVERIFY(view->ruleTree()->isVisible());
+        QVERIFY(!view->groupedTree()->isVisible());
         // Filled by the walk alone: newest on top, unsorted until the next change.
-        QCOMPARE(topLevel(view->tree_selektores), (QStringList{"a", "b"}));
-        view->btn_auto_sort->click();
+        QCOMPARE(topLevel(view->ruleTree()), (QStringList{"a", "b"}));
+        view->autoSortButton()->click();
         f->type(QStringLiteral(" "));
-        QCOMPARE(topLevel(view->tree_selektores), (QStringList{"a", "b"}));
-        view->btn_plus_property->click();
-        QCOMPARE(childTexts(view->tree_selektores->topLevelItem(0)), (QStringList{"x:1", "y:2"}));
-        view->btn_toggle->click();
-        QCOMPARE(view->tree_selektores->topLevelItemCount(), 0);
+        QCOMPARE(topLevel(view->ruleTree()), (QStringList{"a", "b"}));
+        view->declarationsButton()->click();
+        QCOMPARE(childTexts(view->ruleTree()->topLevelItem(0)), (QStringList{"x:1", "y:2"}));
+        view->groupedViewButton()->click();
+        QCOMPARE(view->ruleTree()->topLevelItemCount(), 0);
     }
 
     void sortedFlatTreeWithSortedDeclarations()
     {
-        view->btn_toggle->click();
-        view->btn_plus_property->click();
+        view->groupedViewButton()->click();
+        view->declarationsButton()->click();
         f->type(QStringLiteral("b{} a{z:1;m:2}"));
-        QCOMPARE(topLevel(view->tree_selektores), (QStringList{"a", "b"}));
-        QCOMPARE(childTexts(view->tree_selektores->topLevelItem(0)), (QStringList{"m:2", "z:1"}));
-        view->btn_plus_property->click(); // the walk alone: reverse document order
-        view->btn_plus_property->click();
-        QCOMPARE(topLevel(view->tree_selektores), (QStringList{"a", "b"}));
-        QCOMPARE(childTexts(view->tree_selektores->topLevelItem(0)), (QStringList{"z:1", "m:2"}));
+        QCOMPARE(topLevel(view->ruleTree()), (QStringList{"a", "b"}));
+        QCOMPARE(childTexts(view->ruleTree()->topLevelItem(0)), (QStringList{"m:2", "z:1"}));
+        view->declarationsButton()->click(); // the walk alone: reverse document order
+        view->declarationsButton()->click();
+        QCOMPARE(topLevel(view->ruleTree()), (QStringList{"a", "b"}));
+        QCOMPARE(childTexts(view->ruleTree()->topLevelItem(0)), (QStringList{"z:1", "m:2"}));
     }
 
     void emptySheetCountsZero()
     {
-        f->action("Neu1")->trigger();
-        QCOMPARE(childTexts(f->find<QTreeWidget>("info_tree")->topLevelItem(0)),
+        f->action("actionNew")->trigger();
+        QCOMPARE(childTexts(f->find<QTreeWidget>("parserInfoTree")->topLevelItem(0)),
                  (QStringList{"formatierte HTML-Elemente: 0", "erstellte Klassen: 0", "erstellte Individualformate: 0",
                               "gefundene Kommentare: 0"}));
     }

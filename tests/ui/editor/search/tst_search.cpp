@@ -23,21 +23,21 @@ private slots:
     {
         f->editor()->setCaretPosition(3, 5); // the first search covers the whole text anyway
         f->dialogs.searchAnswers << [](SearchState &s) { s.searchText = QStringLiteral("color"); };
-        f->action("Suchen2")->trigger();
+        f->action("actionFind")->trigger();
         QCOMPARE(f->editor()->selectedText(), QStringLiteral("color"));
         QCOMPARE(f->editor()->caretLine(), 1);
-        f->action("nchstensuchen1")->trigger();
+        f->action("actionFindNext")->trigger();
         QCOMPARE(f->editor()->selectedText(), QStringLiteral("Color"));
         QCOMPARE(f->editor()->caretLine(), 2);
         const int column = f->editor()->caretColumn();
-        f->action("nchstensuchen1")->trigger(); // no wrap-around
+        f->action("actionFindNext")->trigger(); // no wrap-around
         QVERIFY(!f->editor()->hasSelectedText());
         QCOMPARE(f->editor()->caretLine(), 2);
         QCOMPARE(f->editor()->caretColumn(), column);
-        QCOMPARE(f->find<QLabel>("StatusBar1_search")->text(), QStringLiteral("Text not found"));
-        f->action("voherigensuchen1")->trigger();
+        QCOMPARE(f->find<QLabel>("searchNote")->text(), QStringLiteral("Text not found"));
+        f->action("actionFindPrevious")->trigger();
         QCOMPARE(f->editor()->selectedText(), QStringLiteral("Color"));
-        QVERIFY(f->find<QLabel>("StatusBar1_search")->text().isEmpty());
+        QVERIFY(f->find<QLabel>("searchNote")->text().isEmpty());
     }
 
     void wholeWordsAndCase()
@@ -47,7 +47,7 @@ private slots:
             s.wholeWords = true;
             s.caseSensitive = true;
         };
-        f->action("Suchen2")->trigger();
+        f->action("actionFind")->trigger();
         QCOMPARE(f->editor()->caretLine(), 2); // the font of font-size
         QCOMPARE(f->editor()->selectedText(), QStringLiteral("font"));
     }
@@ -60,7 +60,7 @@ private slots:
             s.replaceText = QStringLiteral("aa");
         };
         f->dialogs.replaceAnswers << ReplaceAnswer::ReplaceRest;
-        f->action("Ersetzen1")->trigger();
+        f->action("actionReplace")->trigger();
         QCOMPARE(f->editor()->allLines(), QStringList{"aaaaaa"});
         QCOMPARE(f->dialogs.confirmations, QStringList{"a"});
         f->editor()->undo();
@@ -74,7 +74,7 @@ private slots:
             s.replaceText = QStringLiteral("background");
         };
         f->dialogs.replaceAnswers << ReplaceAnswer::SkipThis << ReplaceAnswer::ReplaceThis << ReplaceAnswer::StopReplacing;
-        f->action("Ersetzen1")->trigger();
+        f->action("actionReplace")->trigger();
         QCOMPARE(f->editor()->allLines(),
                  (QStringList{"p { color: red; }", "h1 { background: blue; font-size: 2em }", "a { font: bold }"}));
     }
@@ -85,7 +85,7 @@ private slots:
             s.searchText = QStringLiteral("red");
             s.replaceText = QStringLiteral("red");
         };
-        f->action("Ersetzen1")->trigger();
+        f->action("actionReplace")->trigger();
         QVERIFY(f->dialogs.confirmations.isEmpty());
         QVERIFY(!f->editor()->isDocumentModified());
     }
@@ -96,7 +96,7 @@ private slots:
             s.searchText = QStringLiteral("bold");
             s.selectedOnly = true;
         };
-        f->action("Suchen2")->trigger();
+        f->action("actionFind")->trigger();
         QCOMPARE(f->editor()->caretLine(), 3);
     }
 
@@ -104,14 +104,14 @@ private slots:
     {
         for (const char *text : {"color", "Color"}) {
             f->dialogs.searchAnswers << [text](SearchState &s) { s.searchText = QString::fromLatin1(text); };
-            f->action("Suchen2")->trigger();
+            f->action("actionFind")->trigger();
         }
         f->dialogs.searchAnswers << [](SearchState &) {};
-        f->action("Suchen2")->trigger();
+        f->action("actionFind")->trigger();
         // Read back through one more (cancelled) opening of the dialog.
         SearchState seen;
         f->dialogs.searchAnswers << [&seen](SearchState &s) { seen = s; };
-        f->action("Suchen2")->trigger();
+        f->action("actionFind")->trigger();
         QCOMPARE(seen.searchHistory, QStringList{"Color"});
     }
 
