@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppError.h"
 #include "editor/search/FindReplace.h"
 
 #include <QRect>
@@ -56,6 +57,32 @@ public:
     // The same for a data file that several windows read as they are created: one
     // box per file and start, not one per window.
     void showFailureOnce(const AppError &error);
+
+    // The one way a command reports what went wrong: runs a step, and an AppError
+    // ends the step and is shown in the error box. False when the step failed.
+    template <typename Step>
+    bool reportFailure(Step &&step)
+    {
+        try {
+            step();
+            return true;
+        } catch (const AppError &error) {
+            showFailure(error);
+            return false;
+        }
+    }
+    // The same with showFailureOnce.
+    template <typename Step>
+    bool reportFailureOnce(Step &&step)
+    {
+        try {
+            step();
+            return true;
+        } catch (const AppError &error) {
+            showFailureOnce(error);
+            return false;
+        }
+    }
 
 private:
     QSet<QString> m_shownOnce;

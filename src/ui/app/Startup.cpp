@@ -69,11 +69,7 @@ void createWindows(SplashWindow &splash, const QList<WindowStep> &steps, Dialogs
         splash.show();
         paintNow(splash);
         for (const WindowStep &step : steps) {
-            try {
-                step.create();
-            } catch (const AppError &error) {
-                dialogs.showFailure(error);
-            }
+            dialogs.reportFailure(step.create);
             splash.setProgress(step.progress);
             paintNow(splash);
             pause(100);

@@ -5,24 +5,20 @@
 #include "editor/SheetEditor.h"
 #include "i18n/UiTexts.h"
 
-#include <QLabel>
-
-namespace {
-const QString kModified = QStringLiteral("geändert");
-const QString kUntitled = QStringLiteral("unbenannt");
-} // namespace
-
-DocumentController::DocumentController(SheetEditor &editor, Dialogs &dialogs, const UiTexts &texts,
-                                       DocumentControls controls, std::function<void()> changeHandling,
-                                       QObject *parent)
-    : QObject(parent), m_editor(editor), m_dialogs(dialogs), m_texts(texts), m_controls(controls),
-      m_changeHandling(std::move(changeHandling))
+DocumentController::DocumentController(SheetEditor &editor, Dialogs &dialogs, const UiTexts &texts, QObject *parent)
+    : QObject(parent), m_editor(editor), m_dialogs(dialogs), m_texts(texts)
 {
     showLineEnds();
     m_settle.setSingleShot(true);
     m_settle.setInterval(300);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
     connect(&m_settle, &QTimer::timeout, this, &DocumentController::checkFileOnDisk);
+}
+
+void DocumentController::setFileName(const QString &fileName)
+{
+    m_fileName = fileName;
+    emit fileNameChanged(fileName);
 }
 
 void DocumentController::watchFile()
@@ -53,15 +49,11 @@ void DocumentController::checkFileOnDisk()
     if (!reload)
         return; // the stamp stays: a later save asks before overwriting
     const int line = m_editor.caretLine();
-    try {
-        load(m_fileName);
-    } catch (const AppError &error) {
-        m_dialogs.showFailure(error);
+    if (!m_dialogs.reportFailure([this] { load(m_fileName); }))
         return;
-    }
     watchFile();
     m_editor.setCaretPosition(line, 1);
-    m_changeHandling();
+    emit textReplaced();
 }
 
 void DocumentController::load(const QString &path)
@@ -72,7 +64,7 @@ void DocumentController::load(const QString &path)
     m_editor.setLines(decoded.lines);
     m_format = decoded.format;
     showLineEnds();
-    m_controls.modifiedField->clear();
+    emit modifiedChanged(false);
     if (m_format.nulCharacters)
         m_dialogs.message(BoxKind::Information, m_texts.text(453), Buttons::Ok);
 }
@@ -126,9 +118,9 @@ bool DocumentController::maybeSave(BoxKind kind, const QString &question)
 
 void DocumentController::showSaved()
 {
-    m_controls.btnSave->setEnabled(false);
+    emit saveAvailable(false);
     m_editor.clearModified();
-    m_controls.modifiedField->clear();
+    emit modifiedChanged(false);
 }
 
 void DocumentController::newDocument()
@@ -136,13 +128,12 @@ void DocumentController::newDocument()
     if (!maybeSave(BoxKind::Plain, m_texts.text(450)))
         return;
     m_editor.clearAll();
-    m_controls.modifiedField->clear();
-    m_controls.pathField->setText(kUntitled);
-    m_fileName.clear();
+    emit modifiedChanged(false);
+    setFileName(QString());
     watchFile();
     m_format = TextFileFormat::Format{m_format.lineEnd}; // the line-end style stays as it was
-    m_controls.btnClose->setEnabled(false);
-    m_changeHandling();
+    emit closeAvailable(false);
+    emit textReplaced();
 }
 
 void DocumentController::open()
@@ -153,11 +144,10 @@ void DocumentController::open()
     if (path.isEmpty())
         return;
     load(path);
-    m_fileName = path;
+    setFileName(path);
     watchFile();
-    m_controls.pathField->setText(path);
-    m_controls.btnClose->setEnabled(true);
-    m_changeHandling();
+    emit closeAvailable(true);
+    emit textReplaced();
 }
 
 DocumentController::SaveOutcome DocumentController::save()
@@ -180,10 +170,9 @@ DocumentController::SaveOutcome DocumentController::saveAs()
     const QString path = m_dialogs.saveStyleSheetFile();
     if (path.isEmpty() || !write(path))
         return SaveOutcome::Cancelled;
-    m_fileName = path;
+    setFileName(path);
     watchFile();
-    m_controls.pathField->setText(path);
-    m_controls.btnClose->setEnabled(true);
+    emit closeAvailable(true);
     showSaved();
     return SaveOutcome::Saved;
 }
@@ -207,41 +196,39 @@ void DocumentController::dropFiles(const QStringList &paths)
         if (!maybeSave(BoxKind::Plain, m_texts.text(450)))
             return;
         load(path);
-        m_fileName = path;
+        setFileName(path);
         watchFile();
-        m_controls.pathField->setText(path);
         m_dialogs.message(BoxKind::Plain, path, Buttons::Ok);
-        m_changeHandling();
+        emit textReplaced();
     }
 }
 
 void DocumentController::openFromCommandLine(const QString &argument)
 {
     load(argument);
-    m_fileName = argument;
+    setFileName(argument);
     watchFile();
-    m_controls.pathField->setText(argument);
-    m_changeHandling();
+    emit textReplaced();
 }
 
 void DocumentController::undoFromMenu()
 {
     m_editor.undo();
-    m_controls.btnSave->setEnabled(true);
+    emit saveAvailable(true);
 }
 
 void DocumentController::redoFromMenu()
 {
     m_editor.redo();
-    m_controls.btnSave->setEnabled(true);
+    emit saveAvailable(true);
 }
 
 void DocumentController::noteChange()
 {
     if (!m_editor.isDocumentModified())
         return;
-    m_controls.btnSave->setEnabled(true);
-    m_controls.modifiedField->setText(kModified);
-    m_controls.btnUndo->setEnabled(m_editor.canUndoEdit());
-    m_controls.btnRedo->setEnabled(m_editor.canRedoEdit());
+    emit saveAvailable(true);
+    emit modifiedChanged(true);
+    emit undoAvailable(m_editor.canUndoEdit());
+    emit redoAvailable(m_editor.canRedoEdit());
 }

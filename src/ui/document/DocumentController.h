@@ -11,23 +11,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
-class QLabel;
-class QWidget;
 class SheetEditor;
 class UiTexts;
-
-// The widgets of the main window that show the document's state.
-struct DocumentControls
-{
-    QWidget *btnSave = nullptr;
-    QWidget *btnClose = nullptr;
-    QWidget *btnUndo = nullptr;
-    QWidget *btnRedo = nullptr;
-    QLabel *modifiedField = nullptr; // status field 1
-    QLabel *pathField = nullptr;     // status field 2
-};
 
 // The one style sheet being edited: its name, its file format and the commands
 // New, Open, Save, Save as, Close, the close query and dropped files. Failures of
@@ -39,8 +24,7 @@ class DocumentController : public QObject
 public:
     enum class SaveOutcome { Saved, Cancelled };
 
-    DocumentController(SheetEditor &editor, Dialogs &dialogs, const UiTexts &texts, DocumentControls controls,
-                       std::function<void()> changeHandling, QObject *parent = nullptr);
+    DocumentController(SheetEditor &editor, Dialogs &dialogs, const UiTexts &texts, QObject *parent = nullptr);
 
     const QString &fileName() const { return m_fileName; }
     const TextFileFormat::Format &format() const { return m_format; }
@@ -64,10 +48,23 @@ public:
     void undoFromMenu();
     void redoFromMenu();
 
-    // Step 2 of the change handling: the buttons and the marker follow the editor.
+    // Step 2 of the change handling: the commands and the marker follow the editor.
     void noteChange();
 
+signals:
+    // The document now has this file name; empty while it is untitled.
+    void fileNameChanged(const QString &fileName);
+    void modifiedChanged(bool modified);
+    void saveAvailable(bool available);
+    void closeAvailable(bool available);
+    void undoAvailable(bool available);
+    void redoAvailable(bool available);
+    // New, Open and a reload put another text into the editor.
+    void textReplaced();
+
 private:
+    void setFileName(const QString &fileName);
+
     // Another program changed the file: an unmodified text is reloaded, a modified one
     // only when the user agrees.
     void checkFileOnDisk();
@@ -83,8 +80,6 @@ private:
     SheetEditor &m_editor;
     Dialogs &m_dialogs;
     const UiTexts &m_texts;
-    DocumentControls m_controls;
-    std::function<void()> m_changeHandling;
 
     QString m_fileName;
     TextFileFormat::Format m_format;

@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
+#include "MainToolBar.h"
 #include "RegionSplitter.h"
+#include "app/ProductInfo.h"
 #include "reference/ReferencePanel.h"
 #include "app/AppError.h"
 #include "app/Dialogs.h"
@@ -77,21 +79,17 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &c
     buildRegions(previewFactory);
     m_highlighterAttributes = new HighlighterAttributes(true, this);
     editor()->setLexer(new CssLexer(*m_highlighterAttributes, editor()->font(), editor()));
-    buildMenus();
+    m_actions = MainActions::create(this);
+    m_actions.buildMenus(menuBar());
     buildStatusBar();
 
-    m_document = std::make_unique<DocumentController>(
-        *editor(), m_dialogs, m_texts,
-        DocumentControls{m_saveButton, m_closeButton, m_editorPane->undoButton(), m_editorPane->redoButton(), m_statusFields[1],
-                         m_statusFields[2]},
-        [this] { onSheetChanged(); });
-    m_analysis = new AnalysisController(*editor(), *m_structure, *m_parserInfoTree, *m_previewView, [this] {
-        const QString &name = m_document->fileName();
-        return name.isEmpty() ? QString() : QFileInfo(name).absolutePath();
-    }, this);
+    m_document = new DocumentController(*editor(), m_dialogs, m_texts, this);
+    m_analysis = new AnalysisController(*editor(), *m_structure, *m_parserInfoTree, *m_previewView, this);
     m_reference = new ReferenceController(*m_referencePanel, *editor(), m_dialogs, m_texts, m_paths, this);
     m_search = std::make_unique<SearchController>(*editor(), m_dialogs,
                                                   [this](const QString &note) { m_searchNote->setText(note); });
+    connectActions();
+    connectDocument();
 
     connect(editor(), &SheetEditor::changed, this, &MainWindow::onSheetChanged);
     connect(editor(), &SheetEditor::keyReport, this, &MainWindow::showCaretPosition);
@@ -99,7 +97,7 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &c
     // Undo, redo, commands and searches move the caret too: the field follows every move.
     connect(editor(), &SheetEditor::caretMoved, this, &MainWindow::showCaretPosition);
     connect(editor(), &SheetEditor::filesDropped, this,
-            [this](const QStringList &files) { guarded([&] { m_document->dropFiles(files); }); });
+            [this](const QStringList &files) { m_dialogs.reportFailure([&] { m_document->dropFiles(files); }); });
 
     centreOnScreen(*this);
     createParts();
@@ -112,11 +110,6 @@ SheetEditor *MainWindow::editor() const
     return m_editorPane->editor();
 }
 
-void MainWindow::showFailure(const AppError &error)
-{
-    m_dialogs.showFailure(error);
-}
-
 // ---- layout ----
 
 void MainWindow::buildRegions(const PreviewFactory &previewFactory)
@@ -126,10 +119,7 @@ void MainWindow::buildRegions(const PreviewFactory &previewFactory)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
-    m_mainToolBar = new QWidget(central);
-    m_mainToolBar->setObjectName(QStringLiteral("mainToolBar"));
-    m_mainToolBar->setFixedHeight(43);
-    buildMainToolBar(m_mainToolBar);
+    m_mainToolBar = new MainToolBar(central);
     outer->addWidget(m_mainToolBar);
 
     auto *middle = new QWidget(central);
@@ -179,50 +169,71 @@ void MainWindow::buildRegions(const PreviewFactory &previewFactory)
     connect(m_previewSplitter, &RegionSplitter::regionResized, m_referencePanel, &ReferencePanel::applyPanelHeightRule);
 }
 
-void MainWindow::buildMainToolBar(QWidget *parent)
+void MainWindow::connectActions()
 {
-    struct Button
-    {
-        QToolButton *&button;
-        const char *name;
-        int left, width;
-        const char *caption;
-        int textId;
-        const char *picture;
-        const char *hint;
+    const MainActions &a = m_actions;
+    // Commands that read or write files report their failures in the error box.
+    const auto reported = [this](QAction *action, auto step) {
+        connect(action, &QAction::triggered, this, [this, step] { m_dialogs.reportFailure(step); });
     };
-    const Button buttons[] = {
-        {m_newButton, "newButton", 0, 57, "Neu", 2, "new", "Erzeugt ein neues StyleSheet-Dokument"},
-        {m_openButton, "openButton", 56, 57, "Öffnen", 3, "open", "Öffnet ein vorhandenes StyleSheet-Dokument"},
-        {m_saveButton, "saveButton", 112, 57, "Speichern", 4, "save", "Speichert Ihre Angaben in ein StyleSheet-Dokument"},
-        {m_closeButton, "closeButton", 168, 57, "Schließen", 6, "close", "Schliesst ein erstelltes StyleSheet-Dokument"},
-        {m_printButton, "printButton", 224, 57, "Drucken", 8, "print", "Druckt ein vorhandenes StyleSheet-Dokument"},
-        {m_assistantButton, "assistantButton", 296, 78, "Style-Assistent", 0, "assistant",
-         "Öffnet den StyleSheet-Assistenten"},
-    };
-    for (const Button &b : buttons) {
-        b.button = new QToolButton(parent);
-        b.button->setObjectName(QLatin1String(b.name));
-        b.button->setGeometry(b.left, 0, b.width, 41);
-        b.button->setText(QString::fromUtf8(b.caption));
-        b.button->setIcon(Pictures::icon(QLatin1String(b.picture)));
-        b.button->setIconSize(QSize(20, 20));
-        b.button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b.button->setToolTip(QString::fromUtf8(b.hint));
-        b.button->setAutoRaise(true);
-        b.button->setFocusPolicy(Qt::NoFocus);
-        if (b.textId)
-            setUiTextId(b.button, b.textId);
-    }
-    m_saveButton->setEnabled(false);
-    m_closeButton->setEnabled(false);
+    reported(a.newDocument, [this] { m_document->newDocument(); });
+    reported(a.open, [this] { m_document->open(); });
+    reported(a.save, [this] { m_document->save(); });
+    reported(a.saveAs, [this] { m_document->saveAs(); });
+    reported(a.close, [this] { m_document->close(); });
+    reported(a.print, [this] { print(); });
+    connect(a.exit, &QAction::triggered, this, &QWidget::close);
+    connect(a.settings, &QAction::triggered, this, [this] { settingsDialog().exec(); });
 
-    connect(m_newButton, &QToolButton::clicked, this, [this] { guarded([this] { m_document->newDocument(); }); });
-    connect(m_openButton, &QToolButton::clicked, this, [this] { guarded([this] { m_document->open(); }); });
-    connect(m_saveButton, &QToolButton::clicked, this, [this] { guarded([this] { m_document->save(); }); });
-    connect(m_closeButton, &QToolButton::clicked, this, [this] { guarded([this] { m_document->close(); }); });
-    connect(m_printButton, &QToolButton::clicked, this, [this] { guarded([this] { print(); }); });
-    connect(m_assistantButton, &QToolButton::clicked, this, [this] { assistantDialog().exec(); });
+    connect(a.undo, &QAction::triggered, m_document, &DocumentController::undoFromMenu);
+    connect(a.redo, &QAction::triggered, m_document, &DocumentController::redoFromMenu);
+    connect(a.cut, &QAction::triggered, editor(), &SheetEditor::cut);
+    connect(a.copy, &QAction::triggered, editor(), &SheetEditor::copy);
+    connect(a.paste, &QAction::triggered, editor(), &SheetEditor::paste);
+    connect(a.deleteSelection, &QAction::triggered, editor(), &SheetEditor::removeSelectedText);
+    connect(a.selectAll, &QAction::triggered, editor(), [this] { editor()->selectAll(); });
+
+    for (QAction *toggle : {a.showAnalysis, a.showReference, a.showPreview})
+        connect(toggle, &QAction::triggered, this, &MainWindow::toggleView);
+
+    connect(a.find, &QAction::triggered, this, [this] { m_search->openSearchDialog(false); });
+    connect(a.findNext, &QAction::triggered, this, [this] { m_search->runSearch(false, false); });
+    connect(a.findPrevious, &QAction::triggered, this, [this] { m_search->runSearch(false, true); });
+    connect(a.replace, &QAction::triggered, this, [this] { m_search->openSearchDialog(true); });
+
+    connect(a.german, &QAction::triggered, this, [this] { chooseLanguage(UiTexts::German); });
+    connect(a.english, &QAction::triggered, this, [this] { chooseLanguage(UiTexts::English); });
+
+    connect(a.help, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(a.homePage, &QAction::triggered, this,
+            [this] { openWebLink(QString::fromLatin1(kHomePageAddress)); });
+    connect(a.about, &QAction::triggered, this, [this] { aboutBox().exec(); });
+    for (int i = 0; i < a.webLinks.size(); ++i)
+        connect(a.webLinks[i], &QAction::triggered, this, [this, i] { openWebLink(QString::fromLatin1(kWebLinks[i])); });
+
+    // The tool bar's buttons run the same commands.
+    connect(m_mainToolBar->newButton(), &QToolButton::clicked, a.newDocument, &QAction::trigger);
+    connect(m_mainToolBar->openButton(), &QToolButton::clicked, a.open, &QAction::trigger);
+    connect(m_mainToolBar->saveButton(), &QToolButton::clicked, a.save, &QAction::trigger);
+    connect(m_mainToolBar->closeButton(), &QToolButton::clicked, a.close, &QAction::trigger);
+    connect(m_mainToolBar->printButton(), &QToolButton::clicked, a.print, &QAction::trigger);
+    connect(m_mainToolBar->assistantButton(), &QToolButton::clicked, this, [this] { assistantDialog().exec(); });
+}
+
+void MainWindow::connectDocument()
+{
+    DocumentController *document = m_document;
+    connect(document, &DocumentController::saveAvailable, m_mainToolBar->saveButton(), &QWidget::setEnabled);
+    connect(document, &DocumentController::closeAvailable, m_mainToolBar->closeButton(), &QWidget::setEnabled);
+    connect(document, &DocumentController::undoAvailable, m_editorPane->undoButton(), &QWidget::setEnabled);
+    connect(document, &DocumentController::redoAvailable, m_editorPane->redoButton(), &QWidget::setEnabled);
+    connect(document, &DocumentController::modifiedChanged, this,
+            [this](bool modified) { m_statusFields[1]->setText(modified ? QStringLiteral("geändert") : QString()); });
+    connect(document, &DocumentController::fileNameChanged, this, [this](const QString &fileName) {
+        m_statusFields[2]->setText(fileName.isEmpty() ? QStringLiteral("unbenannt") : fileName);
+    });
+    connect(document, &DocumentController::fileNameChanged, m_analysis, &AnalysisController::setDocumentFileName);
+    connect(document, &DocumentController::textReplaced, this, &MainWindow::onSheetChanged);
 }
 
 void MainWindow::buildStatusBar()
@@ -266,16 +277,9 @@ void MainWindow::createParts()
     setAcceptDrops(true);
     // Each data file on its own: a missing one is reported and the window still gets
     // everything the others give it.
-    const auto step = [this](const auto &read) {
-        try {
-            read();
-        } catch (const AppError &error) {
-            m_dialogs.showFailureOnce(error);
-        }
-    };
-    step([this] { FontList::write(m_paths.infDir + QStringLiteral("font-family.inf"), QFontDatabase::families()); });
-    step([this] { m_reference->reloadElementList(); });
-    step([this] { m_reference->loadDefinitionList(); });
+    m_dialogs.reportFailureOnce([this] { FontList::write(m_paths.infDir + QStringLiteral("font-family.inf"), QFontDatabase::families()); });
+    m_dialogs.reportFailureOnce([this] { m_reference->reloadElementList(); });
+    m_dialogs.reportFailureOnce([this] { m_reference->loadDefinitionList(); });
 }
 
 void MainWindow::showEvent(QShowEvent *e)
@@ -330,18 +334,12 @@ void MainWindow::onActivated()
     if (m_inActivation)
         return;
     m_inActivation = true;
-    guarded([this] { m_reference->applyStyleDefinition(); });
+    m_dialogs.reportFailure([this] { m_reference->applyStyleDefinition(); });
     bool restore = true;
     if (!m_activatedOnce) {
         m_activatedOnce = true;
-        if (!m_commandLineFile.isEmpty()) {
-            try {
-                m_document->openFromCommandLine(m_commandLineFile);
-            } catch (const AppError &error) {
-                m_dialogs.showFailure(error);
-                restore = false;
-            }
-        }
+        if (!m_commandLineFile.isEmpty())
+            restore = m_dialogs.reportFailure([this] { m_document->openFromCommandLine(m_commandLineFile); });
     }
     if (restore)
         restorePanels();
@@ -350,14 +348,9 @@ void MainWindow::onActivated()
 
 // ---- change handling ----
 
-void MainWindow::analyseSheet()
-{
-    m_analysis->analyseSheet();
-}
-
 void MainWindow::onSheetChanged()
 {
-    analyseSheet();
+    m_analysis->analyseSheet();
     m_document->noteChange();
     editor()->setFocus();
 }
@@ -376,9 +369,9 @@ void MainWindow::showCaretPosition()
 
 void MainWindow::applyPanelVisibility(bool parser, bool objects, bool preview)
 {
-    m_actionShowAnalysis->setChecked(parser);
-    m_actionShowReference->setChecked(objects);
-    m_actionShowPreview->setChecked(preview);
+    m_actions.showAnalysis->setChecked(parser);
+    m_actions.showReference->setChecked(objects);
+    m_actions.showPreview->setChecked(preview);
     m_analysisTabs->setVisible(parser);
     m_referencePanel->setVisible(objects);
     if (preview) {
@@ -393,9 +386,9 @@ void MainWindow::applyPanelVisibility(bool parser, bool objects, bool preview)
 void MainWindow::toggleView()
 {
     // The entry has already flipped its tick.
-    applyPanelVisibility(m_actionShowAnalysis->isChecked(), m_actionShowReference->isChecked(), m_actionShowPreview->isChecked());
-    const PanelVisibility visibility{m_actionShowAnalysis->isChecked(), m_actionShowReference->isChecked(), m_actionShowPreview->isChecked()};
-    guarded([&] { visibility.write(IniFile(m_paths.settingsFile())); });
+    applyPanelVisibility(m_actions.showAnalysis->isChecked(), m_actions.showReference->isChecked(), m_actions.showPreview->isChecked());
+    const PanelVisibility visibility{m_actions.showAnalysis->isChecked(), m_actions.showReference->isChecked(), m_actions.showPreview->isChecked()};
+    m_dialogs.reportFailure([&] { visibility.write(IniFile(m_paths.settingsFile())); });
 }
 
 void MainWindow::restorePanels()
@@ -465,20 +458,14 @@ void MainWindow::dropEvent(QDropEvent *e)
     if (files.isEmpty())
         return;
     e->acceptProposedAction();
-    guarded([&] { m_document->dropFiles(files); });
+    m_dialogs.reportFailure([&] { m_document->dropFiles(files); });
 }
 
 // ---- closing ----
 
 void MainWindow::closeEvent(QCloseEvent *e)
 {
-    try {
-        if (m_document->closeQuery())
-            e->accept();
-        else
-            e->ignore();
-    } catch (const AppError &error) {
-        m_dialogs.showFailure(error);
-        e->ignore();
-    }
+    bool mayClose = false;
+    m_dialogs.reportFailure([&] { mayClose = m_document->closeQuery(); });
+    e->setAccepted(mayClose);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppError.h"
 #include "app/AppPaths.h"
 #include "i18n/UiTexts.h"
+#include "MainActions.h"
 
 #include <QMainWindow>
 
@@ -23,10 +23,10 @@ class StructureView;
 class Dialogs;
 class DocumentController;
 class EditorPane;
+class MainToolBar;
 class QLabel;
 class QMenu;
 class QTabWidget;
-class QToolButton;
 class ReferencePanel;
 class RegionSplitter;
 class SheetEditor;
@@ -69,15 +69,14 @@ protected:
 
 private:
     void buildRegions(const PreviewFactory &previewFactory);
-    void buildMainToolBar(QWidget *parent);
-    void buildMenus();
     void buildStatusBar();
+    void connectActions();
+    void connectDocument();
 
     void createParts();
     void onFirstShow();
     void onActivated();
     void onSheetChanged();
-    void analyseSheet();
     void showCaretPosition();
 
     void toggleView();
@@ -88,18 +87,6 @@ private:
     void applyPanelVisibility(bool parser, bool objects, bool preview);
     void restorePanels();
 
-    // Runs a command; a failure ends it and is shown in the error box.
-    template <typename Command>
-    void guarded(Command &&command)
-    {
-        try {
-            command();
-        } catch (const AppError &error) {
-            showFailure(error);
-        }
-    }
-    void showFailure(const AppError &error);
-
     AppPaths m_paths;
     Dialogs &m_dialogs;
     UiTexts m_texts;
@@ -108,7 +95,8 @@ private:
     bool m_activatedOnce = false;
     bool m_inActivation = false;
 
-    std::unique_ptr<DocumentController> m_document;
+    MainActions m_actions;
+    DocumentController *m_document = nullptr;
     AnalysisController *m_analysis = nullptr;
     ReferenceController *m_reference = nullptr;
     HighlighterAttributes *m_highlighterAttributes = nullptr; // the one set of highlighter attributes
@@ -118,13 +106,7 @@ private:
     std::unique_ptr<SearchController> m_search;
     QLabel *m_searchNote = nullptr; // "Text not found"
 
-    QWidget *m_mainToolBar = nullptr;
-    QToolButton *m_newButton = nullptr;
-    QToolButton *m_openButton = nullptr;
-    QToolButton *m_saveButton = nullptr;
-    QToolButton *m_closeButton = nullptr;
-    QToolButton *m_printButton = nullptr;
-    QToolButton *m_assistantButton = nullptr;
+    MainToolBar *m_mainToolBar = nullptr;
 
     QTabWidget *m_analysisTabs = nullptr;
     RegionSplitter *m_analysisSplitter = nullptr;
@@ -137,8 +119,4 @@ private:
     PreviewDisplay *m_previewView = nullptr;
 
     QLabel *m_statusFields[3] = {};
-
-    QAction *m_actionShowAnalysis = nullptr;
-    QAction *m_actionShowReference = nullptr;
-    QAction *m_actionShowPreview = nullptr;
 };

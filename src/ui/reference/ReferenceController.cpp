@@ -124,18 +124,10 @@ ReferenceController::ReferenceController(ReferencePanel &panel, SheetEditor &edi
     connect(panel.definitionChooser(), &QComboBox::activated, this, [this] {
         const bool justReported = m_reportedOnChange == m_panel.definitionChooser()->currentText();
         m_reportedOnChange.clear();
-        report([this, justReported] { applyChosenDefinition(!justReported); });
+        m_dialogs.reportFailure([this, justReported] { applyChosenDefinition(!justReported); });
     });
 }
 
-void ReferenceController::report(const std::function<void()> &step)
-{
-    try {
-        step();
-    } catch (const AppError &error) {
-        m_dialogs.showFailure(error);
-    }
-}
 
 void ReferenceController::reloadElementList()
 {
@@ -188,7 +180,7 @@ void ReferenceController::showValuesOfChosenProperty()
         m_panel.showColourList(true);
         return;
     case Catalogue::SourceKind::SharedFile:
-        report([&] { readInto(*m_panel.valueTree(), m_paths.infDir + source.fileName); });
+        m_dialogs.reportFailure([&] { readInto(*m_panel.valueTree(), m_paths.infDir + source.fileName); });
         return;
     case Catalogue::SourceKind::OwnFile: {
         const QString path = m_paths.infDir + source.fileName;
@@ -196,7 +188,7 @@ void ReferenceController::showValuesOfChosenProperty()
             m_panel.valueTree()->clear();
             return;
         }
-        report([&] { readInto(*m_panel.valueTree(), path); });
+        m_dialogs.reportFailure([&] { readInto(*m_panel.valueTree(), path); });
         return;
     }
     }

@@ -43,7 +43,6 @@ public:
 private:
     void applyChosenDefinition(bool chosenAgain);
     void insertDeclaration(const QString &text);
-    void report(const std::function<void()> &step);
 
     ReferencePanel &m_panel;
     SheetEditor &m_editor;

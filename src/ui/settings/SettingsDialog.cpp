@@ -231,11 +231,7 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
 
     // Creation: the element list, then centring and the font names, which do not
     // depend on the list.
-    try {
-        m_elementList->addItems(DataFile::readLines(m_elementFile));
-    } catch (const AppError &error) {
-        m_dialogs.showFailureOnce(error);
-    }
+    m_dialogs.reportFailureOnce([this] { m_elementList->addItems(DataFile::readLines(m_elementFile)); });
     adjustSize();
     centreOnScreen(*this);
     m_fontFamilyBox->addItems(QFontDatabase::families());
@@ -345,12 +341,8 @@ void SettingsDialog::applySettings()
     s.keyColour = pickedColour(m_keyColourBox);
     s.identColour = pickedColour(m_identifierColourBox);
     s.numColour = pickedColour(m_numberColourBox);
-    try {
-        s.write(IniFile(m_settingsFile), m_texts.offset());
-    } catch (const AppError &error) {
-        m_dialogs.showFailure(error);
+    if (!m_dialogs.reportFailure([&] { s.write(IniFile(m_settingsFile), m_texts.offset()); }))
         return; // nothing applied, the dialog stays open
-    }
     applyDisplaySwitches();
     applyBoldness();
     accept();
@@ -370,12 +362,8 @@ void SettingsDialog::addElementName()
     if (name.isEmpty())
         return;
     m_elementList->addItem(name);
-    try {
-        writeElementFile();
-    } catch (const AppError &error) {
-        m_dialogs.showFailure(error);
+    if (!m_dialogs.reportFailure([this] { writeElementFile(); }))
         return;
-    }
     m_elementNameEdit->clear();
 }
 
@@ -387,10 +375,8 @@ void SettingsDialog::deleteElementName()
         return;
     if (QListWidgetItem *item = m_elementList->currentItem(); item && item->isSelected())
         delete item;
-    try {
+    m_dialogs.reportFailure([this] {
         writeElementFile();
         m_reloadElements();
-    } catch (const AppError &error) {
-        m_dialogs.showFailure(error);
-    }
+    });
 }

@@ -7,13 +7,18 @@
 #include "preview/PreviewDisplay.h"
 #include "preview/PreviewPage.h"
 
+#include <QFileInfo>
+
 AnalysisController::AnalysisController(SheetEditor &editor, StructureView &view, ParserInfoTree &info,
-                                       PreviewDisplay &preview, std::function<QString()> documentFolder,
-                                       QObject *parent)
-    : QObject(parent), m_editor(editor), m_view(view), m_info(info), m_preview(preview),
-      m_documentFolder(std::move(documentFolder))
+                                       PreviewDisplay &preview, QObject *parent)
+    : QObject(parent), m_editor(editor), m_view(view), m_info(info), m_preview(preview)
 {
     connect(&m_view, &StructureView::parseRequested, this, &AnalysisController::parseSheet);
+}
+
+void AnalysisController::setDocumentFileName(const QString &fileName)
+{
+    m_documentFolder = fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath();
 }
 
 AnalysisController::Walk AnalysisController::walk(bool sortRules)
@@ -70,5 +75,5 @@ void AnalysisController::analyseSheet()
 
 void AnalysisController::refreshPreview(const QString &flatText)
 {
-    m_preview.showPage(PreviewPage::buildPage(flatText), m_documentFolder());
+    m_preview.showPage(PreviewPage::buildPage(flatText), m_documentFolder);
 }

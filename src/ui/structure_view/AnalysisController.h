@@ -19,9 +19,12 @@ class AnalysisController : public QObject
     Q_OBJECT
 
 public:
-    // `documentFolder` gives the sheet's folder, empty while it is untitled.
     AnalysisController(SheetEditor &editor, StructureView &view, ParserInfoTree &info, PreviewDisplay &preview,
-                       std::function<QString()> documentFolder, QObject *parent = nullptr);
+                       QObject *parent = nullptr);
+
+    // The sheet's file, whose folder the preview resolves relative addresses against;
+    // empty while it is untitled.
+    void setDocumentFileName(const QString &fileName);
 
     // The first step of every change handling.
     void analyseSheet();
@@ -43,7 +46,7 @@ private:
     StructureView &m_view;
     ParserInfoTree &m_info;
     PreviewDisplay &m_preview;
-    std::function<QString()> m_documentFolder;
+    QString m_documentFolder;
     StyleSheetParser m_parser;
     SheetAnalysis m_analysis;
 };
