@@ -1,8 +1,10 @@
 #include "MainWindow.h"
 
+#include "MainStatusBar.h"
 #include "MainToolBar.h"
 #include "RegionSplitter.h"
 #include "app/ProductInfo.h"
+#include "help_about/HelpCommands.h"
 #include "reference/ReferencePanel.h"
 #include "app/AppError.h"
 #include "app/Dialogs.h"
@@ -81,13 +83,14 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &c
     editor()->setLexer(new CssLexer(*m_highlighterAttributes, editor()->font(), editor()));
     m_actions = MainActions::create(this);
     m_actions.buildMenus(menuBar());
-    buildStatusBar();
+    m_statusBar = new MainStatusBar(this);
+    setStatusBar(m_statusBar);
 
     m_document = new DocumentController(*editor(), m_dialogs, m_texts, this);
     m_analysis = new AnalysisController(*editor(), *m_structure, *m_parserInfoTree, *m_previewView, this);
     m_reference = new ReferenceController(*m_referencePanel, *editor(), m_dialogs, m_texts, m_paths, this);
     m_search = std::make_unique<SearchController>(*editor(), m_dialogs,
-                                                  [this](const QString &note) { m_searchNote->setText(note); });
+                                                  [this](const QString &note) { m_statusBar->showSearchNote(note); });
     connectActions();
     connectDocument();
 
@@ -204,12 +207,12 @@ void MainWindow::connectActions()
     connect(a.german, &QAction::triggered, this, [this] { chooseLanguage(UiTexts::German); });
     connect(a.english, &QAction::triggered, this, [this] { chooseLanguage(UiTexts::English); });
 
-    connect(a.help, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(a.help, &QAction::triggered, this, [this] { HelpCommands::showHelp(m_dialogs, m_texts, m_paths.appDir); });
     connect(a.homePage, &QAction::triggered, this,
-            [this] { openWebLink(QString::fromLatin1(kHomePageAddress)); });
+            [this] { HelpCommands::openWebLink(m_dialogs, m_texts, QString::fromLatin1(kHomePageAddress)); });
     connect(a.about, &QAction::triggered, this, [this] { aboutBox().exec(); });
     for (int i = 0; i < a.webLinks.size(); ++i)
-        connect(a.webLinks[i], &QAction::triggered, this, [this, i] { openWebLink(QString::fromLatin1(kWebLinks[i])); });
+        connect(a.webLinks[i], &QAction::triggered, this, [this, i] { HelpCommands::openWebLink(m_dialogs, m_texts, QString::fromLatin1(kWebLinks[i])); });
 
     // The tool bar's buttons run the same commands.
     connect(m_mainToolBar->newButton(), &QToolButton::clicked, a.newDocument, &QAction::trigger);
@@ -227,36 +230,10 @@ void MainWindow::connectDocument()
     connect(document, &DocumentController::closeAvailable, m_mainToolBar->closeButton(), &QWidget::setEnabled);
     connect(document, &DocumentController::undoAvailable, m_editorPane->undoButton(), &QWidget::setEnabled);
     connect(document, &DocumentController::redoAvailable, m_editorPane->redoButton(), &QWidget::setEnabled);
-    connect(document, &DocumentController::modifiedChanged, this,
-            [this](bool modified) { m_statusFields[1]->setText(modified ? QStringLiteral("geändert") : QString()); });
-    connect(document, &DocumentController::fileNameChanged, this, [this](const QString &fileName) {
-        m_statusFields[2]->setText(fileName.isEmpty() ? QStringLiteral("unbenannt") : fileName);
-    });
+    connect(document, &DocumentController::modifiedChanged, m_statusBar, &MainStatusBar::showModified);
+    connect(document, &DocumentController::fileNameChanged, m_statusBar, &MainStatusBar::showFileName);
     connect(document, &DocumentController::fileNameChanged, m_analysis, &AnalysisController::setDocumentFileName);
     connect(document, &DocumentController::textReplaced, this, &MainWindow::onSheetChanged);
-}
-
-void MainWindow::buildStatusBar()
-{
-    auto *bar = new QStatusBar(this);
-    bar->setObjectName(QStringLiteral("statusBar"));
-    bar->setFixedHeight(19);
-    bar->setSizeGripEnabled(false);
-    const int widths[3] = {50, 50, 200};
-    for (int i = 0; i < 3; ++i) {
-        auto *field = new QLabel(bar);
-        field->setObjectName(QStringLiteral("statusField%1").arg(i));
-        field->setFixedWidth(widths[i]);
-        field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (i == 0)
-            field->setAlignment(Qt::AlignCenter);
-        bar->addWidget(field);
-        m_statusFields[i] = field;
-    }
-    m_searchNote = new QLabel(bar);
-    m_searchNote->setObjectName(QStringLiteral("searchNote"));
-    bar->addWidget(m_searchNote, 1);
-    setStatusBar(bar);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *e)
@@ -272,8 +249,8 @@ void MainWindow::createParts()
 {
     m_structure->setStatus(ParserStatus::NotAnalysed, QStringLiteral("Parserinformationen"));
     m_paths.infDir = AppPaths::subFolder(m_paths.appDir, QStringLiteral("inf"));
-    m_statusFields[0]->setText(QStringLiteral("0:0"));
-    m_statusFields[2]->setText(QStringLiteral("unbenannt"));
+    m_statusBar->showCaretPosition(0, 0);
+    m_statusBar->showFileName(QString());
     setAcceptDrops(true);
     // Each data file on its own: a missing one is reported and the window still gets
     // everything the others give it.
@@ -357,12 +334,7 @@ void MainWindow::onSheetChanged()
 
 void MainWindow::showCaretPosition()
 {
-    QLabel *field = m_statusFields[0];
-    field->setText(QStringLiteral("%1:%2").arg(editor()->caretLine()).arg(editor()->caretColumn()));
-    // Wide enough for long sheets; it only grows, so the fields beside it stay put.
-    const int needed = field->fontMetrics().horizontalAdvance(field->text()) + 2 * field->frameWidth() + 8;
-    if (needed > field->width())
-        field->setFixedWidth(needed);
+    m_statusBar->showCaretPosition(editor()->caretLine(), editor()->caretColumn());
 }
 
 // ---- view toggles ----
@@ -404,7 +376,7 @@ void MainWindow::print()
     QPrinter printer(QPrinter::HighResolution);
     if (!m_dialogs.setUpPrinter(printer))
         return;
-    printSheet(printer, editor()->allLines(), m_statusFields[2]->text());
+    printSheet(printer, editor()->allLines(), m_statusBar->shownFileName());
 }
 
 // ---- help ----
@@ -414,25 +386,6 @@ AboutDialog &MainWindow::aboutBox()
     if (!m_about)
         m_about = new AboutDialog(m_dialogs, m_texts, this);
     return *m_about;
-}
-
-void MainWindow::showHelp()
-{
-    // The help is an HTML page here; a Windows help file is opened too where a user has one.
-    for (const char *name : {"Hilfe.html", "Hilfe.chm"}) {
-        const QString path = m_paths.appDir + QLatin1String(name);
-        if (QFileInfo::exists(path)) {
-            m_dialogs.openWithDesktop(QUrl::fromLocalFile(path));
-            return;
-        }
-    }
-    m_dialogs.message(BoxKind::Information, m_texts.text(60), Buttons::Ok);
-}
-
-void MainWindow::openWebLink(const QString &address)
-{
-    if (m_dialogs.isOnline() || m_dialogs.message(BoxKind::Error, m_texts.text(435), Buttons::YesNoCancel) == Answer::Yes)
-        m_dialogs.openWithDesktop(QUrl(address));
 }
 
 // ---- language ----

@@ -23,6 +23,7 @@ class StructureView;
 class Dialogs;
 class DocumentController;
 class EditorPane;
+class MainStatusBar;
 class MainToolBar;
 class QLabel;
 class QMenu;
@@ -69,7 +70,6 @@ protected:
 
 private:
     void buildRegions(const PreviewFactory &previewFactory);
-    void buildStatusBar();
     void connectActions();
     void connectDocument();
 
@@ -82,8 +82,6 @@ private:
     void toggleView();
     void chooseLanguage(int offset);
     void print();
-    void showHelp();
-    void openWebLink(const QString &address);
     void applyPanelVisibility(bool parser, bool objects, bool preview);
     void restorePanels();
 
@@ -104,7 +102,6 @@ private:
     SelectorAssistant *m_assistant = nullptr;
     AboutDialog *m_about = nullptr;
     std::unique_ptr<SearchController> m_search;
-    QLabel *m_searchNote = nullptr; // "Text not found"
 
     MainToolBar *m_mainToolBar = nullptr;
 
@@ -118,5 +115,5 @@ private:
     ParserInfoTree *m_parserInfoTree = nullptr;
     PreviewDisplay *m_previewView = nullptr;
 
-    QLabel *m_statusFields[3] = {};
+    MainStatusBar *m_statusBar = nullptr;
 };
