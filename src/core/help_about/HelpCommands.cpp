@@ -17,12 +17,12 @@ void showHelp(Dialogs &dialogs, const UiTexts &texts, const QString &appDir)
             return;
         }
     }
-    dialogs.message(BoxKind::Information, texts.text(60), Buttons::Ok);
+    dialogs.message(BoxKind::Information, texts.text(UiText::HelpMissing), Buttons::Ok);
 }
 
 void openWebLink(Dialogs &dialogs, const UiTexts &texts, const QString &address)
 {
-    if (dialogs.isOnline() || dialogs.message(BoxKind::Error, texts.text(435), Buttons::YesNoCancel) == Answer::Yes)
+    if (dialogs.isOnline() || dialogs.message(BoxKind::Error, texts.text(UiText::OfflineQuestion), Buttons::YesNoCancel) == Answer::Yes)
         dialogs.openWithDesktop(QUrl(address));
 }
 

@@ -34,19 +34,19 @@ QLineEdit *edit(QWidget *parent, const char *name)
     return e;
 }
 
-QLabel *label(QWidget *parent, const char *caption, int textId)
+QLabel *label(QWidget *parent, const char *caption, UiText textId)
 {
     auto *l = new QLabel(QString::fromUtf8(caption), parent);
-    l->setProperty(kUiTextIdProperty, textId);
+    setUiTextId(l, textId);
     return l;
 }
 
 // A read-only text in a box, wrapped to the box's width.
-QLabel *textBox(QWidget *parent, const char *name, const char *text, int textId)
+QLabel *textBox(QWidget *parent, const char *name, const char *text, UiText textId)
 {
     auto *box = new QLabel(QString::fromUtf8(text), parent);
     box->setObjectName(QLatin1String(name));
-    box->setProperty(kUiTextIdProperty, textId);
+    setUiTextId(box, textId);
     box->setWordWrap(true);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     box->setFrameShape(QFrame::StyledPanel);
@@ -62,7 +62,7 @@ QPushButton *useButton(QWidget *parent, const char *name)
 {
     auto *b = new QPushButton(QStringLiteral("Verwenden"), parent);
     b->setObjectName(QLatin1String(name));
-    b->setProperty(kUiTextIdProperty, 44);
+    setUiTextId(b, UiText::Use);
     b->setAutoDefault(false);
     return b;
 }
@@ -76,8 +76,8 @@ QWidget *pairPage(QListWidget *&first, const char *firstName, QListWidget *&seco
     result = edit(page, resultName);
     use = useButton(page, useName);
     auto *layout = new QGridLayout(page);
-    layout->addWidget(label(page, "Erstes Element", 405), 0, 0);
-    layout->addWidget(label(page, "Zweites Element", 406), 0, 1);
+    layout->addWidget(label(page, "Erstes Element", UiText::FirstElement), 0, 0);
+    layout->addWidget(label(page, "Zweites Element", UiText::SecondElement), 0, 1);
     layout->addWidget(first, 1, 0);
     layout->addWidget(second, 1, 1);
     layout->addWidget(result, 2, 0);
@@ -123,7 +123,7 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
                                  "StyleSheet hinzuzufügen. Wählen Sie einfach aus den vorhandenen Typen die "
                                  "gewünschten Selektoren aus. Wenn Sie \"Übernehmen\" anklicken, werden die "
                                  "Selektoren dem Sheet hinzugefügt.",
-                          710);
+                          UiText::AssistantIntro);
     auto *addAs = new QGroupBox(QStringLiteral("Gewählte Elemente anlegen als"), start);
     m_asSelectorListRadio = new QRadioButton(QStringLiteral("einzelne, bzw. gruppierte Elemente"), addAs);
     m_asSelectorListRadio->setObjectName(QStringLiteral("asSelectorListRadio"));
@@ -135,7 +135,7 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
     addAsLayout->addWidget(m_asSeparateRulesRadio);
     auto *hint = textBox(start, "hintText", "Sie können mehrere verschiedene Typen hinzufügen, indem Sie einfach oben die "
                                 "verschiedenen Typen auswählen und die Selektoren einzeln hinzufügen.",
-                         711);
+                         UiText::AssistantHint);
     auto *startLayout = new QVBoxLayout(start);
     startLayout->addWidget(title);
     startLayout->addWidget(intro);
@@ -180,8 +180,8 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
     m_useAdvancedButton = useButton(advanced, "useAdvancedButton");
     auto *advancedLayout = new QGridLayout(advanced);
     advancedLayout->addWidget(new QLabel(QStringLiteral("HTML-Element"), advanced), 0, 0);
-    advancedLayout->addWidget(label(advanced, "Pseudo-Klassen", 407), 0, 1);
-    advancedLayout->addWidget(label(advanced, "Pseudo-Elemente", 408), 0, 2);
+    advancedLayout->addWidget(label(advanced, "Pseudo-Klassen", UiText::PseudoClasses), 0, 1);
+    advancedLayout->addWidget(label(advanced, "Pseudo-Elemente", UiText::PseudoElements), 0, 2);
     advancedLayout->addWidget(m_advancedElementList, 1, 0, 3, 1);
     advancedLayout->addWidget(m_pseudoClassList, 1, 1);
     advancedLayout->addWidget(m_pseudoElementList, 1, 2);
@@ -197,26 +197,26 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
     {
         QWidget *page;
         const char *caption;
-        int id;
-    } pages[] = {{start, "Start", 700}, {context, "Kontext", 702}, {knotes, "Knoten", 703},
-                 {child, "Kindelement", 704}, {advanced, "Erweitert", 705}};
+        UiText id;
+    } pages[] = {{start, "Start", UiText::AssistantStart}, {context, "Kontext", UiText::AssistantContext}, {knotes, "Knoten", UiText::AssistantNodes},
+                 {child, "Kindelement", UiText::AssistantChild}, {advanced, "Erweitert", UiText::AssistantAdvanced}};
     for (const auto &p : pages) {
-        p.page->setProperty(kUiTextIdProperty, p.id);
+        setUiTextId(p.page, p.id);
         m_assistantPages->addTab(p.page, QString::fromLatin1(p.caption));
     }
 
     auto *selectors = new QGroupBox(QStringLiteral("Selektoren"), this);
-    selectors->setProperty(kUiTextIdProperty, 409);
+    setUiTextId(selectors, UiText::AssistantSelectors);
     selectors->setMinimumWidth(150); // room for a composed selector such as "blockquote>p"
     m_collectedList = list(selectors, "collectedList");
     (new QVBoxLayout(selectors))->addWidget(m_collectedList);
 
     m_discardButton = new QPushButton(QStringLiteral("Abbruch"), this);
     m_discardButton->setObjectName(QStringLiteral("discardButton"));
-    m_discardButton->setProperty(kUiTextIdProperty, 91);
+    setUiTextId(m_discardButton, UiText::Cancel);
     m_appendButton = new QPushButton(QStringLiteral("Übernehmen"), this);
     m_appendButton->setObjectName(QStringLiteral("appendButton"));
-    m_appendButton->setProperty(kUiTextIdProperty, 90);
+    setUiTextId(m_appendButton, UiText::Accept);
     m_discardButton->setAutoDefault(false);
     m_appendButton->setAutoDefault(false);
 

@@ -42,7 +42,7 @@ void DocumentController::checkFileOnDisk()
         return;
     m_checkingFile = true;
     const bool reload = !m_editor.isDocumentModified()
-                        || m_dialogs.message(BoxKind::Confirmation, m_texts.text(455).arg(m_fileName),
+                        || m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::ReloadQuestion).arg(m_fileName),
                                              Buttons::YesNo)
                                == Answer::Yes;
     m_checkingFile = false;
@@ -66,7 +66,7 @@ void DocumentController::load(const QString &path)
     showLineEnds();
     emit modifiedChanged(false);
     if (m_format.nulCharacters)
-        m_dialogs.message(BoxKind::Information, m_texts.text(453), Buttons::Ok);
+        m_dialogs.message(BoxKind::Information, m_texts.text(UiText::NulCharactersRead), Buttons::Ok);
 }
 
 void DocumentController::showLineEnds()
@@ -88,7 +88,7 @@ void DocumentController::showLineEnds()
 bool DocumentController::write(const QString &path)
 {
     if (m_format.nulCharacters
-        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(454), Buttons::YesNo) != Answer::Yes)
+        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::NulCharactersSaveQuestion), Buttons::YesNo) != Answer::Yes)
         return false;
     const QStringList lines = m_editor.allLines();
     if (DocumentFile::write(path, lines, m_format)) {
@@ -98,7 +98,7 @@ bool DocumentController::write(const QString &path)
     // Text that not even UTF-8 can hold (an unpaired surrogate) is an error, not a question.
     if (m_format.encoding == TextFileFormat::Encoding::Utf8)
         throw AppError::cannotCreate(path);
-    if (m_dialogs.message(BoxKind::Confirmation, m_texts.text(452), Buttons::YesNo) != Answer::Yes)
+    if (m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::SaveAsUtf8Question), Buttons::YesNo) != Answer::Yes)
         return false;
     TextFileFormat::Format utf8 = m_format;
     utf8.encoding = TextFileFormat::Encoding::Utf8;
@@ -125,7 +125,7 @@ void DocumentController::showSaved()
 
 void DocumentController::newDocument()
 {
-    if (!maybeSave(BoxKind::Plain, m_texts.text(450)))
+    if (!maybeSave(BoxKind::Plain, m_texts.text(UiText::SaveChangesQuestion)))
         return;
     m_editor.clearAll();
     emit modifiedChanged(false);
@@ -138,7 +138,7 @@ void DocumentController::newDocument()
 
 void DocumentController::open()
 {
-    if (!maybeSave(BoxKind::Plain, m_texts.text(450)))
+    if (!maybeSave(BoxKind::Plain, m_texts.text(UiText::SaveChangesQuestion)))
         return;
     const QString path = m_dialogs.openStyleSheetFile();
     if (path.isEmpty())
@@ -156,7 +156,7 @@ DocumentController::SaveOutcome DocumentController::save()
         return saveAs();
     const FileStamp now = fileStamp(m_fileName);
     if (m_stamp.exists && now.exists && now != m_stamp
-        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(456).arg(m_fileName), Buttons::YesNo) != Answer::Yes)
+        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::OverwriteQuestion).arg(m_fileName), Buttons::YesNo) != Answer::Yes)
         return SaveOutcome::Cancelled;
     if (!write(m_fileName))
         return SaveOutcome::Cancelled;
@@ -180,20 +180,20 @@ DocumentController::SaveOutcome DocumentController::saveAs()
 void DocumentController::close()
 {
     // No leads to New, which asks in its own words; a cancelled save ends Close.
-    if (!maybeSave(BoxKind::Confirmation, m_texts.text(451)))
+    if (!maybeSave(BoxKind::Confirmation, m_texts.text(UiText::FileChangedQuestion)))
         return;
     newDocument();
 }
 
 bool DocumentController::closeQuery()
 {
-    return maybeSave(BoxKind::Confirmation, m_texts.text(600) + QLatin1Char('\n') + m_texts.text(601));
+    return maybeSave(BoxKind::Confirmation, m_texts.text(UiText::ChangesMade) + QLatin1Char('\n') + m_texts.text(UiText::SaveFileQuestion));
 }
 
 void DocumentController::dropFiles(const QStringList &paths)
 {
     for (const QString &path : paths) {
-        if (!maybeSave(BoxKind::Plain, m_texts.text(450)))
+        if (!maybeSave(BoxKind::Plain, m_texts.text(UiText::SaveChangesQuestion)))
             return;
         load(path);
         setFileName(path);

@@ -56,14 +56,14 @@ AboutDialog::AboutDialog(Dialogs &dialogs, const UiTexts &texts, QWidget *parent
     line->setFrameShape(QFrame::HLine);
     line->setGeometry(0, 194, 346, 5);
 
-    m_creditLabel = new QLabel(texts.text(411), this);
+    m_creditLabel = new QLabel(texts.text(UiText::AboutCredit), this);
     m_creditLabel->setObjectName(QStringLiteral("creditLabel"));
-    m_creditLabel->setProperty(kUiTextIdProperty, 411);
+    setUiTextId(m_creditLabel, UiText::AboutCredit);
     m_creditLabel->setFont(pixelFont(12));
     m_creditLabel->move(8, 204);
-    m_contactLink = new HoverLink(texts.text(412), this);
+    m_contactLink = new HoverLink(texts.text(UiText::AboutWriteToUs), this);
     m_contactLink->setObjectName(QStringLiteral("contactLink"));
-    m_contactLink->setProperty(kUiTextIdProperty, 412);
+    setUiTextId(m_contactLink, UiText::AboutWriteToUs);
     m_contactLink->setFont(pixelFont(12));
     m_contactLink->move(8, 224);
     m_homePageLink = new HoverLink(QString::fromLatin1(kHomePageAddress), this);

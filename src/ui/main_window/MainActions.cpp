@@ -24,12 +24,12 @@ const char *const kLinkCaptions[] = {
 };
 static_assert(std::size(kLinkCaptions) == std::size(kWebLinks));
 
-QAction *makeAction(QWidget *window, const char *name, const char *caption, int textId,
+QAction *makeAction(QWidget *window, const char *name, const char *caption, UiText textId,
                     const QKeySequence &shortcut = {}, const char *picture = nullptr)
 {
     auto *action = new QAction(QString::fromUtf8(caption), window);
     action->setObjectName(QLatin1String(name));
-    action->setProperty(kUiTextIdProperty, textId);
+    setUiTextId(action, textId);
     action->setShortcut(shortcut);
     if (picture)
         action->setIcon(Pictures::icon(QLatin1String(picture)));
@@ -37,13 +37,13 @@ QAction *makeAction(QWidget *window, const char *name, const char *caption, int 
     return action;
 }
 
-QMenu *addMenu(QWidget *parent, const char *name, const char *caption, int textId)
+QMenu *addMenu(QWidget *parent, const char *name, const char *caption, UiText textId)
 {
     auto *menu = new QMenu(QString::fromUtf8(caption), parent);
     menu->setObjectName(QLatin1String(name));
-    menu->setProperty(kUiTextIdProperty, textId);
+    setUiTextId(menu, textId);
     menu->menuAction()->setObjectName(QLatin1String(name) + QStringLiteral("Action"));
-    menu->menuAction()->setProperty(kUiTextIdProperty, textId);
+    setUiTextId(menu->menuAction(), textId);
     return menu;
 }
 
@@ -63,43 +63,43 @@ void fill(QMenu *menu, std::initializer_list<QAction *> actions)
 MainActions MainActions::create(QWidget *window)
 {
     MainActions a;
-    a.newDocument = makeAction(window, "actionNew", "Neu", 2, QKeySequence(Qt::CTRL | Qt::Key_N), "new");
-    a.open = makeAction(window, "actionOpen", "Öffnen", 3, QKeySequence(Qt::CTRL | Qt::Key_O), "open");
-    a.save = makeAction(window, "actionSave", "Speichern", 4, QKeySequence(Qt::CTRL | Qt::Key_S), "save");
-    a.saveAs = makeAction(window, "actionSaveAs", "Speichern unter", 5, {}, "saveas");
-    a.close = makeAction(window, "actionClose", "Schliessen", 6, QKeySequence(Qt::CTRL | Qt::Key_F4), "close");
-    a.settings = makeAction(window, "actionSettings", "Einstellungen", 7, {}, "settings");
-    a.print = makeAction(window, "actionPrint", "Drucken", 8, QKeySequence(Qt::CTRL | Qt::Key_P), "print");
-    a.exit = makeAction(window, "actionExit", "Beenden", 9, QKeySequence(Qt::ALT | Qt::Key_F4), "exit");
+    a.newDocument = makeAction(window, "actionNew", "Neu", UiText::New, QKeySequence(Qt::CTRL | Qt::Key_N), "new");
+    a.open = makeAction(window, "actionOpen", "Öffnen", UiText::Open, QKeySequence(Qt::CTRL | Qt::Key_O), "open");
+    a.save = makeAction(window, "actionSave", "Speichern", UiText::Save, QKeySequence(Qt::CTRL | Qt::Key_S), "save");
+    a.saveAs = makeAction(window, "actionSaveAs", "Speichern unter", UiText::SaveAs, {}, "saveas");
+    a.close = makeAction(window, "actionClose", "Schliessen", UiText::Close, QKeySequence(Qt::CTRL | Qt::Key_F4), "close");
+    a.settings = makeAction(window, "actionSettings", "Einstellungen", UiText::Settings, {}, "settings");
+    a.print = makeAction(window, "actionPrint", "Drucken", UiText::Print, QKeySequence(Qt::CTRL | Qt::Key_P), "print");
+    a.exit = makeAction(window, "actionExit", "Beenden", UiText::Exit, QKeySequence(Qt::ALT | Qt::Key_F4), "exit");
 
-    a.undo = makeAction(window, "actionUndo", "Rückgängig", 11, QKeySequence(Qt::CTRL | Qt::Key_Z), "undo");
-    a.redo = makeAction(window, "actionRedo", "Widerrufen", 12, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), "redo");
-    a.cut = makeAction(window, "actionCut", "Ausschneiden", 13, QKeySequence(Qt::CTRL | Qt::Key_X), "cut");
-    a.copy = makeAction(window, "actionCopy", "Kopieren", 14, QKeySequence(Qt::CTRL | Qt::Key_C), "copy");
-    a.paste = makeAction(window, "actionPaste", "Einfügen", 15, QKeySequence(Qt::CTRL | Qt::Key_V), "paste");
-    a.deleteSelection = makeAction(window, "actionDelete", "Löschen", 16, {}, "delete");
-    a.selectAll = makeAction(window, "actionSelectAll", "Alles markieren", 17, QKeySequence(Qt::CTRL | Qt::Key_A),
+    a.undo = makeAction(window, "actionUndo", "Rückgängig", UiText::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z), "undo");
+    a.redo = makeAction(window, "actionRedo", "Widerrufen", UiText::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), "redo");
+    a.cut = makeAction(window, "actionCut", "Ausschneiden", UiText::Cut, QKeySequence(Qt::CTRL | Qt::Key_X), "cut");
+    a.copy = makeAction(window, "actionCopy", "Kopieren", UiText::Copy, QKeySequence(Qt::CTRL | Qt::Key_C), "copy");
+    a.paste = makeAction(window, "actionPaste", "Einfügen", UiText::Paste, QKeySequence(Qt::CTRL | Qt::Key_V), "paste");
+    a.deleteSelection = makeAction(window, "actionDelete", "Löschen", UiText::Delete, {}, "delete");
+    a.selectAll = makeAction(window, "actionSelectAll", "Alles markieren", UiText::SelectAll, QKeySequence(Qt::CTRL | Qt::Key_A),
                              "selectall");
 
-    a.showAnalysis = makeAction(window, "actionShowAnalysis", "CSS-Parser", 24, QKeySequence(Qt::Key_F4));
-    a.showReference = makeAction(window, "actionShowReference", "Objekte", 25, QKeySequence(Qt::Key_F5));
-    a.showPreview = makeAction(window, "actionShowPreview", "Vorschau", 26, QKeySequence(Qt::Key_F9));
+    a.showAnalysis = makeAction(window, "actionShowAnalysis", "CSS-Parser", UiText::ViewParser, QKeySequence(Qt::Key_F4));
+    a.showReference = makeAction(window, "actionShowReference", "Objekte", UiText::ViewObjects, QKeySequence(Qt::Key_F5));
+    a.showPreview = makeAction(window, "actionShowPreview", "Vorschau", UiText::ViewPreview, QKeySequence(Qt::Key_F9));
     for (QAction *toggle : {a.showAnalysis, a.showReference, a.showPreview}) {
         toggle->setCheckable(true);
         toggle->setChecked(true);
     }
 
-    a.find = makeAction(window, "actionFind", "Suchen", 40, {}, "search");
-    a.findNext = makeAction(window, "actionFindNext", "nächsten suchen", 41, {}, "searchnext");
-    a.findPrevious = makeAction(window, "actionFindPrevious", "voherigen suchen", 42, {}, "searchprevious");
-    a.replace = makeAction(window, "actionReplace", "Ersetzen", 43, {}, "replace");
+    a.find = makeAction(window, "actionFind", "Suchen", UiText::Search, {}, "search");
+    a.findNext = makeAction(window, "actionFindNext", "nächsten suchen", UiText::SearchNext, {}, "searchnext");
+    a.findPrevious = makeAction(window, "actionFindPrevious", "voherigen suchen", UiText::SearchPrevious, {}, "searchprevious");
+    a.replace = makeAction(window, "actionReplace", "Ersetzen", UiText::Replace, {}, "replace");
 
-    a.german = makeAction(window, "actionGerman", "Deutsch", 21, {}, "german");
-    a.english = makeAction(window, "actionEnglish", "Englisch", 22, {}, "english");
+    a.german = makeAction(window, "actionGerman", "Deutsch", UiText::German, {}, "german");
+    a.english = makeAction(window, "actionEnglish", "Englisch", UiText::English, {}, "english");
 
-    a.help = makeAction(window, "actionHelp", "Hilfe", 30, {}, "help");
-    a.homePage = makeAction(window, "actionHomePage", "Homepage", 31, {}, "homepage");
-    a.about = makeAction(window, "actionAbout", "Info", 33, {}, "info");
+    a.help = makeAction(window, "actionHelp", "Hilfe", UiText::Help, {}, "help");
+    a.homePage = makeAction(window, "actionHomePage", "Homepage", UiText::HomePage, {}, "homepage");
+    a.about = makeAction(window, "actionAbout", "Info", UiText::About, {}, "info");
     int number = 0;
     for (const char *caption : kLinkCaptions) {
         auto *link = new QAction(Pictures::icon(QStringLiteral("link")), QString::fromUtf8(caption), window);
@@ -113,29 +113,29 @@ void MainActions::buildMenus(QMenuBar *bar) const
 {
     bar->setObjectName(QStringLiteral("mainMenuBar"));
 
-    QMenu *file = addMenu(bar, "menuFile", "Datei", 1);
+    QMenu *file = addMenu(bar, "menuFile", "Datei", UiText::MenuFile);
     fill(file, {newDocument, open, nullptr, save, saveAs, close, nullptr, settings, nullptr, print, nullptr, exit});
     bar->addMenu(file);
 
-    QMenu *edit = addMenu(bar, "menuEdit", "Bearbeiten", 10);
+    QMenu *edit = addMenu(bar, "menuEdit", "Bearbeiten", UiText::MenuEdit);
     fill(edit, {undo, redo, nullptr, cut, copy, paste, deleteSelection, selectAll});
     bar->addMenu(edit);
 
-    QMenu *view = addMenu(bar, "menuView", "Ansicht", 23);
+    QMenu *view = addMenu(bar, "menuView", "Ansicht", UiText::MenuView);
     fill(view, {showAnalysis, showReference, showPreview});
     bar->addMenu(view);
 
-    QMenu *search = addMenu(bar, "menuSearch", "Suchen", 40);
+    QMenu *search = addMenu(bar, "menuSearch", "Suchen", UiText::Search);
     fill(search, {find, nullptr, findNext, findPrevious, nullptr, replace});
     bar->addMenu(search);
 
-    QMenu *language = addMenu(bar, "menuLanguage", "Sprache", 20);
+    QMenu *language = addMenu(bar, "menuLanguage", "Sprache", UiText::MenuLanguage);
     fill(language, {german, english});
     bar->addMenu(language);
 
-    QMenu *helpMenu = addMenu(bar, "menuHelp", "Hilfe", 30);
+    QMenu *helpMenu = addMenu(bar, "menuHelp", "Hilfe", UiText::Help);
     fill(helpMenu, {help, nullptr, homePage});
-    QMenu *links = addMenu(helpMenu, "menuLinks", "Links zum Thema", 32);
+    QMenu *links = addMenu(helpMenu, "menuLinks", "Links zum Thema", UiText::WebLinks);
     links->menuAction()->setIcon(Pictures::icon(QStringLiteral("link")));
     links->addActions(webLinks);
     helpMenu->addMenu(links);

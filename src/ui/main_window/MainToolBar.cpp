@@ -5,6 +5,8 @@
 
 #include <QToolButton>
 
+#include <optional>
+
 MainToolBar::MainToolBar(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("mainToolBar"));
@@ -15,17 +17,17 @@ MainToolBar::MainToolBar(QWidget *parent) : QWidget(parent)
         const char *name;
         int left, width;
         const char *caption;
-        int textId;
+        std::optional<UiText> textId; // none: the caption stays in every language
         const char *picture;
         const char *hint;
     };
     const Button buttons[] = {
-        {m_newButton, "newButton", 0, 57, "Neu", 2, "new", "Erzeugt ein neues StyleSheet-Dokument"},
-        {m_openButton, "openButton", 56, 57, "Öffnen", 3, "open", "Öffnet ein vorhandenes StyleSheet-Dokument"},
-        {m_saveButton, "saveButton", 112, 57, "Speichern", 4, "save", "Speichert Ihre Angaben in ein StyleSheet-Dokument"},
-        {m_closeButton, "closeButton", 168, 57, "Schließen", 6, "close", "Schliesst ein erstelltes StyleSheet-Dokument"},
-        {m_printButton, "printButton", 224, 57, "Drucken", 8, "print", "Druckt ein vorhandenes StyleSheet-Dokument"},
-        {m_assistantButton, "assistantButton", 296, 78, "Style-Assistent", 0, "assistant",
+        {m_newButton, "newButton", 0, 57, "Neu", UiText::New, "new", "Erzeugt ein neues StyleSheet-Dokument"},
+        {m_openButton, "openButton", 56, 57, "Öffnen", UiText::Open, "open", "Öffnet ein vorhandenes StyleSheet-Dokument"},
+        {m_saveButton, "saveButton", 112, 57, "Speichern", UiText::Save, "save", "Speichert Ihre Angaben in ein StyleSheet-Dokument"},
+        {m_closeButton, "closeButton", 168, 57, "Schließen", UiText::Close, "close", "Schliesst ein erstelltes StyleSheet-Dokument"},
+        {m_printButton, "printButton", 224, 57, "Drucken", UiText::Print, "print", "Druckt ein vorhandenes StyleSheet-Dokument"},
+        {m_assistantButton, "assistantButton", 296, 78, "Style-Assistent", std::nullopt, "assistant",
          "Öffnet den StyleSheet-Assistenten"},
     };
     for (const Button &b : buttons) {
@@ -40,7 +42,7 @@ MainToolBar::MainToolBar(QWidget *parent) : QWidget(parent)
         b.button->setAutoRaise(true);
         b.button->setFocusPolicy(Qt::NoFocus);
         if (b.textId)
-            b.button->setProperty(kUiTextIdProperty, b.textId);
+            setUiTextId(b.button, *b.textId);
     }
     m_saveButton->setEnabled(false);
     m_closeButton->setEnabled(false);

@@ -46,7 +46,7 @@ namespace {
 
 void setUiTextId(QObject *object, int id)
 {
-    object->setProperty(kUiTextIdProperty, id);
+    setUiTextId(object, id);
 }
 
 QStringList droppedFiles(const QMimeData *mime)
@@ -136,7 +136,7 @@ void MainWindow::buildRegions(const PreviewFactory &previewFactory)
     m_structure = new StructureView(m_analysisTabs);
     m_structure->setObjectName(QStringLiteral("structureView"));
     m_analysisTabs->addTab(m_structure, Pictures::analysisPicture(Pictures::AnalysisPicture::SelectorsTab), QStringLiteral("Selektoren"));
-    setUiTextId(m_structure, 27);
+    setUiTextId(m_structure, UiText::SelectorsTab);
 
     m_editorPane = new EditorPane(middle);
     m_referencePanel = new ReferencePanel(middle);
@@ -155,7 +155,7 @@ void MainWindow::buildRegions(const PreviewFactory &previewFactory)
     m_previewTabs->setStyleSheet(QStringLiteral("QTabBar::tab { height: 24px; }"));
     m_previewView = previewFactory ? previewFactory(m_previewTabs) : new WebEnginePreview(m_previewTabs);
     m_previewTabs->addTab(m_previewView, QStringLiteral("Vorschau"));
-    setUiTextId(m_previewView, 26);
+    setUiTextId(m_previewView, UiText::ViewPreview);
     m_parserInfoTree = new ParserInfoTree(m_previewTabs);
     m_previewTabs->addTab(m_parserInfoTree, QStringLiteral("Parserinformationen"));
 

@@ -233,7 +233,7 @@ void ReferenceController::insertValue()
         return;
     const QString value = selectedText(*m_panel.valueTree());
     if (value == QLatin1String("mixed")) {
-        m_dialogs.message(BoxKind::Information, m_texts.text(50), Buttons::Ok);
+        m_dialogs.message(BoxKind::Information, m_texts.text(UiText::MixOfValues), Buttons::Ok);
         return;
     }
     const QString property = selectedText(*m_panel.propertyTree());

@@ -36,7 +36,7 @@ QTreeWidget *tree(QWidget *parent, const char *name)
 
 // A section: a 20-pixel cream header with its label, and the list below it.
 QWidget *section(QWidget *parent, const char *name, QLabel *&label, const char *labelName, const QString &caption,
-                 int textId, QWidget *list, QWidget *second = nullptr)
+                 UiText textId, QWidget *list, QWidget *second = nullptr)
 {
     auto *box = new QWidget(parent);
     box->setObjectName(QLatin1String(name));
@@ -46,7 +46,7 @@ QWidget *section(QWidget *parent, const char *name, QLabel *&label, const char *
     paintCream(header);
     label = new QLabel(caption, header);
     label->setObjectName(QLatin1String(labelName));
-    label->setProperty(kUiTextIdProperty, textId);
+    setUiTextId(label, textId);
     // In a layout, so that the label grows with a longer caption in another language.
     auto *headerLayout = new QHBoxLayout(header);
     headerLayout->setContentsMargins(5, 0, 0, 0);
@@ -136,11 +136,11 @@ ReferencePanel::ReferencePanel(QWidget *parent) : QFrame(parent)
     for (QTreeWidget *t : {m_elementTree, m_propertyTree, m_valueTree})
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    m_elementSection = section(this, "elementSection", elementsLabel, "elementsLabel", QStringLiteral("Elemente"), 70,
+    m_elementSection = section(this, "elementSection", elementsLabel, "elementsLabel", QStringLiteral("Elemente"), UiText::Elements,
                            m_elementTree);
-    m_propertySection = section(this, "propertySection", propertiesLabel, "propertiesLabel", QStringLiteral("Eigenschaften"), 71,
+    m_propertySection = section(this, "propertySection", propertiesLabel, "propertiesLabel", QStringLiteral("Eigenschaften"), UiText::Properties,
                               m_propertyTree);
-    m_valueSection = section(this, "valueSection", m_valuesLabel, "valuesLabel", QStringLiteral("Werte"), 72,
+    m_valueSection = section(this, "valueSection", m_valuesLabel, "valuesLabel", QStringLiteral("Werte"), UiText::Values,
                               m_valueTree, m_colourList);
 
     m_elementSplitter = new RegionSplitter(RegionSplitter::TargetSide::Above, m_elementSection, m_propertySection, 3, this);

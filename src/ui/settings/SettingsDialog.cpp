@@ -52,19 +52,19 @@ QColor colourOf(quint32 number)
 
 namespace {
 
-QCheckBox *checkBox(QWidget *parent, const char *name, const char *caption, int textId, bool checked)
+QCheckBox *checkBox(QWidget *parent, const char *name, const char *caption, UiText textId, bool checked)
 {
     auto *box = new QCheckBox(QString::fromUtf8(caption), parent);
     box->setObjectName(QLatin1String(name));
-    box->setProperty(kUiTextIdProperty, textId);
+    setUiTextId(box, textId);
     box->setChecked(checked);
     return box;
 }
 
-QLabel *label(QWidget *parent, const char *caption, int textId)
+QLabel *label(QWidget *parent, const char *caption, UiText textId)
 {
     auto *l = new QLabel(QString::fromUtf8(caption), parent);
-    l->setProperty(kUiTextIdProperty, textId);
+    setUiTextId(l, textId);
     return l;
 }
 
@@ -114,12 +114,12 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
     // Options
     auto *options = new QWidget;
     auto *optionGroup = new QGroupBox(options);
-    optionGroup->setProperty(kUiTextIdProperty, 86);
-    m_highlightingSwitch = checkBox(optionGroup, "highlightingSwitch", "Syntaxhighlighting benutzen", 73, true);
-    m_lineNumbersSwitch = checkBox(optionGroup, "lineNumbersSwitch", "Zeilennummern anzeigen", 74, true);
-    m_formattingMarksSwitch = checkBox(optionGroup, "formattingMarksSwitch", "Formatierungen anzeigen", 75, true);
-    m_xpMenuSwitch = checkBox(optionGroup, "xpMenuSwitch", "XP-Menü verwenden", 76, true);
-    m_languageSwitch = checkBox(optionGroup, "languageSwitch", "Zuletzt genutzte Sprache speichern", 77, true);
+    setUiTextId(optionGroup, UiText::Options);
+    m_highlightingSwitch = checkBox(optionGroup, "highlightingSwitch", "Syntaxhighlighting benutzen", UiText::UseHighlighting, true);
+    m_lineNumbersSwitch = checkBox(optionGroup, "lineNumbersSwitch", "Zeilennummern anzeigen", UiText::ShowLineNumbers, true);
+    m_formattingMarksSwitch = checkBox(optionGroup, "formattingMarksSwitch", "Formatierungen anzeigen", UiText::ShowFormattingMarks, true);
+    m_xpMenuSwitch = checkBox(optionGroup, "xpMenuSwitch", "XP-Menü verwenden", UiText::UseXpMenu, true);
+    m_languageSwitch = checkBox(optionGroup, "languageSwitch", "Zuletzt genutzte Sprache speichern", UiText::KeepLanguage, true);
     m_languageSwitch->setEnabled(false);
     auto *optionLayout = new QVBoxLayout(optionGroup);
     for (QCheckBox *box : {m_highlightingSwitch, m_lineNumbersSwitch, m_formattingMarksSwitch, m_xpMenuSwitch, m_languageSwitch})
@@ -132,15 +132,15 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
     m_elementNameEdit->setObjectName(QStringLiteral("elementNameEdit"));
     m_addElementButton = new QPushButton(QStringLiteral("Hinzufügen"), elements);
     m_addElementButton->setObjectName(QStringLiteral("addElementButton"));
-    m_addElementButton->setProperty(kUiTextIdProperty, 79);
+    setUiTextId(m_addElementButton, UiText::Add);
     m_elementList = new QListWidget(elements);
     m_elementList->setObjectName(QStringLiteral("elementList"));
     m_elementList->setSortingEnabled(true);
     m_deleteElementButton = new QPushButton(QStringLiteral("Löschen"), elements);
     m_deleteElementButton->setObjectName(QStringLiteral("deleteElementButton"));
-    m_deleteElementButton->setProperty(kUiTextIdProperty, 80);
+    setUiTextId(m_deleteElementButton, UiText::Remove);
     auto *elementLayout = new QGridLayout(elements);
-    elementLayout->addWidget(label(elements, "Neues Element", 78), 0, 0, 1, 2);
+    elementLayout->addWidget(label(elements, "Neues Element", UiText::NewElement), 0, 0, 1, 2);
     elementLayout->addWidget(m_elementNameEdit, 1, 0);
     elementLayout->addWidget(m_addElementButton, 1, 1);
     elementLayout->addWidget(m_elementList, 2, 0);
@@ -159,14 +159,14 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
     for (int size = 26; size <= 40; size += 2)
         m_fontSizeBox->addItem(QString::number(size));
     auto *highlightLayout = new QGridLayout(highlighting);
-    highlightLayout->addWidget(label(highlighting, "Schriftarten", 100), 0, 0);
-    highlightLayout->addWidget(label(highlighting, "Schriftgrösse", 101), 0, 1);
+    highlightLayout->addWidget(label(highlighting, "Schriftarten", UiText::FontFamilies), 0, 0);
+    highlightLayout->addWidget(label(highlighting, "Schriftgrösse", UiText::FontSize), 0, 1);
     highlightLayout->addWidget(m_fontFamilyBox, 1, 0);
     highlightLayout->addWidget(m_fontSizeBox, 1, 1);
     const struct
     {
         const char *caption;
-        int textId;
+        UiText textId;
         const char *pickerCaption;
         const char *sample;
         const char *sampleName;
@@ -177,21 +177,21 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
         QComboBox *&picker;
         QCheckBox *&box;
     } groups[] = {
-        {"Schlüssel-Attribute", 81, "Schriftfarbe", "Background-Color", "keySample", "keyColourBox", "keyBoldSwitch", true, m_keySample, m_keyColourBox, m_keyBoldSwitch},
-        {"Identifikations-Attribute", 82, "Schrift", "Black", "identifierSample", "identifierColourBox", "identifierBoldSwitch", true, m_identifierSample, m_identifierColourBox, m_identifierBoldSwitch},
-        {"Zahl-Attribute", 83, "Schrift", "#FFCC66;", "numberSample", "numberColourBox", "numberBoldSwitch", false, m_numberSample, m_numberColourBox, m_numberBoldSwitch},
+        {"Schlüssel-Attribute", UiText::KeyAttributes, "Schriftfarbe", "Background-Color", "keySample", "keyColourBox", "keyBoldSwitch", true, m_keySample, m_keyColourBox, m_keyBoldSwitch},
+        {"Identifikations-Attribute", UiText::IdentifierAttributes, "Schrift", "Black", "identifierSample", "identifierColourBox", "identifierBoldSwitch", true, m_identifierSample, m_identifierColourBox, m_identifierBoldSwitch},
+        {"Zahl-Attribute", UiText::NumberAttributes, "Schrift", "#FFCC66;", "numberSample", "numberColourBox", "numberBoldSwitch", false, m_numberSample, m_numberColourBox, m_numberBoldSwitch},
     };
     int row = 2;
     for (const auto &g : groups) {
         auto *group = new QGroupBox(QString::fromUtf8(g.caption), highlighting);
-        group->setProperty(kUiTextIdProperty, g.textId);
+        setUiTextId(group, g.textId);
         g.field = sampleField(group, g.sampleName, g.sample);
         g.field->setLexer(new CssLexer(m_highlighter, QFont(QStringLiteral("Courier New"), 10), g.field));
         g.picker = colourPicker(group, g.pickerName);
-        g.box = checkBox(group, g.boldName, "Fett", 85, g.bold);
+        g.box = checkBox(group, g.boldName, "Fett", UiText::Bold, g.bold);
         auto *groupLayout = new QGridLayout(group);
         groupLayout->addWidget(g.field, 0, 0, 1, 2);
-        groupLayout->addWidget(label(group, g.pickerCaption, 84), 1, 0);
+        groupLayout->addWidget(label(group, g.pickerCaption, UiText::FontColour), 1, 0);
         groupLayout->addWidget(g.picker, 2, 0);
         groupLayout->addWidget(g.box, 2, 1);
         highlightLayout->addWidget(group, row++, 0, 1, 2);
@@ -199,17 +199,17 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
 
     m_settingsPages->addTab(options, QStringLiteral("Optionen"));
     m_settingsPages->addTab(elements, QStringLiteral("Elemente"));
-    m_settingsPages->widget(1)->setProperty(kUiTextIdProperty, 87);
+    setUiTextId(m_settingsPages->widget(1), UiText::ElementsPage);
     m_settingsPages->addTab(highlighting, QStringLiteral("Highlighter"));
-    m_settingsPages->widget(2)->setProperty(kUiTextIdProperty, 88);
+    setUiTextId(m_settingsPages->widget(2), UiText::HighlighterPage);
     m_settingsPages->setCurrentIndex(1);
 
     m_cancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    m_cancelButton->setProperty(kUiTextIdProperty, 91);
+    setUiTextId(m_cancelButton, UiText::Cancel);
     m_applyButton = new QPushButton(QStringLiteral("Übernehmen"), this);
     m_applyButton->setObjectName(QStringLiteral("applyButton"));
-    m_applyButton->setProperty(kUiTextIdProperty, 90);
+    setUiTextId(m_applyButton, UiText::Accept);
     m_applyButton->setAutoDefault(false);
     m_cancelButton->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;

@@ -28,7 +28,7 @@ private slots:
         QFETCH(QString, text);
         UiTexts texts;
         texts.setOffset(offset);
-        QCOMPARE(texts.text(id), text);
+        QCOMPARE(texts.text(UiText(id)), text);
     }
 
     void everyGermanTextHasAnEnglishOne()

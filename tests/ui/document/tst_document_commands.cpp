@@ -13,7 +13,7 @@ namespace {
 const QString kUntitled = QStringLiteral("unbenannt");
 const QString kModified = QString::fromUtf8("geändert");
 
-QString text(int id)
+QString text(UiText id)
 {
     return UiTexts::stored(id);
 }
@@ -103,7 +103,7 @@ private slots:
         f->action("actionNew")->trigger();
         QCOMPARE(f->dialogs.asked.size(), 1);
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Plain);
-        QCOMPARE(f->dialogs.asked[0].text, text(450));
+        QCOMPARE(f->dialogs.asked[0].text, text(UiText::SaveChangesQuestion));
         QCOMPARE(f->dialogs.saveDialogs, saveDialogs);
         QCOMPARE(f->editor()->allLines(), cleared ? QStringList() : QStringList{QStringLiteral("h1 {}")});
         QCOMPARE(f->editor()->isDocumentModified(), !cleared);
@@ -131,9 +131,9 @@ private slots:
         f->action("actionClose")->trigger();
         QCOMPARE(f->dialogs.asked.size(), 2);
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Confirmation);
-        QCOMPARE(f->dialogs.asked[0].text, text(451));
+        QCOMPARE(f->dialogs.asked[0].text, text(UiText::FileChangedQuestion));
         QCOMPARE(f->dialogs.asked[1].kind, BoxKind::Plain);
-        QCOMPARE(f->dialogs.asked[1].text, text(450));
+        QCOMPARE(f->dialogs.asked[1].text, text(UiText::SaveChangesQuestion));
         QCOMPARE(f->editor()->allLines(), QStringList());
     }
 
@@ -142,7 +142,7 @@ private slots:
         f->type(QStringLiteral("x"));
         f->dialogs.answers << Answer::Yes;
         f->action("actionClose")->trigger();
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{text(451)});
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{text(UiText::FileChangedQuestion)});
         QCOMPARE(f->dialogs.saveDialogs, 1);
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("x")});
         QVERIFY(f->editor()->isDocumentModified());
@@ -155,7 +155,7 @@ private slots:
         f->type(QStringLiteral("b "));
         f->dialogs.answers << Answer::Yes;
         f->action("actionClose")->trigger();
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{text(451)});
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{text(UiText::FileChangedQuestion)});
         QCOMPARE(f->contents(QStringLiteral("a.css")), QByteArray("b a {}\n"));
         QCOMPARE(f->field(2), kUntitled);
         QVERIFY(!f->enabled("closeButton"));
@@ -198,7 +198,7 @@ private slots:
             QTest::keyClick(f->editor(), Qt::Key_O, Qt::ControlModifier);
         else
             dropOn(f->window.get(), {other});
-        QCOMPARE(f->dialogs.asked.value(0).text, text(450));
+        QCOMPARE(f->dialogs.asked.value(0).text, text(UiText::SaveChangesQuestion));
         QCOMPARE(f->dialogs.asked.value(0).kind, BoxKind::Plain);
         if (saveTo == QLatin1String("saved.css"))
             QCOMPARE(f->contents(saveTo), QByteArray("unsaved\r\n"));
@@ -249,7 +249,7 @@ private slots:
         f->dialogs.openAnswers << missing;
         f->action("actionOpen")->trigger();
         QCOMPARE(f->dialogs.askedTexts(),
-                 (QStringList{text(450), QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)}));
+                 (QStringList{text(UiText::SaveChangesQuestion), QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)}));
         QCOMPARE(f->dialogs.asked[1].kind, BoxKind::Failure);
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("x")});
         QCOMPARE(f->field(1), kModified);
@@ -320,7 +320,7 @@ private slots:
         // The new content differs in size, so no clock tick needs to pass before it.
         f->put(QStringLiteral("w.css"), "a {}\nb {}\nc {}\n");
         if (modified)
-            QTRY_COMPARE(f->dialogs.askedTexts(), QStringList{text(455).arg(path)});
+            QTRY_COMPARE(f->dialogs.askedTexts(), QStringList{text(UiText::ReloadQuestion).arg(path)});
         QTRY_COMPARE(f->editor()->allLines(), shown);
         QCOMPARE(f->dialogs.asked.size(), modified ? 1 : 0);
         if (f->editor()->allLines() != QStringList{"x {}", "y {}"}) {
@@ -355,7 +355,7 @@ private slots:
         QTest::keyClick(f->editor(), Qt::Key_Backspace);
         f->dialogs.answers << answer;
         f->action("actionSave")->trigger();
-        QCOMPARE(f->dialogs.askedTexts().value(1), text(456).arg(path));
+        QCOMPARE(f->dialogs.askedTexts().value(1), text(UiText::OverwriteQuestion).arg(path));
         QCOMPARE(f->contents(QStringLiteral("s.css")), onDisk);
     }
 
@@ -458,12 +458,12 @@ private slots:
         QFETCH(Answer, answer);
         QFETCH(QByteArray, saved);
         f->openFile(QStringLiteral("n.css"), QByteArray("a\0b\n", 4));
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{text(453)});
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{text(UiText::NulCharactersRead)});
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Information);
         QCOMPARE(f->editor()->allLines(), (QStringList{"a", "b"}));
         f->dialogs.answers << answer;
         f->action("actionSave")->trigger();
-        QCOMPARE(f->dialogs.askedTexts(), (QStringList{text(453), text(454)}));
+        QCOMPARE(f->dialogs.askedTexts(), (QStringList{text(UiText::NulCharactersRead), text(UiText::NulCharactersSaveQuestion)}));
         QCOMPARE(f->contents(QStringLiteral("n.css")), saved);
         if (answer == Answer::Yes) { // asked once: the file holds no NUL any more
             f->type(QStringLiteral("x"));
@@ -500,7 +500,7 @@ private slots:
         f->dialogs.answers << answer;
         f->action("actionSave")->trigger();
         QCOMPARE(f->dialogs.asked.size(), 1);
-        QCOMPARE(f->dialogs.asked[0].text, text(452));
+        QCOMPARE(f->dialogs.asked[0].text, text(UiText::SaveAsUtf8Question));
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Confirmation);
         QCOMPARE(f->contents(QStringLiteral("w.css")), saved);
         QCOMPARE(f->editor()->isDocumentModified(), answer == Answer::No);
@@ -576,7 +576,7 @@ private slots:
         QVERIFY(f->editor()->isDocumentModified());
         QCOMPARE(f->field(1), kModified);
         f->action("actionExit")->trigger();
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{text(600) + QLatin1Char('\n') + text(601)});
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{text(UiText::ChangesMade) + QLatin1Char('\n') + text(UiText::SaveFileQuestion)});
     }
 
     void twoDroppedFilesAreLoadedInTurn()
@@ -640,7 +640,7 @@ private slots:
         f->action("actionExit")->trigger();
         QCOMPARE(f->dialogs.asked.size(), 1);
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Confirmation);
-        QCOMPARE(f->dialogs.asked[0].text, text(600) + QLatin1Char('\n') + text(601));
+        QCOMPARE(f->dialogs.asked[0].text, text(UiText::ChangesMade) + QLatin1Char('\n') + text(UiText::SaveFileQuestion));
         QCOMPARE(!f->window->isVisible(), closes);
     }
 

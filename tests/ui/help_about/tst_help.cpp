@@ -23,7 +23,7 @@ private slots:
     void helpFileOpensOrIsMissing()
     {
         f->action("actionHelp")->trigger();
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{UiTexts::stored(60)});
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{UiTexts::stored(UiText::HelpMissing)});
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Information);
         QVERIFY(f->dialogs.opened.isEmpty());
         f->put(QStringLiteral("Hilfe.html"), "<html></html>");
@@ -57,7 +57,7 @@ private slots:
         if (!online) {
             QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Error);
             QCOMPARE(f->dialogs.asked[0].buttons, Buttons::YesNoCancel);
-            QCOMPARE(f->dialogs.asked[0].text, UiTexts::stored(435));
+            QCOMPARE(f->dialogs.asked[0].text, UiTexts::stored(UiText::OfflineQuestion));
         }
     }
 
@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(box.windowTitle(), QStringLiteral("Info"));
         QCOMPARE(box.size(), QSize(346, 269));
         QCOMPARE(box.findChild<QLabel *>(QStringLiteral("versionLabel"))->text(), QStringLiteral("Version ") + versionString());
-        QCOMPARE(box.findChild<QLabel *>(QStringLiteral("creditLabel"))->text(), UiTexts::stored(411));
+        QCOMPARE(box.findChild<QLabel *>(QStringLiteral("creditLabel"))->text(), UiTexts::stored(UiText::AboutCredit));
         box.show();
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
         QCoreApplication::sendEvent(box.findChild<HoverLink *>(QStringLiteral("contactLink")), &enter);

@@ -255,7 +255,7 @@ private slots:
         f->type(QStringLiteral("p {}"));
         f->dialogs.answers << Answer::No;
         pressKey(f->editor(), Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{UiTexts::stored(450)});
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{UiTexts::stored(UiText::SaveChangesQuestion)});
         QCOMPARE(f->editor()->allLines(), QStringList());
 
         f->type(QStringLiteral("ab"));
@@ -338,7 +338,7 @@ private slots:
         pressKey(f->editor(), Qt::Key_Return);
         f->dialogs.answers << Answer::No;
         pressKey(f->editor(), Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{UiTexts::stored(450)});
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{UiTexts::stored(UiText::SaveChangesQuestion)});
         QCOMPARE(f->editor()->allLines(), QStringList());
         QTRY_COMPARE(f->field(0), QStringLiteral("1:1")); // New puts the caret at the start
     }

@@ -221,7 +221,7 @@ private slots:
     {
         click(properties, QStringLiteral("font"));
         doubleClick(values, QStringLiteral("mixed"));
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{UiTexts::stored(50)});
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{UiTexts::stored(UiText::MixOfValues)});
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Information);
         QCOMPARE(f->editor()->lineCount(), 0);
     }
