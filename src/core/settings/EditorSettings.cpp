@@ -4,14 +4,60 @@
 
 namespace {
 
-const QString kStatus = QStringLiteral("Status");
-
-quint32 readColour(const IniFile &ini, const QString &key, quint32 fallback)
+// One key of the settings file and the field that holds it.
+template <typename Field>
+struct Key
 {
-    const auto text = ini.read(QStringLiteral("StyleColor"), key);
-    if (!text)
-        return fallback;
-    return ColourValues::read(*text).value_or(fallback);
+    const char *section;
+    const char *key;
+    Field EditorSettings::*field;
+};
+
+// Each setting once: its section, its key and its field, whose initialiser is the default.
+// In the order a new file gets them.
+const Key<bool> kDisplaySwitches[] = {
+    {"Syntaxhighlighting", "Status", &EditorSettings::highlighting},
+    {"Liniennummern", "Status", &EditorSettings::lineNumbers},
+    {"Formatierungen", "Status", &EditorSettings::formattingMarks},
+    {"XP-Menue", "Status", &EditorSettings::xpMenu},
+};
+const char kLanguageSection[] = "Sprache";
+const char kLanguageKey[] = "lingual";
+const Key<QString> kFont = {"Font", "Font", &EditorSettings::fontName};
+const Key<QString> kFontSize = {"Font", "Size", &EditorSettings::fontSize};
+const Key<bool> kBoldSwitches[] = {
+    {"Style", "Key", &EditorSettings::keyBold},
+    {"Style", "Ident", &EditorSettings::identBold},
+    {"Style", "Num", &EditorSettings::numBold},
+};
+const Key<quint32> kColours[] = {
+    {"StyleColor", "Key_fg", &EditorSettings::keyColour},
+    {"StyleColor", "Ident_fg", &EditorSettings::identColour},
+    {"StyleColor", "Num_fg", &EditorSettings::numColour},
+};
+
+void readSwitches(const IniFile &ini, EditorSettings &s, const auto &keys)
+{
+    for (const Key<bool> &k : keys)
+        s.*k.field = ini.readSwitch(QLatin1String(k.section), QLatin1String(k.key), s.*k.field);
+}
+
+void writeSwitches(const IniFile &ini, const EditorSettings &s, const auto &keys)
+{
+    for (const Key<bool> &k : keys)
+        ini.writeSwitch(QLatin1String(k.section), QLatin1String(k.key), s.*k.field);
+}
+
+template <typename Field>
+std::optional<QString> readText(const IniFile &ini, const Key<Field> &k)
+{
+    return ini.read(QLatin1String(k.section), QLatin1String(k.key));
+}
+
+template <typename Field>
+void writeText(const IniFile &ini, const Key<Field> &k, const QString &value)
+{
+    ini.write(QLatin1String(k.section), QLatin1String(k.key), value);
 }
 
 } // namespace
@@ -26,36 +72,31 @@ EditorSettings::EditorSettings()
 EditorSettings EditorSettings::read(const IniFile &ini)
 {
     EditorSettings s;
-    s.highlighting = ini.readSwitch(QStringLiteral("Syntaxhighlighting"), kStatus, true);
-    s.lineNumbers = ini.readSwitch(QStringLiteral("Liniennummern"), kStatus, true);
-    s.formattingMarks = ini.readSwitch(QStringLiteral("Formatierungen"), kStatus, true);
-    s.xpMenu = ini.readSwitch(QStringLiteral("XP-Menue"), kStatus, true);
-    s.fontName = ini.read(QStringLiteral("Font"), QStringLiteral("Font")).value_or(s.fontName);
-    const QString size = ini.read(QStringLiteral("Font"), QStringLiteral("Size")).value_or(s.fontSize);
+    readSwitches(ini, s, kDisplaySwitches);
+    readSwitches(ini, s, kBoldSwitches);
+    s.fontName = readText(ini, kFont).value_or(s.fontName);
+    const QString size = readText(ini, kFontSize).value_or(s.fontSize);
     if (IniFile::parseWholeNumber(size))
         s.fontSize = size;
-    s.keyBold = ini.readSwitch(QStringLiteral("Style"), QStringLiteral("Key"), true);
-    s.identBold = ini.readSwitch(QStringLiteral("Style"), QStringLiteral("Ident"), true);
-    s.numBold = ini.readSwitch(QStringLiteral("Style"), QStringLiteral("Num"), true);
-    s.keyColour = readColour(ini, QStringLiteral("Key_fg"), s.keyColour);
-    s.identColour = readColour(ini, QStringLiteral("Ident_fg"), s.identColour);
-    s.numColour = readColour(ini, QStringLiteral("Num_fg"), s.numColour);
+    for (const Key<quint32> &k : kColours) {
+        if (const auto text = readText(ini, k))
+            s.*k.field = ColourValues::read(*text).value_or(s.*k.field);
+    }
     return s;
 }
 
 void EditorSettings::write(const IniFile &ini, int language) const
 {
-    ini.writeSwitch(QStringLiteral("Syntaxhighlighting"), kStatus, highlighting);
-    ini.writeSwitch(QStringLiteral("Liniennummern"), kStatus, lineNumbers);
-    ini.writeSwitch(QStringLiteral("Formatierungen"), kStatus, formattingMarks);
-    ini.writeSwitch(QStringLiteral("XP-Menue"), kStatus, xpMenu);
-    ini.write(QStringLiteral("Sprache"), QStringLiteral("lingual"), QString::number(language));
-    ini.write(QStringLiteral("Font"), QStringLiteral("Font"), fontName);
-    ini.write(QStringLiteral("Font"), QStringLiteral("Size"), fontSize);
-    ini.writeSwitch(QStringLiteral("Style"), QStringLiteral("Key"), keyBold);
-    ini.writeSwitch(QStringLiteral("Style"), QStringLiteral("Ident"), identBold);
-    ini.writeSwitch(QStringLiteral("Style"), QStringLiteral("Num"), numBold);
-    ini.write(QStringLiteral("StyleColor"), QStringLiteral("Key_fg"), ColourValues::write(keyColour));
-    ini.write(QStringLiteral("StyleColor"), QStringLiteral("Ident_fg"), ColourValues::write(identColour));
-    ini.write(QStringLiteral("StyleColor"), QStringLiteral("Num_fg"), ColourValues::write(numColour));
+    writeSwitches(ini, *this, kDisplaySwitches);
+    writeLanguage(ini, language);
+    writeText(ini, kFont, fontName);
+    writeText(ini, kFontSize, fontSize);
+    writeSwitches(ini, *this, kBoldSwitches);
+    for (const Key<quint32> &k : kColours)
+        writeText(ini, k, ColourValues::write(this->*k.field));
+}
+
+void EditorSettings::writeLanguage(const IniFile &ini, int language)
+{
+    ini.write(QLatin1String(kLanguageSection), QLatin1String(kLanguageKey), QString::number(language));
 }

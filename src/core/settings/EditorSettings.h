@@ -5,20 +5,21 @@
 #include <QString>
 
 // The editor's settings as the file keeps them; each field starts with its default.
+// Their sections and keys are declared once, beside the reading and writing.
 struct EditorSettings
 {
-    bool highlighting = true;   // [Syntaxhighlighting] Status
-    bool lineNumbers = true;    // [Liniennummern] Status
-    bool formattingMarks = true; // [Formatierungen] Status
-    bool xpMenu = true;         // [XP-Menue] Status
-    QString fontName = QStringLiteral("Courier New"); // [Font] Font
-    QString fontSize = QStringLiteral("10");          // [Font] Size, as typed
-    bool keyBold = true;        // [Style] Key
-    bool identBold = true;      // [Style] Ident
-    bool numBold = true;        // [Style] Num
-    quint32 keyColour;          // [StyleColor] Key_fg
-    quint32 identColour;        // [StyleColor] Ident_fg
-    quint32 numColour;          // [StyleColor] Num_fg
+    bool highlighting = true;
+    bool lineNumbers = true;
+    bool formattingMarks = true;
+    bool xpMenu = true;
+    QString fontName = QStringLiteral("Courier New");
+    QString fontSize = QStringLiteral("10"); // as typed
+    bool keyBold = true;
+    bool identBold = true;
+    bool numBold = true;
+    quint32 keyColour;
+    quint32 identColour;
+    quint32 numColour;
 
     EditorSettings();
 
@@ -27,4 +28,7 @@ struct EditorSettings
     // Writes every key but the panels'; `language` is the language offset. Throws
     // "In %s kann nicht geschrieben werden".
     void write(const IniFile &ini, int language) const;
+
+    // The language offset chosen last; written on its own when the user picks one.
+    static void writeLanguage(const IniFile &ini, int language);
 };

@@ -1,21 +1,31 @@
 #include "WindowSettings.h"
 
 namespace {
-const QString kSection = QStringLiteral("Fenster");
-}
+
+// The section and its keys, each with the field that holds it.
+const char kSection[] = "Fenster";
+const struct
+{
+    const char *key;
+    bool PanelVisibility::*field;
+} kKeys[] = {
+    {"parser", &PanelVisibility::parser},
+    {"objects", &PanelVisibility::objects},
+    {"preview", &PanelVisibility::preview},
+};
+
+} // namespace
 
 PanelVisibility PanelVisibility::read(const IniFile &ini)
 {
     PanelVisibility v;
-    v.parser = ini.readSwitch(kSection, QStringLiteral("parser"), true);
-    v.objects = ini.readSwitch(kSection, QStringLiteral("objects"), true);
-    v.preview = ini.readSwitch(kSection, QStringLiteral("preview"), true);
+    for (const auto &k : kKeys)
+        v.*k.field = ini.readSwitch(QLatin1String(kSection), QLatin1String(k.key), v.*k.field);
     return v;
 }
 
 void PanelVisibility::write(const IniFile &ini) const
 {
-    ini.writeSwitch(kSection, QStringLiteral("parser"), parser);
-    ini.writeSwitch(kSection, QStringLiteral("objects"), objects);
-    ini.writeSwitch(kSection, QStringLiteral("preview"), preview);
+    for (const auto &k : kKeys)
+        ini.writeSwitch(QLatin1String(kSection), QLatin1String(k.key), this->*k.field);
 }

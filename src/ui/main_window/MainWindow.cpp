@@ -24,6 +24,7 @@
 #include "editor/search/SearchController.h"
 #include "help_about/AboutDialog.h"
 #include "i18n/Translation.h"
+#include "settings/EditorSettings.h"
 #include "settings/SettingsDialog.h"
 #include "settings/WindowSettings.h"
 #include "pictures/Fonts.h"
@@ -394,7 +395,7 @@ void MainWindow::chooseLanguage(int offset)
 {
     m_texts.setOffset(offset);
     translateWindows({this}, offset); // the dialogs are children of the main window
-    IniFile(m_paths.settingsFile()).write(QStringLiteral("Sprache"), QStringLiteral("lingual"), QString::number(offset));
+    EditorSettings::writeLanguage(IniFile(m_paths.settingsFile()), offset);
 }
 
 // ---- dropped files ----

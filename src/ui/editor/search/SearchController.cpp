@@ -1,9 +1,13 @@
 #include "SearchController.h"
 
+#include "editor/UndoGroup.h"
+
 #include "app/Dialogs.h"
 #include "editor/SheetEditor.h"
 
 #include <QApplication>
+
+#include <optional>
 
 namespace {
 
@@ -91,7 +95,7 @@ int SearchController::findAndReplace(const QString &text, const QString &replace
         FindReplace::matches(lines, text, {o.matchCase, o.wholeWord, o.backwards}, from, to);
 
     ChangeBatch batch(m_editor); // one analysis once the replacing is done
-    bool grouped = false;
+    std::optional<UndoGroup> rest; // "Yes to all": the rest is one undo step
     int count = 0;
     int shiftLine = -1, shift = 0; // replacements move later matches of their line
     for (const FindReplace::Match &m : found) {
@@ -108,8 +112,7 @@ int SearchController::findAndReplace(const QString &text, const QString &replace
             break;
         if (answer == FindReplace::ReplaceAnswer::ReplaceRest) {
             o.confirm = false;
-            m_editor.beginUndoAction(); // the rest is one undo step
-            grouped = true;
+            rest.emplace(m_editor);
         }
         if (answer != FindReplace::ReplaceAnswer::SkipThis) {
             m_editor.replaceSelection(replacement);
@@ -122,7 +125,5 @@ int SearchController::findAndReplace(const QString &text, const QString &replace
         if (!o.replaceAll)
             break;
     }
-    if (grouped)
-        m_editor.endUndoAction();
     return count;
 }
