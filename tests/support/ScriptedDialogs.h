@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "editor/search/FindReplace.h"
 
 #include <QPrinter>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppError.h"
-#include "editor/search/FindReplace.h"
+#include "editor/search/SearchState.h"
 
 #include <QRect>
 #include <QSet>

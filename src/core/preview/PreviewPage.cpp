@@ -1,6 +1,7 @@
 #include "PreviewPage.h"
 
 #include "analysis/SheetAnalysis.h"
+#include "analysis/BraceFinder.h"
 #include "analysis/StyleSheetParser.h"
 #include "app/ProductInfo.h"
 

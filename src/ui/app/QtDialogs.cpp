@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include "NetworkState.h"
+#include "editor/search/FindReplace.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -2,6 +2,7 @@
 // the window (menu shortcuts, mnemonics); plain keys type their text.
 
 #include "editor/IndentRules.h"
+#include "ChangeBatch.h"
 #include "SheetEditor.h"
 #include "UndoGroup.h"
 

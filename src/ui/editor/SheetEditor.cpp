@@ -1,5 +1,7 @@
 #include "SheetEditor.h"
 
+#include "ChangeBatch.h"
+
 #include "editor/IndentRules.h"
 #include "highlighter/CssLexer.h"
 #include "UndoGroup.h"
@@ -37,19 +39,6 @@ QStringList localFiles(const QMimeData *mime)
 }
 
 } // namespace
-
-ChangeBatch::ChangeBatch(SheetEditor &editor) : m_editor(editor)
-{
-    ++m_editor.m_batchDepth;
-}
-
-ChangeBatch::~ChangeBatch()
-{
-    if (--m_editor.m_batchDepth == 0 && m_editor.m_changePending) {
-        m_editor.m_changePending = false;
-        emit m_editor.changed();
-    }
-}
 
 SheetEditor::SheetEditor(QWidget *parent) : QsciScintilla(parent)
 {

@@ -1,5 +1,7 @@
 #include "ReferenceController.h"
 
+#include "editor/ChangeBatch.h"
+
 #include "reference/Catalogue.h"
 #include "reference/Insertion.h"
 #include "reference/StyleDefinition.h"

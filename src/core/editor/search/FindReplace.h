@@ -48,22 +48,6 @@ void remember(QStringList &history, const QString &text);
 // above the match line when that lies in the lower third.
 QPoint placeNearMatch(const QRect &area, const QSize &dialog, int x, int lineTop, int lineBottom);
 
-// What the search and replace dialogs show and give back.
-struct SearchState
-{
-    bool backwards = false;
-    bool caseSensitive = false;
-    bool fromCaret = false;
-    bool selectedOnly = false;
-    bool wholeWords = false;
-    QString searchText;
-    QStringList searchHistory;
-    QString replaceText;
-    QStringList replaceHistory;
-};
-
-enum class ReplaceAnswer { ReplaceThis, SkipThis, ReplaceRest, StopReplacing };
-
 // Word characters for whole-word searches: letters, digits and "_".
 bool isWordChar(QChar c);
 

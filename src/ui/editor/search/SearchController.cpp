@@ -1,5 +1,7 @@
 #include "SearchController.h"
 
+#include "editor/ChangeBatch.h"
+
 #include "editor/UndoGroup.h"
 
 #include "app/Dialogs.h"

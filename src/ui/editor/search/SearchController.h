@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/search/FindReplace.h"
+#include "editor/search/SearchState.h"
 
 #include <functional>
 

@@ -1,0 +1,138 @@
+#include "FlatText.h"
+
+namespace {
+
+void appendTrimmedLine(QString &out, QStringView line)
+{
+    out += QLatin1Char(' ');
+    out += trimmedView(line);
+}
+
+// Removes comments as the repeated search from the start would, in one pass: the
+// kept text never holds a whole "/*" or "*/", so after a removal the next tokens
+// can only start at the seam (the kept text's last character) or further on.
+int stripComments(QString &text)
+{
+    const qsizetype n = text.size();
+    if (n < 2)
+        return 0;
+    QChar *buffer = text.data(); // compacted in place: the kept text never outruns the input
+    const QStringView all(text);
+    // Where the next "/*" and "*/" start in the input; n when none. The searches only
+    // move forward, and search for the first character alone, which is much faster.
+    qsizetype nextOpen = -1, nextClose = -1;
+    auto findFrom = [&](qsizetype from, char16_t first, char16_t second, qsizetype &cache) {
+        while (cache < from) {
+            const qsizetype at = all.indexOf(QChar(first), from);
+            if (at < 0)
+                cache = n;
+            else if (at + 1 < n && buffer[at + 1].unicode() == second)
+                cache = at;
+            else
+                from = at + 1;
+        }
+        return cache;
+    };
+
+    int count = 0;
+    qsizetype kept = -1; // length of the kept text; -1 until the first removal
+    qsizetype pos = 0;   // start of the input not yet kept
+    for (;;) {
+        const QChar last = kept > 0 ? buffer[kept - 1] : QChar();
+        const bool seamOpen = last == QLatin1Char('/') && pos < n && buffer[pos] == QLatin1Char('*');
+        const bool seamClose = last == QLatin1Char('*') && pos < n && buffer[pos] == QLatin1Char('/');
+        if (seamClose)
+            break; // a "*/" before every "/*"
+        // -1 stands for a "/*" across the seam.
+        const qsizetype openAt = seamOpen ? -1 : findFrom(pos, u'/', u'*', nextOpen);
+        if (openAt == n)
+            break;
+        const qsizetype closeAt = findFrom(pos, u'*', u'/', nextClose);
+        if (closeAt == n || closeAt < openAt)
+            break;
+        ++count;
+        if (kept < 0)
+            kept = openAt; // the text before the first comment stays where it is
+        else if (seamOpen)
+            --kept;
+        else {
+            std::copy(buffer + pos, buffer + openAt, buffer + kept);
+            kept += openAt - pos;
+        }
+        pos = closeAt + 2;
+    }
+    if (kept < 0)
+        return 0;
+    std::copy(buffer + pos, buffer + n, buffer + kept);
+    text.truncate(kept + (n - pos));
+    return count;
+}
+
+} // namespace
+
+QStringView trimmedView(QStringView text)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && isTrimmed(text[begin]))
+        ++begin;
+    while (end > begin && isTrimmed(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+FlatText joinAndStripComments(const QStringList &lines)
+{
+    FlatText result;
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 1;
+    result.text.reserve(size);
+    for (const QString &line : lines)
+        appendTrimmedLine(result.text, line);
+    result.commentCount = stripComments(result.text);
+    return result;
+}
+
+FlatText joinAndStripComments(QStringView sheetText, bool hasLines)
+{
+    FlatText result;
+    if (!hasLines)
+        return result;
+    // Every line end becomes one blank and the first line gets one in front, so the
+    // joined text is at most one character longer than the sheet.
+    const char16_t *in = reinterpret_cast<const char16_t *>(sheetText.utf16());
+    const qsizetype n = sheetText.size();
+    result.text.resize(n + 1);
+    char16_t *out = reinterpret_cast<char16_t *>(result.text.data());
+    qsizetype written = 0;
+    auto appendLine = [&](qsizetype from, qsizetype to) {
+        while (from < to && in[from] <= 0x20)
+            ++from;
+        while (to > from && in[to - 1] <= 0x20)
+            --to;
+        out[written++] = u' ';
+        std::copy(in + from, in + to, out + written);
+        written += to - from;
+    };
+    qsizetype start = 0;
+    if (!sheetText.contains(u'\r') && !sheetText.contains(QChar(0))) {
+        // The editor's own text: lines end with LF alone, found by a fast search.
+        for (qsizetype i; (i = sheetText.indexOf(u'\n', start)) >= 0; start = i + 1)
+            appendLine(start, i);
+    } else {
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t c = in[i];
+            if (c > u'\r' || (c != u'\n' && c != u'\r' && c != 0))
+                continue;
+            appendLine(start, i);
+            if (c == u'\r' && i + 1 < n && in[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    // The last line, also the empty one after a final line end.
+    appendLine(start, n);
+    result.text.truncate(written);
+    result.commentCount = stripComments(result.text);
+    return result;
+}
