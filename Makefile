@@ -5,14 +5,16 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+WERROR ?= OFF
+SOURCES = $(shell git ls-files 'src/*.h' 'src/*.cpp' 'tests/*.h' 'tests/*.cpp' 'bench/*.h' 'bench/*.cpp' 'fuzz/*.h' 'fuzz/*.cpp')
 
-.PHONY: setup build run test bench fuzz sanitize sanitize-build clean
+.PHONY: setup build run test bench fuzz sanitize sanitize-build format format-check clean
 
 setup:
 	@tools/setup.sh
 
 build: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTYLOGRAF_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -36,6 +38,13 @@ sanitize: sanitize-build
 # Every fuzz harness for FUZZ_SECONDS seconds (make fuzz FUZZ_SECONDS=600).
 fuzz: sanitize-build
 	tools/fuzz.sh $(SANITIZE_BUILD) $(FUZZ_SECONDS)
+
+# The code in the project's style (.clang-format); format-check changes nothing.
+format: setup
+	clang-format-14 -i $(SOURCES)
+
+format-check: setup
+	@clang-format-14 --dry-run --Werror $(SOURCES) && echo "format: clean"
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

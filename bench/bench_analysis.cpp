@@ -13,10 +13,14 @@ namespace {
 QString input(int which)
 {
     switch (which) {
-    case 0: return generatedSheet(100 << 10);
-    case 1: return generatedSheet(1 << 20);
-    case 2: return generatedSheet(5 << 20);
-    default: return minifiedSheet(700 << 10);
+    case 0:
+        return generatedSheet(100 << 10);
+    case 1:
+        return generatedSheet(1 << 20);
+    case 2:
+        return generatedSheet(5 << 20);
+    default:
+        return minifiedSheet(700 << 10);
     }
 }
 
@@ -49,8 +53,9 @@ void analysis(benchmark::State &state)
         const FlatText flat = joinAndStripComments(text, true);
         benchmark::DoNotOptimize(parser.parseSheet(flat.text, result));
     }
-    state.SetLabel(QStringLiteral("%1, %2").arg(QLatin1String(kNames[state.range(0)]),
-                                               state.range(1) ? QLatin1String("selector typed") : QLatin1String("declaration typed"))
+    state.SetLabel(QStringLiteral("%1, %2")
+                       .arg(QLatin1String(kNames[state.range(0)]),
+                            state.range(1) ? QLatin1String("selector typed") : QLatin1String("declaration typed"))
                        .toStdString());
     state.SetBytesProcessed(state.iterations() * sheet.size());
 }

@@ -19,9 +19,12 @@ namespace {
 QString input(int which)
 {
     switch (which) {
-    case 0: return generatedSheet(100 << 10);
-    case 1: return generatedSheet(1 << 20);
-    default: return minifiedSheet(700 << 10);
+    case 0:
+        return generatedSheet(100 << 10);
+    case 1:
+        return generatedSheet(1 << 20);
+    default:
+        return minifiedSheet(700 << 10);
     }
 }
 
@@ -63,8 +66,11 @@ void typeIntoTheMainWindow(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(typeIntoTheMainWindow)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->MinTime(2)->ComputeStatistics(
-    "median", [](const std::vector<double> &v) {
+BENCHMARK(typeIntoTheMainWindow)
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2)
+    ->ComputeStatistics("median", [](const std::vector<double> &v) {
         std::vector<double> s = v;
         std::sort(s.begin(), s.end());
         return s[s.size() / 2];

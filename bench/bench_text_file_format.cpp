@@ -8,8 +8,10 @@ namespace {
 
 QByteArray sheet(qsizetype bytes, bool latin1)
 {
-    const QByteArray rule = latin1 ? QByteArray("p.gr\xf6\xdf" "e { color: #336699; margin: 0 auto; }\r\n")
-                                   : QByteArray("p.gr\xc3\xb6\xc3\x9f" "e { color: #336699; margin: 0 auto; }\r\n");
+    const QByteArray rule = latin1 ? QByteArray("p.gr\xf6\xdf"
+                                                "e { color: #336699; margin: 0 auto; }\r\n")
+                                   : QByteArray("p.gr\xc3\xb6\xc3\x9f"
+                                                "e { color: #336699; margin: 0 auto; }\r\n");
     QByteArray text;
     while (text.size() < bytes)
         text += rule;

@@ -17,10 +17,10 @@
     std::abort();
 }
 
-#define FUZZ_CHECK(condition, detail)                                                                                   \
-    do {                                                                                                               \
-        if (!(condition))                                                                                              \
-            fuzzFailure(#condition, (detail));                                                                         \
+#define FUZZ_CHECK(condition, detail) \
+    do { \
+        if (!(condition)) \
+            fuzzFailure(#condition, (detail)); \
     } while (false)
 
 // Text of up to `bytes` bytes: a byte below 0xE0 is that character (so braces,
@@ -31,12 +31,12 @@ inline QString fuzzText(FuzzedDataProvider &in, size_t bytes)
     static const QStringList special = {
         QString::fromUtf8("\xf0\x90\x90\x80"), // Deseret capital long I
         QString::fromUtf8("\xf0\x90\x90\xa8"), // its small letter
-        QString::fromUtf8("\xc3\x9f"),         // sharp s, which folds to "ss"
-        QString::fromUtf8("\xc4\xb0"),         // capital I with dot
-        QString::fromUtf8("\xc4\xb1"),         // dotless i
-        QString::fromUtf8("\xe2\x84\xaa"),     // Kelvin sign, folding to k
-        QString::fromUtf8("\xef\xbb\xbf"),     // byte order mark
-        QString(QChar(0xD800)),                // half of a surrogate pair
+        QString::fromUtf8("\xc3\x9f"), // sharp s, which folds to "ss"
+        QString::fromUtf8("\xc4\xb0"), // capital I with dot
+        QString::fromUtf8("\xc4\xb1"), // dotless i
+        QString::fromUtf8("\xe2\x84\xaa"), // Kelvin sign, folding to k
+        QString::fromUtf8("\xef\xbb\xbf"), // byte order mark
+        QString(QChar(0xD800)), // half of a surrogate pair
         QString(QChar(0xDC00)),
         QStringLiteral("/*"),
         QStringLiteral("*/"),

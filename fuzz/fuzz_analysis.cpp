@@ -13,7 +13,8 @@ namespace {
 QStringList editorLines(const QString &text)
 {
     QStringList lines = TextFileFormat::splitLines(text);
-    if (!text.isEmpty() && (text.back() == QLatin1Char('\n') || text.back() == QLatin1Char('\r') || text.back() == QChar(0)))
+    if (!text.isEmpty()
+        && (text.back() == QLatin1Char('\n') || text.back() == QLatin1Char('\r') || text.back() == QChar(0)))
         lines << QString();
     return lines;
 }

@@ -44,9 +44,9 @@ QList<QPair<QString, QString>> keysOf(const QByteArray &bytes)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // In memory where the system offers it: the settings file is written in full each time.
-    static const QString path = (QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                             : QDir::tempPath())
-                                + QStringLiteral("/stylograf-fuzz-%1.ini").arg(::getpid());
+    static const QString path
+        = (QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath())
+        + QStringLiteral("/stylograf-fuzz-%1.ini").arg(::getpid());
     FuzzedDataProvider in(data, size);
     const QString section = pick(in, "Fenster Sprache aB_1äß", 12).trimmed();
     const QString key = pick(in, "parserLingualäX_9", 10);
@@ -71,8 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const AppError &) {
         FUZZ_CHECK(false, QStringLiteral("a value that every encoding holds was refused"));
     }
-    FUZZ_CHECK(ini.read(section, key) == value,
-               QStringLiteral("[%1] %2=%3 read as %4").arg(section, key, value, ini.read(section, key).value_or("none")));
+    FUZZ_CHECK(
+        ini.read(section, key) == value,
+        QStringLiteral("[%1] %2=%3 read as %4").arg(section, key, value, ini.read(section, key).value_or("none")));
     for (const auto &other : others) {
         FUZZ_CHECK(ini.read(other.first.first, other.first.second) == other.second,
                    QStringLiteral("[%1] %2 changed").arg(other.first.first, other.first.second));

@@ -21,13 +21,14 @@ bool isAsciiLetter(QChar c)
 bool isTagSpace(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\f')
-           || c == QLatin1Char('\r');
+        || c == QLatin1Char('\r');
 }
 
 // "</name" that ends the raw text of the element `name`, as the HTML tokenizer finds it.
 qsizetype rawTextEnd(const QString &text, qsizetype from, const QString &name)
 {
-    for (qsizetype at = text.indexOf(QLatin1String("</"), from); at >= 0; at = text.indexOf(QLatin1String("</"), at + 2)) {
+    for (qsizetype at = text.indexOf(QLatin1String("</"), from); at >= 0;
+         at = text.indexOf(QLatin1String("</"), at + 2)) {
         const qsizetype after = at + 2 + name.size();
         if (QStringView(text).sliced(at + 2).startsWith(name, Qt::CaseInsensitive)
             && (after >= text.size() || isTagSpace(text[after]) || text[after] == QLatin1Char('/')
@@ -115,10 +116,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype body = close - 7 + kStyleClose.size();
     FUZZ_CHECK(page.endsWith(kBodyEnd), QStringLiteral("the page does not end as it should"));
     const QString samples = page.mid(body, page.size() - kBodyEnd.size() - body);
-    const QStringList sampleLines = samples.isEmpty() ? QStringList() : samples.chopped(2).split(QStringLiteral("\r\n"));
+    const QStringList sampleLines
+        = samples.isEmpty() ? QStringList() : samples.chopped(2).split(QStringLiteral("\r\n"));
     const QString expectedSamples = PreviewPage::buildSamples(flat.text);
     FUZZ_CHECK(sampleLines.size() == expectedSamples.count(QStringLiteral("\r\n")),
-               QStringLiteral("%1 sample lines for %2 rules").arg(sampleLines.size()).arg(expectedSamples.count(QStringLiteral("\r\n"))));
+               QStringLiteral("%1 sample lines for %2 rules")
+                   .arg(sampleLines.size())
+                   .arg(expectedSamples.count(QStringLiteral("\r\n"))));
     for (const QString &line : sampleLines) {
         const QString fault = checkSample(line);
         FUZZ_CHECK(fault.isEmpty(), fault + QStringLiteral(" in: ") + line);

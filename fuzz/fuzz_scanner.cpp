@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (size_t i = 0; i < lines.size(); ++i) {
         CssScanner again;
         again.setRangeState(before[i]);
-        FUZZ_CHECK(scan(again, lines[qsizetype(i)]) == tokens[i], QStringLiteral("line %1 scanned again differs").arg(i));
+        FUZZ_CHECK(scan(again, lines[qsizetype(i)]) == tokens[i],
+                   QStringLiteral("line %1 scanned again differs").arg(i));
         if (i + 1 < before.size())
             FUZZ_CHECK(again.rangeState() == before[i + 1], QStringLiteral("state after line %1 differs").arg(i));
     }

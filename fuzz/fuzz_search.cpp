@@ -21,7 +21,7 @@ bool sameAt(const QString &line, qsizetype at, const QString &text, bool matchCa
     if (at + text.size() > line.size() || splitsCharacter(line, at) || splitsCharacter(line, at + text.size()))
         return false;
     return QStringView(line).sliced(at, text.size()).compare(text, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive)
-           == 0;
+        == 0;
 }
 
 QList<Match> model(const QStringList &lines, const QString &text, const Options &options, Position from, Position to)
@@ -41,8 +41,7 @@ QList<Match> model(const QStringList &lines, const QString &text, const Options 
             const Match m{l, int(at), int(at + text.size())};
             const bool inside = !(Position{l, m.start} < from) && !(to < Position{l, m.end});
             const bool word = !options.wholeWord
-                              || ((at == 0 || !isWordChar(line[at - 1]))
-                                  && (m.end >= line.size() || !isWordChar(line[m.end])));
+                || ((at == 0 || !isWordChar(line[at - 1])) && (m.end >= line.size() || !isWordChar(line[m.end])));
             if (inside && word && l >= from.line && l <= to.line)
                 inLine << m;
             at += text.size();
@@ -71,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList lines = fuzzText(in, 600).split(QLatin1Char('\n'));
     const QList<Match> got = matches(lines, text, options, from, to);
     const QList<Match> expected = model(lines, text, options, from, to);
-    QString detail = QStringLiteral("\"%1\" found %2 times, expected %3").arg(text).arg(got.size()).arg(expected.size());
+    QString detail
+        = QStringLiteral("\"%1\" found %2 times, expected %3").arg(text).arg(got.size()).arg(expected.size());
     FUZZ_CHECK(got == expected, detail);
     return 0;
 }

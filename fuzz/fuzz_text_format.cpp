@@ -11,7 +11,7 @@ using namespace TextFileFormat;
 namespace {
 
 // One style of line ends throughout, as the format can write it again.
-template <typename Text, typename Char>
+template<typename Text, typename Char>
 bool oneLineEndStyle(const Text &text, Char cr, Char lf)
 {
     bool crlf = false, lone = false;

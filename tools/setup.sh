@@ -3,14 +3,16 @@
 # need, when they are missing. Uses sudo when not run as root.
 set -euo pipefail
 
+# The build; the fonts the program substitutes for the design's; the benchmarks;
+# clang with its sanitizer and fuzzer runtimes and clang-format for CI; the tools
+# the tests call (pdfinfo and pdftotext, Xvfb for the splash window's first paint).
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqscintilla2-qt6-dev libgl-dev
-  libbenchmark-dev
-  clang-14 libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
-  poppler-utils
-  xvfb xauth xdotool
+  libbenchmark-dev
+  clang-14 libclang-rt-14-dev clang-format-14
+  poppler-utils xvfb
 )
 
 missing=()

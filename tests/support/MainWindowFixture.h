@@ -24,7 +24,7 @@ public:
     MainWindowFixture()
     {
         // The program folder as the build lays it out: the shipped reference data.
-        for (const QString folder : {QStringLiteral("inf"), QStringLiteral("styledefs")}) {
+        for (const QString &folder : {QStringLiteral("inf"), QStringLiteral("styledefs")}) {
             QDir(m_dir.path()).mkpath(folder);
             const QDir shipped(QStringLiteral(SHIPPED_DATA_DIR "/") + folder);
             for (const QString &name : shipped.entryList(QDir::Files))
@@ -75,7 +75,7 @@ public:
     SheetEditor *editor() const { return window->editor(); }
     DocumentController &document() const { return window->document(); }
 
-    template <typename T = QWidget>
+    template<typename T = QWidget>
     T *find(const char *name) const
     {
         return window->findChild<T *>(QLatin1String(name));

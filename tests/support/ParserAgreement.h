@@ -37,10 +37,22 @@ inline Outcome analyse(StyleSheetParser &parser, const QStringList &lines)
     return o;
 }
 
-inline QString shown(const QString &s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
-inline QString shown(const QStringList &l) { return QLatin1Char('[') + l.join(QLatin1String(" | ")) + QLatin1Char(']'); }
-inline QString shown(int n) { return QString::number(n); }
-inline QString shown(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
+inline QString shown(const QString &s)
+{
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+inline QString shown(const QStringList &l)
+{
+    return QLatin1Char('[') + l.join(QLatin1String(" | ")) + QLatin1Char(']');
+}
+inline QString shown(int n)
+{
+    return QString::number(n);
+}
+inline QString shown(bool b)
+{
+    return b ? QStringLiteral("true") : QStringLiteral("false");
+}
 inline QString shown(const QList<bool> &l)
 {
     QString s;

@@ -8,7 +8,7 @@
 class BraceFinder
 {
 public:
-    explicit BraceFinder(const QString &text) : m_text(text) {}
+    explicit BraceFinder(const QString &text) : m_text(text) { }
     qsizetype open(qsizetype from) { return next(from, QLatin1Char('{'), m_open); }
     qsizetype close(qsizetype from) { return next(from, QLatin1Char('}'), m_close); }
     qsizetype none() const { return m_text.size(); }

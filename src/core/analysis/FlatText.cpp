@@ -36,7 +36,7 @@ int stripComments(QString &text)
 
     int count = 0;
     qsizetype kept = -1; // length of the kept text; -1 until the first removal
-    qsizetype pos = 0;   // start of the input not yet kept
+    qsizetype pos = 0; // start of the input not yet kept
     for (;;) {
         const QChar last = kept > 0 ? buffer[kept - 1] : QChar();
         const bool seamOpen = last == QLatin1Char('/') && pos < n && buffer[pos] == QLatin1Char('*');

@@ -21,9 +21,7 @@ quint64 backwardHash(QStringView text)
 
 } // namespace
 
-RuleExtractor::RuleExtractor(const QString &flatText) : m_compact(withoutSpaces(trimmedView(flatText)))
-{
-}
+RuleExtractor::RuleExtractor(const QString &flatText) : m_compact(withoutSpaces(trimmedView(flatText))) { }
 
 QStringList RuleExtractor::extract(const QStringList &selectors) const
 {

@@ -35,10 +35,10 @@ private:
     // collide are chained.
     struct Entry
     {
-        QString text;    // as recorded in its last run
+        QString text; // as recorded in its last run
         quint64 hash = 0;
         quint64 run = 0; // the last run that recorded it; 0 for a free slot
-        int next = -1;   // the next entry with the same hash
+        int next = -1; // the next entry with the same hash
     };
 
     static quint64 foldedHash(QStringView text);
@@ -51,7 +51,7 @@ private:
     std::vector<int> m_free;
     qsizetype m_alive = 0;
     QStringList m_sorted;
-    QStringList m_added;   // this run
+    QStringList m_added; // this run
     QStringList m_removed; // this run
     quint64 m_run = 0;
     qsizetype m_touched = 0;

@@ -22,9 +22,9 @@ enum class ParserStatus { NotAnalysed, NoError, Error };
 // The result of the last analysis of the sheet.
 struct SheetAnalysis
 {
-    QStringList elementSelectors;  // sorted, unique when case is ignored
-    QStringList classSelectors;    // likewise
-    QStringList idSelectors;       // likewise
+    QStringList elementSelectors; // sorted, unique when case is ignored
+    QStringList classSelectors; // likewise
+    QStringList idSelectors; // likewise
     QStringList repeatedSelectors; // in the order found, once per repeat
     int commentCount = 0;
     bool parseError = false;

@@ -33,8 +33,8 @@ public:
 private:
     SelectorSet m_sets[3]; // element, class, ID
     QStringList m_repeated;
-    QString m_previousText;          // the flat text of the last walk
-    QList<Occurrence> m_previous;    // its occurrences, viewing into it
+    QString m_previousText; // the flat text of the last walk
+    QList<Occurrence> m_previous; // its occurrences, viewing into it
     struct Recorded
     {
         int entry = -1;

@@ -6,9 +6,9 @@
 // between; each folder ends with exactly one "/".
 struct AppPaths
 {
-    QString appDir;      // folder of the executable
+    QString appDir; // folder of the executable
     QString styleDefDir; // appDir + "styledefs/"; empty when start-up could not set it
-    QString infDir;      // appDir + "inf/"; set by the main window's creation
+    QString infDir; // appDir + "inf/"; set by the main window's creation
 
     // The folder part of an executable's path, ending with one "/" ("/stylograf" -> "/").
     static QString appDirFromExecutable(const QString &executablePath);

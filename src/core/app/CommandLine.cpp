@@ -7,11 +7,17 @@ namespace {
 // program before any usage could be printed), so these are passed over here.
 bool isQtOption(const QString &arg, bool &takesValue)
 {
-    static const QStringList withValue{"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
-                                       "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-session",
-                                       "-style", "-stylesheet", "-display", "-geometry", "-title", "-name",
-                                       "-visual", "-qmljsdebugger"};
-    static const QStringList flags{"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync", "-cmap"};
+    static const QStringList withValue{QStringLiteral("-platform"),        QStringLiteral("-platformpluginpath"),
+                                       QStringLiteral("-platformtheme"),   QStringLiteral("-plugin"),
+                                       QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowicon"),
+                                       QStringLiteral("-qwindowtitle"),    QStringLiteral("-session"),
+                                       QStringLiteral("-style"),           QStringLiteral("-stylesheet"),
+                                       QStringLiteral("-display"),         QStringLiteral("-geometry"),
+                                       QStringLiteral("-title"),           QStringLiteral("-name"),
+                                       QStringLiteral("-visual"),          QStringLiteral("-qmljsdebugger")};
+    static const QStringList flags{QStringLiteral("-reverse"), QStringLiteral("-widgetcount"),
+                                   QStringLiteral("-nograb"),  QStringLiteral("-dograb"),
+                                   QStringLiteral("-sync"),    QStringLiteral("-cmap")};
     const QString name = arg.section(QLatin1Char('='), 0, 0);
     takesValue = withValue.contains(name) && !arg.contains(QLatin1Char('='));
     return withValue.contains(name) || flags.contains(arg);
@@ -23,7 +29,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 {
     CommandLine result;
     bool optionsEnded = false;
-    bool skipValue = false;      // the value of one of Qt's options follows
+    bool skipValue = false; // the value of one of Qt's options follows
     QString *valueFor = nullptr; // the option that takes the next argument
     for (const QString &arg : arguments) {
         if (skipValue) {

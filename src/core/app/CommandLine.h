@@ -8,10 +8,10 @@ struct CommandLine
 {
     bool showVersion = false;
     bool showHelp = false;
-    QString analyseFile;     // --analyse FILE: print the analysis as JSON, open no window
+    QString analyseFile; // --analyse FILE: print the analysis as JSON, open no window
     QString previewHtmlFile; // --preview-html FILE: print the preview page, open no window
-    QString tokensFile;      // --tokens FILE: print the highlighter's tokens, open no window
-    QString file;  // the first argument that is no option, unchanged; empty when none
+    QString tokensFile; // --tokens FILE: print the highlighter's tokens, open no window
+    QString file; // the first argument that is no option, unchanged; empty when none
     QString error; // an option the program does not know, or one without its file name
 
     // `arguments` without the program's own name. "--" ends the options; the options of

@@ -13,11 +13,11 @@ class QPrinter;
 
 // The kinds of message box. Captions and button texts are German in both languages.
 enum class BoxKind {
-    Plain,        // no icon, caption "Stylograf"
+    Plain, // no icon, caption "Stylograf"
     Confirmation, // question icon, caption "Bestätigung"
-    Information,  // information icon, caption "Information"
-    Error,        // error icon, caption "Fehler"
-    Failure,      // error icon, caption "Stylograf": a failed command or start-up step
+    Information, // information icon, caption "Information"
+    Error, // error icon, caption "Fehler"
+    Failure, // error icon, caption "Stylograf": a failed command or start-up step
 };
 
 enum class Buttons { Ok, YesNo, YesNoCancel };
@@ -44,7 +44,8 @@ public:
     // editor's visible area, `x`, `lineTop` and `lineBottom` the match's place, all on
     // the screen.
     virtual FindReplace::ReplaceAnswer confirmReplace(const QString &searchText, const QRect &area, int x, int lineTop,
-                                                      int lineBottom) = 0;
+                                                      int lineBottom)
+        = 0;
     // The print dialog: false when cancelled; otherwise the printer is set up.
     virtual bool setUpPrinter(QPrinter &printer) = 0;
     // Hands a file, web page or mail address to the desktop; the outcome is not used.
@@ -60,7 +61,7 @@ public:
 
     // The one way a command reports what went wrong: runs a step, and an AppError
     // ends the step and is shown in the error box. False when the step failed.
-    template <typename Step>
+    template<typename Step>
     bool reportFailure(Step &&step)
     {
         try {
@@ -72,7 +73,7 @@ public:
         }
     }
     // The same with showFailureOnce.
-    template <typename Step>
+    template<typename Step>
     bool reportFailureOnce(Step &&step)
     {
         try {

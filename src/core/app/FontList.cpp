@@ -30,8 +30,8 @@ QStringList lines(const QStringList &installedFamilies)
 void write(const QString &path, const QStringList &installedFamilies)
 {
     QByteArray bytes;
-    if (!TextFileFormat::encode(lines(installedFamilies), TextFileFormat::LineEnd::CrLf,
-                                TextFileFormat::Encoding::Utf8, bytes)
+    if (!TextFileFormat::encode(lines(installedFamilies), TextFileFormat::LineEnd::CrLf, TextFileFormat::Encoding::Utf8,
+                                bytes)
         || !writeWholeFile(path, bytes))
         throw AppError::cannotCreate(path);
 }

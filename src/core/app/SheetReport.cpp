@@ -46,9 +46,9 @@ Output analyse(const QString &path, bool &toStandardError)
     StyleSheetParser parser;
     parser.parseSheet(lines.isEmpty() ? QString() : flat.text, a);
     out.text = "{\"elementSelectors\":" + json(a.elementSelectors) + ",\"classSelectors\":" + json(a.classSelectors)
-               + ",\"idSelectors\":" + json(a.idSelectors) + ",\"repeatedSelectors\":" + json(a.repeatedSelectors)
-               + ",\"commentCount\":" + QByteArray::number(a.commentCount)
-               + ",\"parseError\":" + (a.parseError ? "true" : "false") + "}\n";
+        + ",\"idSelectors\":" + json(a.idSelectors) + ",\"repeatedSelectors\":" + json(a.repeatedSelectors)
+        + ",\"commentCount\":" + QByteArray::number(a.commentCount)
+        + ",\"parseError\":" + (a.parseError ? "true" : "false") + "}\n";
     out.exitCode = a.parseError ? 1 : 0;
     return out;
 }
@@ -65,8 +65,7 @@ Output tokens(const QString &path, bool &toStandardError)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         for (scanner.loadLine(lines[i]); !scanner.atLineEnd(); scanner.nextToken()) {
             out.text += QByteArray::number(i + 1) + ':' + QByteArray::number(scanner.tokenStart()) + ':'
-                        + QByteArray::number(scanner.tokenLength()) + ':'
-                        + QByteArray::number(int(scanner.tokenKind())) + '\n';
+                + QByteArray::number(scanner.tokenLength()) + ':' + QByteArray::number(int(scanner.tokenKind())) + '\n';
         }
     }
     return out;

@@ -23,7 +23,7 @@ constexpr char16_t kEscapeBase = 0xDC00;
 class Descriptor
 {
 public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
+    explicit Descriptor(int fd) : m_fd(fd) { }
     ~Descriptor()
     {
         if (m_fd >= 0)
@@ -151,7 +151,11 @@ QString fileNameFromLocal(const QByteArray &name)
     qsizetype i = 0;
     while (i < name.size()) {
         const auto lead = uchar(name[i]);
-        const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        const int length = lead < 0x80 ? 1
+            : (lead >> 5) == 0x6       ? 2
+            : (lead >> 4) == 0xE       ? 3
+            : (lead >> 3) == 0x1E      ? 4
+                                       : 0;
         if (length > 0 && i + length <= name.size()) {
             QStringDecoder one(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
             const QString c = one.decode(QByteArrayView(name).sliced(i, length));
@@ -175,8 +179,8 @@ QByteArray localFileName(const QString &name)
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = name[i].unicode();
-        const bool escapedByte = c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF
-                                 && !(i > 0 && name[i - 1].isHighSurrogate());
+        const bool escapedByte
+            = c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF && !(i > 0 && name[i - 1].isHighSurrogate());
         if (!escapedByte)
             continue;
         result += QStringView(name).sliced(start, i - start).toUtf8();

@@ -11,10 +11,10 @@ QString pair(const QString &first, const QString &second, const QString &joiner)
 
 struct Advanced
 {
-    QString selector;           // the composed text
-    QString suffix;             // the pseudo suffix after composing
-    bool pseudoClassesEnabled;  // offered for anchors only
-    bool pseudoClassCleared;    // the pseudo-class list went back to its empty item
+    QString selector; // the composed text
+    QString suffix; // the pseudo suffix after composing
+    bool pseudoClassesEnabled; // offered for anchors only
+    bool pseudoClassCleared; // the pseudo-class list went back to its empty item
 };
 
 // The element with ".name" or "#name" (nothing when the name is empty) and the

@@ -3,7 +3,6 @@
 #include "app/AppError.h"
 #include "app/WholeFile.h"
 
-
 namespace DocumentFile {
 
 TextFileFormat::Decoded read(const QString &path)

@@ -9,8 +9,8 @@
 // page when the next line would pass the height less two margins.
 namespace PrintLayout {
 
-constexpr int kMargin = 230;     // 23.0 mm
-constexpr int kCellHeight = 50;  // 5.0 mm
+constexpr int kMargin = 230; // 23.0 mm
+constexpr int kCellHeight = 50; // 5.0 mm
 
 struct Line
 {

@@ -31,7 +31,7 @@ bool decodeUtf16(const QByteArray &bytes, QString &text, Encoding &encoding)
     return !decoder.hasError();
 }
 
-template <typename Text, typename Char>
+template<typename Text, typename Char>
 LineEnd lineEndStyle(const Text &text, Char cr, Char lf)
 {
     const bool hasCr = text.contains(cr);

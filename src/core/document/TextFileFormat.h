@@ -17,7 +17,7 @@ struct Format
     LineEnd lineEnd = LineEnd::CrLf;
     Encoding encoding = Encoding::Utf8;
     bool byteOrderMark = false; // a mark before the text (UTF-16 always has one); never part of the text
-    bool lastLineEnded = true;  // a line end follows the last line
+    bool lastLineEnded = true; // a line end follows the last line
     bool nulCharacters = false; // NULs were read as line ends: saving changes the file
 };
 

@@ -22,7 +22,8 @@ void showHelp(Dialogs &dialogs, const UiTexts &texts, const QString &appDir)
 
 void openWebLink(Dialogs &dialogs, const UiTexts &texts, const QString &address)
 {
-    if (dialogs.isOnline() || dialogs.message(BoxKind::Error, texts.text(UiText::OfflineQuestion), Buttons::YesNoCancel) == Answer::Yes)
+    if (dialogs.isOnline()
+        || dialogs.message(BoxKind::Error, texts.text(UiText::OfflineQuestion), Buttons::YesNoCancel) == Answer::Yes)
         dialogs.openWithDesktop(QUrl(address));
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QVariant>
 #include <QString>
+#include <QVariant>
 
 // The user-interface texts by name; the numbers are their places in the table.
 enum class UiText : int {

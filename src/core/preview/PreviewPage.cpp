@@ -1,7 +1,7 @@
 #include "PreviewPage.h"
 
-#include "analysis/SheetAnalysis.h"
 #include "analysis/BraceFinder.h"
+#include "analysis/SheetAnalysis.h"
 #include "analysis/StyleSheetParser.h"
 #include "app/ProductInfo.h"
 
@@ -19,12 +19,23 @@ QString escaped(const QString &text)
     out.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'&': out += QLatin1String("&amp;"); break;
-        case u'<': out += QLatin1String("&lt;"); break;
-        case u'>': out += QLatin1String("&gt;"); break;
-        case u'"': out += QLatin1String("&quot;"); break;
-        case u'\'': out += QLatin1String("&#39;"); break;
-        default: out += c;
+        case u'&':
+            out += QLatin1String("&amp;");
+            break;
+        case u'<':
+            out += QLatin1String("&lt;");
+            break;
+        case u'>':
+            out += QLatin1String("&gt;");
+            break;
+        case u'"':
+            out += QLatin1String("&quot;");
+            break;
+        case u'\'':
+            out += QLatin1String("&#39;");
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -120,7 +131,8 @@ QString elementSample(const QString &selector)
     if (e == QLatin1String("textarea"))
         return QStringLiteral("<textarea>Beispieltext für das Element: %1</textarea><br>").arg(e);
     if (e == QLatin1String("a"))
-        return QStringLiteral("<a ") + homeLinkAttribute() + QStringLiteral(">Element: ") + e + QStringLiteral("</a><br>");
+        return QStringLiteral("<a ") + homeLinkAttribute() + QStringLiteral(">Element: ") + e
+            + QStringLiteral("</a><br>");
     return openTag(e) + QStringLiteral(">Element: ") + escaped(e) + closeTag(e) + QStringLiteral("<br>");
 }
 
@@ -136,8 +148,8 @@ QString classSample(const QString &elementPart, const QString &classPart, const 
     if (e == QLatin1String("th"))
         return tableSample(QStringLiteral("th"), {}, classAttribute, label);
     if (e == QLatin1String("a"))
-        return QStringLiteral("<a") + classAttribute + QLatin1Char(' ') + homeLinkAttribute() + QStringLiteral(">Element: ")
-               + label + QStringLiteral("</a><br>");
+        return QStringLiteral("<a") + classAttribute + QLatin1Char(' ') + homeLinkAttribute()
+            + QStringLiteral(">Element: ") + label + QStringLiteral("</a><br>");
     return openTag(e) + classAttribute + QStringLiteral(">Klasse: ") + label + closeTag(e) + QStringLiteral("<br>");
 }
 
@@ -149,12 +161,12 @@ QString idSample(const QString &selector)
         // From the third character up to the one before the colon: a#nav:hover gives nav.
         const QString id = colon > 2 ? s.mid(2, colon - 2) : QString();
         return QStringLiteral("<a id=") + quoted(id) + QLatin1Char(' ') + homeLinkAttribute()
-               + QStringLiteral(">Pseudoformat: ") + escaped(s) + QStringLiteral("</a><br>");
+            + QStringLiteral(">Pseudoformat: ") + escaped(s) + QStringLiteral("</a><br>");
     }
     if (s.startsWith(QLatin1Char('#'))) {
         const QString name = s.mid(1);
         return QStringLiteral("<span id=") + quoted(name) + QStringLiteral(">einfache ID: ") + escaped(name)
-               + QStringLiteral("</span><br>");
+            + QStringLiteral("</span><br>");
     }
     const qsizetype hash = s.indexOf(QLatin1Char('#'));
     return complexIdSample(s.left(hash), s.mid(hash + 1), s);

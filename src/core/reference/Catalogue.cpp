@@ -19,22 +19,26 @@ QList<TreeNode> builtInProperties()
         const char *properties;
     } groups[] = {
         {"Alignment", "line-height text-align text-indent vertical-align white-space"},
-        {"Background", "background background-attachment background-color background-image:url() background-position "
-                       "background-repeat"},
+        {"Background",
+         "background background-attachment background-color background-image:url() background-position "
+         "background-repeat"},
         {"Border", "border border-bottom border-left border-right border-top border-color"},
         {"Border-Style", "border-bottom-style border-left-style border-right-style border-style border-top-style"},
         {"Border-Width", "border-bottom-width border-left-width border-right-width border-top-width border-width"},
-        {"Font-Format", "color font font-family font-size font-stretch font-style font-variant font-weight "
-                        "letter-spacing text-decoration text-transform word-spacing"},
+        {"Font-Format",
+         "color font font-family font-size font-stretch font-style font-variant font-weight "
+         "letter-spacing text-decoration text-transform word-spacing"},
         {"Lists", "list-style list-style-image:url() list-style-position list-style-type"},
         {"Margin", "margin margin-bottom margin-left margin-right margin-top"},
         {"Padding", "padding padding-bottom padding-left padding-right padding-top"},
-        {"Positions", "bottom clear clip direction display float height left max-height max-width min-height "
-                      "min-width overflow position right top visibility width z-index"},
+        {"Positions",
+         "bottom clear clip direction display float height left max-height max-width min-height "
+         "min-width overflow position right top visibility width z-index"},
         {"Tables", "border-collapse border-spacing caption-side empty-cells speak-header-cell table-layout"},
-        {"Windows", "cursor scrollbar-3dlight-color scrollbar-arrow-color scrollbar-base-color "
-                    "scrollbar-darkshadow-color scrollbar-face-color scrollbar-highlight-color "
-                    "scrollbar-shadow-color scrollbar-track-color"},
+        {"Windows",
+         "cursor scrollbar-3dlight-color scrollbar-arrow-color scrollbar-base-color "
+         "scrollbar-darkshadow-color scrollbar-face-color scrollbar-highlight-color "
+         "scrollbar-shadow-color scrollbar-track-color"},
     };
     QList<TreeNode> tree;
     for (const auto &g : groups) {
@@ -63,15 +67,33 @@ QStringList initialValues()
 
 QStringList groupNames()
 {
-    return {QStringLiteral("Alignment"), QStringLiteral("Background"), QStringLiteral("Margin"),
-            QStringLiteral("Border"), QStringLiteral("Border-Style"), QStringLiteral("Border-Width"),
-            QStringLiteral("Font-Format"), QStringLiteral("Lists"), QStringLiteral("Padding"),
-            QStringLiteral("Positions"), QStringLiteral("Windows"), QStringLiteral("Tables"),
-            QStringLiteral("Box"), QStringLiteral("Classification"), QStringLiteral("Generate"),
-            QStringLiteral("Page"), QStringLiteral("Visual"), QStringLiteral("Scrollbar"),
-            QStringLiteral("Mozilla Extensions"), QStringLiteral("Positioning"), QStringLiteral("Other"),
-            QStringLiteral("Printing"), QStringLiteral("Behaviors"), QStringLiteral("Color and Background"),
-            QStringLiteral("Font"), QStringLiteral("Aural"), QStringLiteral("Text")};
+    return {QStringLiteral("Alignment"),
+            QStringLiteral("Background"),
+            QStringLiteral("Margin"),
+            QStringLiteral("Border"),
+            QStringLiteral("Border-Style"),
+            QStringLiteral("Border-Width"),
+            QStringLiteral("Font-Format"),
+            QStringLiteral("Lists"),
+            QStringLiteral("Padding"),
+            QStringLiteral("Positions"),
+            QStringLiteral("Windows"),
+            QStringLiteral("Tables"),
+            QStringLiteral("Box"),
+            QStringLiteral("Classification"),
+            QStringLiteral("Generate"),
+            QStringLiteral("Page"),
+            QStringLiteral("Visual"),
+            QStringLiteral("Scrollbar"),
+            QStringLiteral("Mozilla Extensions"),
+            QStringLiteral("Positioning"),
+            QStringLiteral("Other"),
+            QStringLiteral("Printing"),
+            QStringLiteral("Behaviors"),
+            QStringLiteral("Color and Background"),
+            QStringLiteral("Font"),
+            QStringLiteral("Aural"),
+            QStringLiteral("Text")};
 }
 
 QStringList colourRows()
@@ -106,11 +128,11 @@ ValueSource valueSourceOf(const QString &name)
         "-moz-outline-radius-topleft -moz-outline-radius-topright height max-height min-height "
         "-moz-border-radius-topright -moz-border-radius-topleft -moz-border-radius-bottomright "
         "-moz-border-radius-bottomleft border-spacing outline-width");
-    static const QStringList mixes =
-        words("font background list-style -moz-outline-radius -moz-outline -moz-border-radius layout-grid");
+    static const QStringList mixes
+        = words("font background list-style -moz-outline-radius -moz-outline -moz-border-radius layout-grid");
     static const QStringList pictures = words("background-image:url() list-style-image:url()");
-    static const QStringList borderStyles =
-        words("border-style border-bottom-style border-top-style border-left-style border-right-style");
+    static const QStringList borderStyles
+        = words("border-style border-bottom-style border-top-style border-left-style border-right-style");
 
     if (groupNames().contains(name))
         return {SourceKind::GroupHeading, {}};

@@ -18,9 +18,9 @@ QStringList colourRows();
 
 enum class SourceKind {
     GroupHeading, // the value panel keeps what it shows
-    Colours,      // the colour list
-    SharedFile,   // one of the four shared value files; missing is an error
-    OwnFile,      // the property's own file; missing empties the list
+    Colours, // the colour list
+    SharedFile, // one of the four shared value files; missing is an error
+    OwnFile, // the property's own file; missing empties the list
 };
 
 struct ValueSource

@@ -4,7 +4,6 @@
 #include "app/WholeFile.h"
 #include "document/TextFileFormat.h"
 
-
 namespace DataFile {
 
 QStringList splitLines(const QByteArray &bytes)

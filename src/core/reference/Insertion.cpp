@@ -20,7 +20,7 @@ QString urlDeclarationText(const QString &property, const QString &path)
 {
     // The picture properties already end with ":url()": they are written once.
     return Catalogue::urlPropertyName(property) + QStringLiteral(":url(") + QFileInfo(path).fileName()
-           + QStringLiteral(");");
+        + QStringLiteral(");");
 }
 
 } // namespace Insertion

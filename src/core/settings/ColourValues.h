@@ -18,6 +18,9 @@ QString write(quint32 number);
 // Every name of the table, in its order.
 QStringList names();
 
-constexpr quint32 rgbNumber(int red, int green, int blue) { return quint32(blue) << 16 | quint32(green) << 8 | quint32(red); }
+constexpr quint32 rgbNumber(int red, int green, int blue)
+{
+    return quint32(blue) << 16 | quint32(green) << 8 | quint32(red);
+}
 
 } // namespace ColourValues

@@ -5,7 +5,7 @@
 namespace {
 
 // One key of the settings file and the field that holds it.
-template <typename Field>
+template<typename Field>
 struct Key
 {
     const char *section;
@@ -48,13 +48,13 @@ void writeSwitches(const IniFile &ini, const EditorSettings &s, const auto &keys
         ini.writeSwitch(QLatin1String(k.section), QLatin1String(k.key), s.*k.field);
 }
 
-template <typename Field>
+template<typename Field>
 std::optional<QString> readText(const IniFile &ini, const Key<Field> &k)
 {
     return ini.read(QLatin1String(k.section), QLatin1String(k.key));
 }
 
-template <typename Field>
+template<typename Field>
 void writeText(const IniFile &ini, const Key<Field> &k, const QString &value)
 {
     ini.write(QLatin1String(k.section), QLatin1String(k.key), value);
@@ -63,9 +63,9 @@ void writeText(const IniFile &ini, const Key<Field> &k, const QString &value)
 } // namespace
 
 EditorSettings::EditorSettings()
-    : keyColour(ColourValues::rgbNumber(0, 0, 255)),  // "clblue"
+    : keyColour(ColourValues::rgbNumber(0, 0, 255)), // "clblue"
       identColour(ColourValues::rgbNumber(128, 0, 0)), // maroon, the design colour
-      numColour(ColourValues::rgbNumber(0, 0, 0))      // black, the design colour
+      numColour(ColourValues::rgbNumber(0, 0, 0)) // black, the design colour
 {
 }
 

@@ -3,8 +3,8 @@
 #include "app/AppError.h"
 #include "document/TextFileFormat.h"
 
-#include <QFile>
 #include "app/WholeFile.h"
+#include <QFile>
 
 namespace {
 
@@ -14,7 +14,7 @@ struct Located
 {
     qsizetype section = -1; // index of the section header line
     qsizetype lastEntry = -1; // last non-empty line of the section
-    qsizetype key = -1;     // index of the key's line
+    qsizetype key = -1; // index of the key's line
 };
 
 QString sectionName(const QString &line)

@@ -5,7 +5,7 @@
 // The visibility of the three side regions, kept in section [Fenster].
 struct PanelVisibility
 {
-    bool parser = true;  // analysis panel
+    bool parser = true; // analysis panel
     bool objects = true; // reference panel
     bool preview = true; // preview and its splitter
 

@@ -4,18 +4,18 @@
 #include "editor/search/FindReplace.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>

@@ -5,8 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
-SplashWindow::SplashWindow(const QString &versionLabel)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+SplashWindow::SplashWindow(const QString &versionLabel) : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("SplashWindow"));
     setFixedSize(kWidth, kHeight);
@@ -34,7 +33,7 @@ SplashWindow::SplashWindow(const QString &versionLabel)
     m_progressBar->setRange(0, 100);
     m_progressBar->setTextVisible(false);
     m_progressBar->setStyleSheet(QStringLiteral("QProgressBar { border: none; background: white; }"
-                                               "QProgressBar::chunk { background: rgb(236, 171, 19); }"));
+                                                "QProgressBar::chunk { background: rgb(236, 171, 19); }"));
     connect(m_progressBar, &QProgressBar::valueChanged, this, &SplashWindow::progressChanged);
 }
 

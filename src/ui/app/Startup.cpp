@@ -1,21 +1,21 @@
 #include "Startup.h"
 
+#include "QtDialogs.h"
+#include "ScreenRoutines.h"
+#include "SplashWindow.h"
 #include "app/AppError.h"
 #include "app/CommandLine.h"
-#include "QtDialogs.h"
-#include "app/SheetReport.h"
-#include "ScreenRoutines.h"
 #include "app/SharedRoutines.h"
-#include "SplashWindow.h"
+#include "app/SheetReport.h"
 #include "app/WholeFile.h"
 #include "main_window/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QWindow>
 #include <QLoggingCategory>
 #include <QStyleFactory>
 #include <QThread>
+#include <QWindow>
 
 #include <cstdio>
 #include <unistd.h>
@@ -23,7 +23,7 @@
 namespace Startup {
 
 std::unique_ptr<SplashWindow> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &executablePath,
-                                            const QString &fileVersion)
+                                           const QString &fileVersion)
 {
     paths.appDir = AppPaths::appDirFromExecutable(executablePath);
     QString label;
@@ -88,7 +88,7 @@ namespace {
 bool writeOut(std::FILE *stream, const QByteArray &text)
 {
     return std::fwrite(text.constData(), 1, size_t(text.size()), stream) == size_t(text.size())
-           && std::fflush(stream) == 0;
+        && std::fflush(stream) == 0;
 }
 
 int outputFailed()
@@ -117,12 +117,11 @@ int run(int argc, char **argv)
     if (!commandLine.analyseFile.isEmpty() || !commandLine.previewHtmlFile.isEmpty()
         || !commandLine.tokensFile.isEmpty()) {
         bool toStandardError = false;
-        const SheetReport::Output out =
-            !commandLine.analyseFile.isEmpty()
-                ? SheetReport::analyse(commandLine.analyseFile, toStandardError)
+        const SheetReport::Output out = !commandLine.analyseFile.isEmpty()
+            ? SheetReport::analyse(commandLine.analyseFile, toStandardError)
             : !commandLine.previewHtmlFile.isEmpty()
-                ? SheetReport::previewHtml(commandLine.previewHtmlFile, toStandardError)
-                : SheetReport::tokens(commandLine.tokensFile, toStandardError);
+            ? SheetReport::previewHtml(commandLine.previewHtmlFile, toStandardError)
+            : SheetReport::tokens(commandLine.tokensFile, toStandardError);
         if (!writeOut(toStandardError ? stderr : stdout, out.text))
             return outputFailed();
         return out.exitCode;
@@ -130,7 +129,7 @@ int run(int argc, char **argv)
     if (commandLine.showVersion) {
         try {
             return writeOut(stdout, QStringLiteral("Stylograf %1\n").arg(versionString()).toUtf8()) ? 0
-                                                                                                  : outputFailed();
+                                                                                                    : outputFailed();
         } catch (const AppError &error) {
             std::fprintf(stderr, "%s\n", qPrintable(errorBoxText(error.text())));
             return 1;
@@ -153,21 +152,24 @@ int run(int argc, char **argv)
 
     QtDialogs dialogs;
     AppPaths paths;
-    std::unique_ptr<SplashWindow> splash =
-        createSplash(paths, dialogs, QCoreApplication::applicationFilePath(), buildFileVersion());
+    std::unique_ptr<SplashWindow> splash
+        = createSplash(paths, dialogs, QCoreApplication::applicationFilePath(), buildFileVersion());
 
     std::unique_ptr<MainWindow> mainForm;
     createWindows(*splash,
                   {{10, [&] { mainForm = std::make_unique<MainWindow>(paths, dialogs, commandLine.file); }},
-                   {50, [&] {
+                   {50,
+                    [&] {
                         if (mainForm)
                             mainForm->assistantDialog();
                     }},
-                   {60, [&] {
+                   {60,
+                    [&] {
                         if (mainForm)
                             mainForm->settingsDialog();
                     }},
-                   {90, [&] {
+                   {90,
+                    [&] {
                         if (mainForm)
                             mainForm->aboutBox();
                     }}},

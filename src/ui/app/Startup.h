@@ -16,11 +16,11 @@ namespace Startup {
 // An unknown version is reported and leaves styleDefDir unset and the window where
 // it is.
 std::unique_ptr<SplashWindow> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &executablePath,
-                                            const QString &fileVersion);
+                                           const QString &fileVersion);
 
 struct WindowStep
 {
-    int progress;                 // progress position after the window exists
+    int progress; // progress position after the window exists
     std::function<void()> create; // may throw AppError: reported, start-up goes on
 };
 

@@ -1,8 +1,8 @@
 #include "SelectorAssistant.h"
 
-#include "assistant/SelectorComposer.h"
 #include "app/AppError.h"
 #include "app/ScreenRoutines.h"
+#include "assistant/SelectorComposer.h"
 #include "i18n/UiTexts.h"
 #include "reference/DataFile.h"
 
@@ -99,8 +99,8 @@ bool hasSelection(const QListWidget *l)
 } // namespace
 
 SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<void(const QStringList &)> append,
-                         std::function<void()> changeHandling, std::function<void(const QString &)> reportError,
-                         QWidget *parent)
+                                     std::function<void()> changeHandling,
+                                     std::function<void(const QString &)> reportError, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_append(std::move(append)),
       m_changeHandling(std::move(changeHandling))
 {
@@ -119,10 +119,11 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
     big.setBold(true);
     title->setFont(big);
     // The two texts wrap to the window's width and take the height they need.
-    auto *intro = textBox(start, "introText", "Dieser Assistent soll Ihnen helfen eine Liste von Selektoren dem aktuellen "
-                                 "StyleSheet hinzuzufügen. Wählen Sie einfach aus den vorhandenen Typen die "
-                                 "gewünschten Selektoren aus. Wenn Sie \"Übernehmen\" anklicken, werden die "
-                                 "Selektoren dem Sheet hinzugefügt.",
+    auto *intro = textBox(start, "introText",
+                          "Dieser Assistent soll Ihnen helfen eine Liste von Selektoren dem aktuellen "
+                          "StyleSheet hinzuzufügen. Wählen Sie einfach aus den vorhandenen Typen die "
+                          "gewünschten Selektoren aus. Wenn Sie \"Übernehmen\" anklicken, werden die "
+                          "Selektoren dem Sheet hinzugefügt.",
                           UiText::AssistantIntro);
     auto *addAs = new QGroupBox(QStringLiteral("Gewählte Elemente anlegen als"), start);
     m_asSelectorListRadio = new QRadioButton(QStringLiteral("einzelne, bzw. gruppierte Elemente"), addAs);
@@ -133,8 +134,9 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
     auto *addAsLayout = new QVBoxLayout(addAs);
     addAsLayout->addWidget(m_asSelectorListRadio);
     addAsLayout->addWidget(m_asSeparateRulesRadio);
-    auto *hint = textBox(start, "hintText", "Sie können mehrere verschiedene Typen hinzufügen, indem Sie einfach oben die "
-                                "verschiedenen Typen auswählen und die Selektoren einzeln hinzufügen.",
+    auto *hint = textBox(start, "hintText",
+                         "Sie können mehrere verschiedene Typen hinzufügen, indem Sie einfach oben die "
+                         "verschiedenen Typen auswählen und die Selektoren einzeln hinzufügen.",
                          UiText::AssistantHint);
     auto *startLayout = new QVBoxLayout(start);
     startLayout->addWidget(title);
@@ -143,22 +145,24 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
     startLayout->addWidget(hint);
     startLayout->addStretch();
 
-    QWidget *context = pairPage(m_contextFirstList, "contextFirstList", m_contextSecondList, "contextSecondList", m_contextEdit, "contextEdit",
-                                m_useContextButton, "useContextButton");
-    QWidget *knotes = pairPage(m_descendantFirstList, "descendantFirstList", m_descendantSecondList, "descendantSecondList", m_descendantEdit, "descendantEdit",
-                               m_useDescendantButton, "useDescendantButton");
-    QWidget *child = pairPage(m_childFirstList, "childFirstList", m_childSecondList, "childSecondList", m_childEdit, "childEdit",
-                              m_useChildButton, "useChildButton");
+    QWidget *context = pairPage(m_contextFirstList, "contextFirstList", m_contextSecondList, "contextSecondList",
+                                m_contextEdit, "contextEdit", m_useContextButton, "useContextButton");
+    QWidget *knotes
+        = pairPage(m_descendantFirstList, "descendantFirstList", m_descendantSecondList, "descendantSecondList",
+                   m_descendantEdit, "descendantEdit", m_useDescendantButton, "useDescendantButton");
+    QWidget *child = pairPage(m_childFirstList, "childFirstList", m_childSecondList, "childSecondList", m_childEdit,
+                              "childEdit", m_useChildButton, "useChildButton");
 
     // Erweitert
     auto *advanced = new QWidget;
     m_advancedElementList = list(advanced, "advancedElementList");
     m_pseudoClassList = list(advanced, "pseudoClassList");
-    m_pseudoClassList->addItems({QString(), QStringLiteral(":link"), QStringLiteral(":visited"), QStringLiteral(":hover"),
-                            QStringLiteral(":active"), QStringLiteral(":focus")});
+    m_pseudoClassList->addItems({QString(), QStringLiteral(":link"), QStringLiteral(":visited"),
+                                 QStringLiteral(":hover"), QStringLiteral(":active"), QStringLiteral(":focus")});
     m_pseudoElementList = list(advanced, "pseudoElementList");
-    m_pseudoElementList->addItems({QString(), QStringLiteral(":after"), QStringLiteral(":before"), QStringLiteral(":first-child"),
-                            QStringLiteral(":first-letter"), QStringLiteral(":first-line")});
+    m_pseudoElementList->addItems({QString(), QStringLiteral(":after"), QStringLiteral(":before"),
+                                   QStringLiteral(":first-child"), QStringLiteral(":first-letter"),
+                                   QStringLiteral(":first-line")});
     auto *kind = new QWidget(advanced);
     m_classesRadio = new QRadioButton(QStringLiteral("Klassen"), kind);
     m_classesRadio->setObjectName(QStringLiteral("classesRadio"));
@@ -198,8 +202,11 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
         QWidget *page;
         const char *caption;
         UiText id;
-    } pages[] = {{start, "Start", UiText::AssistantStart}, {context, "Kontext", UiText::AssistantContext}, {knotes, "Knoten", UiText::AssistantNodes},
-                 {child, "Kindelement", UiText::AssistantChild}, {advanced, "Erweitert", UiText::AssistantAdvanced}};
+    } pages[] = {{start, "Start", UiText::AssistantStart},
+                 {context, "Kontext", UiText::AssistantContext},
+                 {knotes, "Knoten", UiText::AssistantNodes},
+                 {child, "Kindelement", UiText::AssistantChild},
+                 {advanced, "Erweitert", UiText::AssistantAdvanced}};
     for (const auto &p : pages) {
         setUiTextId(p.page, p.id);
         m_assistantPages->addTab(p.page, QString::fromLatin1(p.caption));
@@ -253,7 +260,8 @@ SelectorAssistant::SelectorAssistant(const QString &elementFile, std::function<v
     centreOnScreen(*this);
     try {
         const QStringList names = DataFile::readLines(elementFile);
-        for (QListWidget *l : {m_descendantFirstList, m_descendantSecondList, m_advancedElementList, m_childFirstList, m_childSecondList, m_contextFirstList, m_contextSecondList})
+        for (QListWidget *l : {m_descendantFirstList, m_descendantSecondList, m_advancedElementList, m_childFirstList,
+                               m_childSecondList, m_contextFirstList, m_contextSecondList})
             l->addItems(names);
     } catch (const AppError &error) {
         reportError(error.text());
@@ -295,8 +303,8 @@ void SelectorAssistant::composeAdvanced()
     QStringList pseudoClasses;
     for (int i = 0; i < m_pseudoClassList->count(); ++i)
         pseudoClasses << m_pseudoClassList->item(i)->text();
-    const auto result = SelectorComposer::advanced(selected(m_advancedElementList), m_namePrefixLabel->text(), m_nameEdit->text(),
-                                                   m_pseudoSuffix, pseudoClasses);
+    const auto result = SelectorComposer::advanced(selected(m_advancedElementList), m_namePrefixLabel->text(),
+                                                   m_nameEdit->text(), m_pseudoSuffix, pseudoClasses);
     m_pseudoSuffix = result.suffix;
     if (result.pseudoClassCleared)
         m_pseudoClassList->setCurrentRow(0);

@@ -20,8 +20,8 @@ public:
     // `elementFile` is read once, at creation; `append` adds lines at the end of the
     // text as one undo step.
     SelectorAssistant(const QString &elementFile, std::function<void(const QStringList &)> append,
-                std::function<void()> changeHandling, std::function<void(const QString &)> reportError,
-                QWidget *parent = nullptr);
+                      std::function<void()> changeHandling, std::function<void(const QString &)> reportError,
+                      QWidget *parent = nullptr);
 
     // What the chosen pseudo-class or pseudo-element adds to the composed selector.
     const QString &pseudoSuffix() const { return m_pseudoSuffix; }

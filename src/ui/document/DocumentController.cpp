@@ -1,7 +1,7 @@
 #include "DocumentController.h"
 
-#include "document/DocumentFile.h"
 #include "app/AppError.h"
+#include "document/DocumentFile.h"
 #include "editor/SheetEditor.h"
 #include "i18n/UiTexts.h"
 
@@ -42,9 +42,9 @@ void DocumentController::checkFileOnDisk()
         return;
     m_checkingFile = true;
     const bool reload = !m_editor.isDocumentModified()
-                        || m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::ReloadQuestion).arg(m_fileName),
-                                             Buttons::YesNo)
-                               == Answer::Yes;
+        || m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::ReloadQuestion).arg(m_fileName),
+                             Buttons::YesNo)
+            == Answer::Yes;
     m_checkingFile = false;
     if (!reload)
         return; // the stamp stays: a later save asks before overwriting
@@ -88,7 +88,8 @@ void DocumentController::showLineEnds()
 bool DocumentController::write(const QString &path)
 {
     if (m_format.nulCharacters
-        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::NulCharactersSaveQuestion), Buttons::YesNo) != Answer::Yes)
+        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::NulCharactersSaveQuestion), Buttons::YesNo)
+            != Answer::Yes)
         return false;
     const QStringList lines = m_editor.allLines();
     if (DocumentFile::write(path, lines, m_format)) {
@@ -98,7 +99,8 @@ bool DocumentController::write(const QString &path)
     // Text that not even UTF-8 can hold (an unpaired surrogate) is an error, not a question.
     if (m_format.encoding == TextFileFormat::Encoding::Utf8)
         throw AppError::cannotCreate(path);
-    if (m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::SaveAsUtf8Question), Buttons::YesNo) != Answer::Yes)
+    if (m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::SaveAsUtf8Question), Buttons::YesNo)
+        != Answer::Yes)
         return false;
     TextFileFormat::Format utf8 = m_format;
     utf8.encoding = TextFileFormat::Encoding::Utf8;
@@ -156,7 +158,9 @@ DocumentController::SaveOutcome DocumentController::save()
         return saveAs();
     const FileStamp now = fileStamp(m_fileName);
     if (m_stamp.exists && now.exists && now != m_stamp
-        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::OverwriteQuestion).arg(m_fileName), Buttons::YesNo) != Answer::Yes)
+        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::OverwriteQuestion).arg(m_fileName),
+                             Buttons::YesNo)
+            != Answer::Yes)
         return SaveOutcome::Cancelled;
     if (!write(m_fileName))
         return SaveOutcome::Cancelled;
@@ -187,7 +191,8 @@ void DocumentController::close()
 
 bool DocumentController::closeQuery()
 {
-    return maybeSave(BoxKind::Confirmation, m_texts.text(UiText::ChangesMade) + QLatin1Char('\n') + m_texts.text(UiText::SaveFileQuestion));
+    return maybeSave(BoxKind::Confirmation,
+                     m_texts.text(UiText::ChangesMade) + QLatin1Char('\n') + m_texts.text(UiText::SaveFileQuestion));
 }
 
 void DocumentController::dropFiles(const QStringList &paths)

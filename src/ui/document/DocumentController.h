@@ -1,15 +1,15 @@
 #pragma once
 
-#include "document/TextFileFormat.h"
 #include "app/Dialogs.h"
+#include "document/TextFileFormat.h"
 
 #include "app/WholeFile.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
-#include <QTimer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 class SheetEditor;
 class UiTexts;

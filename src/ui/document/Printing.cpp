@@ -1,8 +1,8 @@
 #include "Printing.h"
 
-#include "document/PrintLayout.h"
 #include "app/AppError.h"
 #include "app/WholeFile.h"
+#include "document/PrintLayout.h"
 
 #include <QBuffer>
 #include <QFontMetrics>

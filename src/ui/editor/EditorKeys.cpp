@@ -1,10 +1,10 @@
 // The editor's key table. Keys not listed here and carrying Ctrl or Alt are left to
 // the window (menu shortcuts, mnemonics); plain keys type their text.
 
-#include "editor/IndentRules.h"
 #include "ChangeBatch.h"
 #include "SheetEditor.h"
 #include "UndoGroup.h"
+#include "editor/IndentRules.h"
 
 #include <QKeyEvent>
 
@@ -86,57 +86,129 @@ bool SheetEditor::runEditorKey(QKeyEvent *e)
     if (noShift == kNone) {
         switch (key) {
         // Up on the first line and Down on the last keep the caret where it is.
-        case Qt::Key_Up: if (shift || !firstLine) move(SCI_LINEUP, SCI_LINEUPEXTEND, SCI_LINEUPRECTEXTEND); return true;
-        case Qt::Key_Down: if (shift || !lastLine) move(SCI_LINEDOWN, SCI_LINEDOWNEXTEND, SCI_LINEDOWNRECTEXTEND); return true;
-        case Qt::Key_Left: move(SCI_CHARLEFT, SCI_CHARLEFTEXTEND, SCI_CHARLEFTRECTEXTEND); return true;
-        case Qt::Key_Right: move(SCI_CHARRIGHT, SCI_CHARRIGHTEXTEND, SCI_CHARRIGHTRECTEXTEND); return true;
-        case Qt::Key_PageUp: move(SCI_PAGEUP, SCI_PAGEUPEXTEND, SCI_PAGEUPRECTEXTEND); return true;
-        case Qt::Key_PageDown: move(SCI_PAGEDOWN, SCI_PAGEDOWNEXTEND, SCI_PAGEDOWNRECTEXTEND); return true;
-        case Qt::Key_Home: move(SCI_HOME, SCI_HOMEEXTEND, SCI_HOMERECTEXTEND); return true;
-        case Qt::Key_End: move(SCI_LINEEND, SCI_LINEENDEXTEND, SCI_LINEENDRECTEXTEND); return true;
+        case Qt::Key_Up:
+            if (shift || !firstLine)
+                move(SCI_LINEUP, SCI_LINEUPEXTEND, SCI_LINEUPRECTEXTEND);
+            return true;
+        case Qt::Key_Down:
+            if (shift || !lastLine)
+                move(SCI_LINEDOWN, SCI_LINEDOWNEXTEND, SCI_LINEDOWNRECTEXTEND);
+            return true;
+        case Qt::Key_Left:
+            move(SCI_CHARLEFT, SCI_CHARLEFTEXTEND, SCI_CHARLEFTRECTEXTEND);
+            return true;
+        case Qt::Key_Right:
+            move(SCI_CHARRIGHT, SCI_CHARRIGHTEXTEND, SCI_CHARRIGHTRECTEXTEND);
+            return true;
+        case Qt::Key_PageUp:
+            move(SCI_PAGEUP, SCI_PAGEUPEXTEND, SCI_PAGEUPRECTEXTEND);
+            return true;
+        case Qt::Key_PageDown:
+            move(SCI_PAGEDOWN, SCI_PAGEDOWNEXTEND, SCI_PAGEDOWNRECTEXTEND);
+            return true;
+        case Qt::Key_Home:
+            move(SCI_HOME, SCI_HOMEEXTEND, SCI_HOMERECTEXTEND);
+            return true;
+        case Qt::Key_End:
+            move(SCI_LINEEND, SCI_LINEENDEXTEND, SCI_LINEENDRECTEXTEND);
+            return true;
         case Qt::Key_Return:
-        case Qt::Key_Enter: newLine(); return true;
-        case Qt::Key_Backspace: smartBackspace(); return true;
-        case Qt::Key_Tab: shift ? cmd(SCI_BACKTAB) : smartTab(); return true;
-        case Qt::Key_Backtab: cmd(SCI_BACKTAB); return true;
-        default: break;
+        case Qt::Key_Enter:
+            newLine();
+            return true;
+        case Qt::Key_Backspace:
+            smartBackspace();
+            return true;
+        case Qt::Key_Tab:
+            shift ? cmd(SCI_BACKTAB) : smartTab();
+            return true;
+        case Qt::Key_Backtab:
+            cmd(SCI_BACKTAB);
+            return true;
+        default:
+            break;
         }
     }
     if (mods == kNone) {
         switch (key) {
-        case Qt::Key_Insert: cmd(SCI_EDITTOGGLEOVERTYPE); return true;
-        case Qt::Key_Delete: if (!deleteSelectedLines()) cmd(SCI_CLEAR); return true;
-        default: break;
+        case Qt::Key_Insert:
+            cmd(SCI_EDITTOGGLEOVERTYPE);
+            return true;
+        case Qt::Key_Delete:
+            if (!deleteSelectedLines())
+                cmd(SCI_CLEAR);
+            return true;
+        default:
+            break;
         }
     }
     if (mods == kShift) {
         switch (key) {
-        case Qt::Key_Delete: cut(); return true;
-        case Qt::Key_Insert: paste(); return true;
-        default: break;
+        case Qt::Key_Delete:
+            cut();
+            return true;
+        case Qt::Key_Insert:
+            paste();
+            return true;
+        default:
+            break;
         }
     }
     if (noShift == kCtrl) {
         switch (key) {
-        case Qt::Key_Up: if (!shift) { cmd(SCI_LINESCROLLUP); return true; } return false;
-        case Qt::Key_Down: if (!shift) { cmd(SCI_LINESCROLLDOWN); return true; } return false;
-        case Qt::Key_Left: move(SCI_WORDLEFT, SCI_WORDLEFTEXTEND); return true;
-        case Qt::Key_Right: move(SCI_WORDRIGHT, SCI_WORDRIGHTEXTEND); return true;
-        case Qt::Key_PageUp: moveToVisibleLine(false, shift); return true;
-        case Qt::Key_PageDown: moveToVisibleLine(true, shift); return true;
-        case Qt::Key_Home: move(SCI_DOCUMENTSTART, SCI_DOCUMENTSTARTEXTEND); return true;
-        case Qt::Key_End: move(SCI_DOCUMENTEND, SCI_DOCUMENTENDEXTEND); return true;
-        default: break;
+        case Qt::Key_Up:
+            if (!shift) {
+                cmd(SCI_LINESCROLLUP);
+                return true;
+            }
+            return false;
+        case Qt::Key_Down:
+            if (!shift) {
+                cmd(SCI_LINESCROLLDOWN);
+                return true;
+            }
+            return false;
+        case Qt::Key_Left:
+            move(SCI_WORDLEFT, SCI_WORDLEFTEXTEND);
+            return true;
+        case Qt::Key_Right:
+            move(SCI_WORDRIGHT, SCI_WORDRIGHTEXTEND);
+            return true;
+        case Qt::Key_PageUp:
+            moveToVisibleLine(false, shift);
+            return true;
+        case Qt::Key_PageDown:
+            moveToVisibleLine(true, shift);
+            return true;
+        case Qt::Key_Home:
+            move(SCI_DOCUMENTSTART, SCI_DOCUMENTSTARTEXTEND);
+            return true;
+        case Qt::Key_End:
+            move(SCI_DOCUMENTEND, SCI_DOCUMENTENDEXTEND);
+            return true;
+        default:
+            break;
         }
     }
     if (mods == kCtrl) {
         switch (key) {
-        case Qt::Key_Insert: copy(); return true;
-        case Qt::Key_Backspace: cmd(SCI_DELWORDLEFT); return true;
-        case Qt::Key_T: cmd(SCI_DELWORDRIGHTEND); return true;
-        case Qt::Key_Y: cmd(SCI_LINEDELETE); return true;
-        case Qt::Key_M: newLine(); return true;
-        default: break;
+        case Qt::Key_Insert:
+            copy();
+            return true;
+        case Qt::Key_Backspace:
+            cmd(SCI_DELWORDLEFT);
+            return true;
+        case Qt::Key_T:
+            cmd(SCI_DELWORDRIGHTEND);
+            return true;
+        case Qt::Key_Y:
+            cmd(SCI_LINEDELETE);
+            return true;
+        case Qt::Key_M:
+            newLine();
+            return true;
+        default:
+            break;
         }
         if (key >= Qt::Key_0 && key <= Qt::Key_9) {
             gotoBookmark(key - Qt::Key_0);
@@ -145,14 +217,29 @@ bool SheetEditor::runEditorKey(QKeyEvent *e)
     }
     if (mods == (kCtrl | kShift)) {
         switch (key) {
-        case Qt::Key_Y: cmd(SCI_DELLINERIGHT); return true;
-        case Qt::Key_I: indentSelectedLines(true); return true;
-        case Qt::Key_U: indentSelectedLines(false); return true;
-        case Qt::Key_N: setSelectionMode(SC_SEL_STREAM); return true;
-        case Qt::Key_C: setSelectionMode(SC_SEL_RECTANGLE); return true;
-        case Qt::Key_L: setSelectionMode(SC_SEL_LINES); return true;
-        case Qt::Key_B: moveToMatchingBrace(); return true;
-        default: break;
+        case Qt::Key_Y:
+            cmd(SCI_DELLINERIGHT);
+            return true;
+        case Qt::Key_I:
+            indentSelectedLines(true);
+            return true;
+        case Qt::Key_U:
+            indentSelectedLines(false);
+            return true;
+        case Qt::Key_N:
+            setSelectionMode(SC_SEL_STREAM);
+            return true;
+        case Qt::Key_C:
+            setSelectionMode(SC_SEL_RECTANGLE);
+            return true;
+        case Qt::Key_L:
+            setSelectionMode(SC_SEL_LINES);
+            return true;
+        case Qt::Key_B:
+            moveToMatchingBrace();
+            return true;
+        default:
+            break;
         }
         if (const int digit = shiftedDigit(e); digit >= 0) {
             setBookmark(digit, caretLine());
@@ -180,8 +267,8 @@ void SheetEditor::moveToVisibleLine(bool last, bool extend)
     }
     long current = send(SCI_LINEFROMPOSITION, currentPos());
     // Line steps keep the caret's remembered column, as Up and Down do.
-    const unsigned int step = target < current ? (extend ? SCI_LINEUPEXTEND : SCI_LINEUP)
-                                               : (extend ? SCI_LINEDOWNEXTEND : SCI_LINEDOWN);
+    const unsigned int step
+        = target < current ? (extend ? SCI_LINEUPEXTEND : SCI_LINEUP) : (extend ? SCI_LINEDOWNEXTEND : SCI_LINEDOWN);
     for (; current != target; current += target < current ? -1 : 1)
         send(step);
 }

@@ -44,8 +44,9 @@ EditorPane::EditorPane(QWidget *parent) : QWidget(parent)
     m_undoButton = toolButton(bar, "undoButton", "undo", QStringLiteral("Rückgängig"), false);
     m_redoButton = toolButton(bar, "redoButton", "redo", QStringLiteral("Widerrufen"), false);
     m_formattingMarksButton = toolButton(bar, "formattingMarksButton", "specialchars",
-                                   QStringLiteral("Blendet spezielle Formatierungen ein/aus"), true);
-    m_lineNumbersButton = toolButton(bar, "lineNumbersButton", "linenumbers", QStringLiteral("Blendet die Zeilenzahl ein/aus"), true);
+                                         QStringLiteral("Blendet spezielle Formatierungen ein/aus"), true);
+    m_lineNumbersButton
+        = toolButton(bar, "lineNumbersButton", "linenumbers", QStringLiteral("Blendet die Zeilenzahl ein/aus"), true);
     m_commentButton = toolButton(bar, "commentButton", "comment", QStringLiteral("Fügt einen Kommentar ein"), false);
     m_undoButton->setEnabled(false);
     m_redoButton->setEnabled(false);

@@ -2,10 +2,10 @@
 
 #include "ChangeBatch.h"
 
-#include "editor/IndentRules.h"
-#include "highlighter/CssLexer.h"
 #include "UndoGroup.h"
 #include "document/TextFileFormat.h"
+#include "editor/IndentRules.h"
+#include "highlighter/CssLexer.h"
 
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qscilexer.h>
@@ -85,7 +85,7 @@ void SheetEditor::configure()
     setTabWidth(IndentRules::kTabWidth);
     setIndentationsUseTabs(false);
     setIndentationWidth(0); // indenting a block uses the tab width
-    setAutoIndent(false);   // Enter does its own indenting and trimming
+    setAutoIndent(false); // Enter does its own indenting and trimming
     send(SCI_SETVIRTUALSPACEOPTIONS, SCVS_USERACCESSIBLE | SCVS_RECTANGULARSELECTION);
     setBraceMatching(SloppyBraceMatch);
 

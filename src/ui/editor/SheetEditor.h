@@ -123,7 +123,7 @@ private:
     QString m_lineEndMark = QStringLiteral("LF");
     bool m_gutterVisible = true;
     bool m_lineNumbers = true;
-    int m_silent = 0;     // edits that are not reported as changes
+    int m_silent = 0; // edits that are not reported as changes
     int m_batchDepth = 0; // a user action in progress: report once at its end
     bool m_changePending = false;
     int m_selectionMode = SC_SEL_STREAM; // how Shift with a movement key selects

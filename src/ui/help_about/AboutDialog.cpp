@@ -1,11 +1,11 @@
 #include "AboutDialog.h"
 #include "HoverLink.h"
 
+#include "app/AppError.h"
 #include "app/Dialogs.h"
 #include "app/ProductInfo.h"
 #include "app/ScreenRoutines.h"
 #include "app/SharedRoutines.h"
-#include "app/AppError.h"
 #include "i18n/UiTexts.h"
 #include "pictures/Pictures.h"
 

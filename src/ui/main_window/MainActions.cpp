@@ -67,22 +67,26 @@ MainActions MainActions::create(QWidget *window)
     a.open = makeAction(window, "actionOpen", "Öffnen", UiText::Open, QKeySequence(Qt::CTRL | Qt::Key_O), "open");
     a.save = makeAction(window, "actionSave", "Speichern", UiText::Save, QKeySequence(Qt::CTRL | Qt::Key_S), "save");
     a.saveAs = makeAction(window, "actionSaveAs", "Speichern unter", UiText::SaveAs, {}, "saveas");
-    a.close = makeAction(window, "actionClose", "Schliessen", UiText::Close, QKeySequence(Qt::CTRL | Qt::Key_F4), "close");
+    a.close
+        = makeAction(window, "actionClose", "Schliessen", UiText::Close, QKeySequence(Qt::CTRL | Qt::Key_F4), "close");
     a.settings = makeAction(window, "actionSettings", "Einstellungen", UiText::Settings, {}, "settings");
     a.print = makeAction(window, "actionPrint", "Drucken", UiText::Print, QKeySequence(Qt::CTRL | Qt::Key_P), "print");
     a.exit = makeAction(window, "actionExit", "Beenden", UiText::Exit, QKeySequence(Qt::ALT | Qt::Key_F4), "exit");
 
     a.undo = makeAction(window, "actionUndo", "Rückgängig", UiText::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z), "undo");
-    a.redo = makeAction(window, "actionRedo", "Widerrufen", UiText::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), "redo");
+    a.redo = makeAction(window, "actionRedo", "Widerrufen", UiText::Redo,
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), "redo");
     a.cut = makeAction(window, "actionCut", "Ausschneiden", UiText::Cut, QKeySequence(Qt::CTRL | Qt::Key_X), "cut");
     a.copy = makeAction(window, "actionCopy", "Kopieren", UiText::Copy, QKeySequence(Qt::CTRL | Qt::Key_C), "copy");
     a.paste = makeAction(window, "actionPaste", "Einfügen", UiText::Paste, QKeySequence(Qt::CTRL | Qt::Key_V), "paste");
     a.deleteSelection = makeAction(window, "actionDelete", "Löschen", UiText::Delete, {}, "delete");
-    a.selectAll = makeAction(window, "actionSelectAll", "Alles markieren", UiText::SelectAll, QKeySequence(Qt::CTRL | Qt::Key_A),
-                             "selectall");
+    a.selectAll = makeAction(window, "actionSelectAll", "Alles markieren", UiText::SelectAll,
+                             QKeySequence(Qt::CTRL | Qt::Key_A), "selectall");
 
-    a.showAnalysis = makeAction(window, "actionShowAnalysis", "CSS-Parser", UiText::ViewParser, QKeySequence(Qt::Key_F4));
-    a.showReference = makeAction(window, "actionShowReference", "Objekte", UiText::ViewObjects, QKeySequence(Qt::Key_F5));
+    a.showAnalysis
+        = makeAction(window, "actionShowAnalysis", "CSS-Parser", UiText::ViewParser, QKeySequence(Qt::Key_F4));
+    a.showReference
+        = makeAction(window, "actionShowReference", "Objekte", UiText::ViewObjects, QKeySequence(Qt::Key_F5));
     a.showPreview = makeAction(window, "actionShowPreview", "Vorschau", UiText::ViewPreview, QKeySequence(Qt::Key_F9));
     for (QAction *toggle : {a.showAnalysis, a.showReference, a.showPreview}) {
         toggle->setCheckable(true);
@@ -91,7 +95,8 @@ MainActions MainActions::create(QWidget *window)
 
     a.find = makeAction(window, "actionFind", "Suchen", UiText::Search, {}, "search");
     a.findNext = makeAction(window, "actionFindNext", "nächsten suchen", UiText::SearchNext, {}, "searchnext");
-    a.findPrevious = makeAction(window, "actionFindPrevious", "voherigen suchen", UiText::SearchPrevious, {}, "searchprevious");
+    a.findPrevious
+        = makeAction(window, "actionFindPrevious", "voherigen suchen", UiText::SearchPrevious, {}, "searchprevious");
     a.replace = makeAction(window, "actionReplace", "Ersetzen", UiText::Replace, {}, "replace");
 
     a.german = makeAction(window, "actionGerman", "Deutsch", UiText::German, {}, "german");

@@ -34,8 +34,8 @@ void MainStatusBar::showCaretPosition(int line, int column)
 {
     m_caretField->setText(QStringLiteral("%1:%2").arg(line).arg(column));
     // Wide enough for long sheets; it only grows, so the fields beside it stay put.
-    const int needed =
-        m_caretField->fontMetrics().horizontalAdvance(m_caretField->text()) + 2 * m_caretField->frameWidth() + 8;
+    const int needed
+        = m_caretField->fontMetrics().horizontalAdvance(m_caretField->text()) + 2 * m_caretField->frameWidth() + 8;
     if (needed > m_caretField->width())
         m_caretField->setFixedWidth(needed);
 }

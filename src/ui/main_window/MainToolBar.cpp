@@ -23,10 +23,14 @@ MainToolBar::MainToolBar(QWidget *parent) : QWidget(parent)
     };
     const Button buttons[] = {
         {m_newButton, "newButton", 0, 57, "Neu", UiText::New, "new", "Erzeugt ein neues StyleSheet-Dokument"},
-        {m_openButton, "openButton", 56, 57, "Öffnen", UiText::Open, "open", "Öffnet ein vorhandenes StyleSheet-Dokument"},
-        {m_saveButton, "saveButton", 112, 57, "Speichern", UiText::Save, "save", "Speichert Ihre Angaben in ein StyleSheet-Dokument"},
-        {m_closeButton, "closeButton", 168, 57, "Schließen", UiText::Close, "close", "Schliesst ein erstelltes StyleSheet-Dokument"},
-        {m_printButton, "printButton", 224, 57, "Drucken", UiText::Print, "print", "Druckt ein vorhandenes StyleSheet-Dokument"},
+        {m_openButton, "openButton", 56, 57, "Öffnen", UiText::Open, "open",
+         "Öffnet ein vorhandenes StyleSheet-Dokument"},
+        {m_saveButton, "saveButton", 112, 57, "Speichern", UiText::Save, "save",
+         "Speichert Ihre Angaben in ein StyleSheet-Dokument"},
+        {m_closeButton, "closeButton", 168, 57, "Schließen", UiText::Close, "close",
+         "Schliesst ein erstelltes StyleSheet-Dokument"},
+        {m_printButton, "printButton", 224, 57, "Drucken", UiText::Print, "print",
+         "Druckt ein vorhandenes StyleSheet-Dokument"},
         {m_assistantButton, "assistantButton", 296, 78, "Style-Assistent", std::nullopt, "assistant",
          "Öffnet den StyleSheet-Assistenten"},
     };

@@ -3,32 +3,32 @@
 #include "MainStatusBar.h"
 #include "MainToolBar.h"
 #include "RegionSplitter.h"
-#include "app/ProductInfo.h"
-#include "help_about/HelpCommands.h"
-#include "reference/ReferencePanel.h"
 #include "app/AppError.h"
 #include "app/Dialogs.h"
 #include "app/FontList.h"
+#include "app/ProductInfo.h"
 #include "app/ScreenRoutines.h"
+#include "assistant/SelectorAssistant.h"
 #include "document/DocumentController.h"
 #include "document/Printing.h"
 #include "editor/EditorPane.h"
 #include "editor/SheetEditor.h"
 #include "editor/highlighter/CssLexer.h"
-#include "preview/WebEnginePreview.h"
-#include "reference/ReferenceController.h"
-#include "structure_view/AnalysisController.h"
-#include "structure_view/ParserInfoTree.h"
-#include "structure_view/StructureView.h"
-#include "assistant/SelectorAssistant.h"
 #include "editor/search/SearchController.h"
 #include "help_about/AboutDialog.h"
+#include "help_about/HelpCommands.h"
 #include "i18n/Translation.h"
+#include "pictures/Fonts.h"
+#include "pictures/Pictures.h"
+#include "preview/WebEnginePreview.h"
+#include "reference/ReferenceController.h"
+#include "reference/ReferencePanel.h"
 #include "settings/EditorSettings.h"
 #include "settings/SettingsDialog.h"
 #include "settings/WindowSettings.h"
-#include "pictures/Fonts.h"
-#include "pictures/Pictures.h"
+#include "structure_view/AnalysisController.h"
+#include "structure_view/ParserInfoTree.h"
+#include "structure_view/StructureView.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -65,7 +65,7 @@ QStringList droppedFiles(const QMimeData *mime)
 } // namespace
 
 MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile,
-                     PreviewFactory previewFactory, QWidget *parent)
+                       PreviewFactory previewFactory, QWidget *parent)
     : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_commandLineFile(commandLineFile)
 {
     installFontSubstitutes();
@@ -136,7 +136,8 @@ void MainWindow::buildRegions(const PreviewFactory &previewFactory)
     m_analysisTabs->setFixedWidth(171);
     m_structure = new StructureView(m_analysisTabs);
     m_structure->setObjectName(QStringLiteral("structureView"));
-    m_analysisTabs->addTab(m_structure, Pictures::analysisPicture(Pictures::AnalysisPicture::SelectorsTab), QStringLiteral("Selektoren"));
+    m_analysisTabs->addTab(m_structure, Pictures::analysisPicture(Pictures::AnalysisPicture::SelectorsTab),
+                           QStringLiteral("Selektoren"));
     setUiTextId(m_structure, UiText::SelectorsTab);
 
     m_editorPane = new EditorPane(middle);
@@ -169,7 +170,8 @@ void MainWindow::buildRegions(const PreviewFactory &previewFactory)
 
     // A drag of the window's own splitters redraws its surface, which re-shares the
     // reference panel's height.
-    connect(m_analysisSplitter, &RegionSplitter::regionResized, m_referencePanel, &ReferencePanel::applyPanelHeightRule);
+    connect(m_analysisSplitter, &RegionSplitter::regionResized, m_referencePanel,
+            &ReferencePanel::applyPanelHeightRule);
     connect(m_previewSplitter, &RegionSplitter::regionResized, m_referencePanel, &ReferencePanel::applyPanelHeightRule);
 }
 
@@ -213,7 +215,8 @@ void MainWindow::connectActions()
             [this] { HelpCommands::openWebLink(m_dialogs, m_texts, QString::fromLatin1(kHomePageAddress)); });
     connect(a.about, &QAction::triggered, this, [this] { aboutBox().exec(); });
     for (int i = 0; i < a.webLinks.size(); ++i)
-        connect(a.webLinks[i], &QAction::triggered, this, [this, i] { HelpCommands::openWebLink(m_dialogs, m_texts, QString::fromLatin1(kWebLinks[i])); });
+        connect(a.webLinks[i], &QAction::triggered, this,
+                [this, i] { HelpCommands::openWebLink(m_dialogs, m_texts, QString::fromLatin1(kWebLinks[i])); });
 
     // The tool bar's buttons run the same commands.
     connect(m_mainToolBar->newButton(), &QToolButton::clicked, a.newDocument, &QAction::trigger);
@@ -255,7 +258,8 @@ void MainWindow::createParts()
     setAcceptDrops(true);
     // Each data file on its own: a missing one is reported and the window still gets
     // everything the others give it.
-    m_dialogs.reportFailureOnce([this] { FontList::write(m_paths.infDir + QStringLiteral("font-family.inf"), QFontDatabase::families()); });
+    m_dialogs.reportFailureOnce(
+        [this] { FontList::write(m_paths.infDir + QStringLiteral("font-family.inf"), QFontDatabase::families()); });
     m_dialogs.reportFailureOnce([this] { m_reference->reloadElementList(); });
     m_dialogs.reportFailureOnce([this] { m_reference->loadDefinitionList(); });
 }
@@ -268,19 +272,22 @@ void MainWindow::showEvent(QShowEvent *e)
         onFirstShow();
         // The first show counts as the first activation, also where the desktop does
         // not activate the window (no window manager, focus-stealing prevention).
-        QMetaObject::invokeMethod(this, [this] {
-            if (!m_activatedOnce)
-                onActivated();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!m_activatedOnce)
+                    onActivated();
+            },
+            Qt::QueuedConnection);
     }
 }
 
 SettingsDialog &MainWindow::settingsDialog()
 {
     if (!m_settings)
-        m_settings = new SettingsDialog(*editor(), *m_highlighterAttributes, m_dialogs, m_texts, m_paths.settingsFile(),
-                                   m_paths.infDir + QStringLiteral("selektoren.inf"),
-                                   [this] { m_reference->reloadElementList(); }, this);
+        m_settings = new SettingsDialog(
+            *editor(), *m_highlighterAttributes, m_dialogs, m_texts, m_paths.settingsFile(),
+            m_paths.infDir + QStringLiteral("selektoren.inf"), [this] { m_reference->reloadElementList(); }, this);
     return *m_settings;
 }
 
@@ -288,8 +295,10 @@ SelectorAssistant &MainWindow::assistantDialog()
 {
     if (!m_assistant)
         m_assistant = new SelectorAssistant(
-            m_paths.infDir + QStringLiteral("selektoren.inf"), [this](const QStringList &lines) { editor()->appendRecordedLines(lines, false); },
-            [this] { onSheetChanged(); }, [this](const QString &error) { m_dialogs.showFailureOnce(AppError(error)); }, this);
+            m_paths.infDir + QStringLiteral("selektoren.inf"),
+            [this](const QStringList &lines) { editor()->appendRecordedLines(lines, false); },
+            [this] { onSheetChanged(); }, [this](const QString &error) { m_dialogs.showFailureOnce(AppError(error)); },
+            this);
     return *m_assistant;
 }
 
@@ -359,8 +368,10 @@ void MainWindow::applyPanelVisibility(bool parser, bool objects, bool preview)
 void MainWindow::toggleView()
 {
     // The entry has already flipped its tick.
-    applyPanelVisibility(m_actions.showAnalysis->isChecked(), m_actions.showReference->isChecked(), m_actions.showPreview->isChecked());
-    const PanelVisibility visibility{m_actions.showAnalysis->isChecked(), m_actions.showReference->isChecked(), m_actions.showPreview->isChecked()};
+    applyPanelVisibility(m_actions.showAnalysis->isChecked(), m_actions.showReference->isChecked(),
+                         m_actions.showPreview->isChecked());
+    const PanelVisibility visibility{m_actions.showAnalysis->isChecked(), m_actions.showReference->isChecked(),
+                                     m_actions.showPreview->isChecked()};
     m_dialogs.reportFailure([&] { visibility.write(IniFile(m_paths.settingsFile())); });
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "MainActions.h"
 #include "app/AppPaths.h"
 #include "i18n/UiTexts.h"
-#include "MainActions.h"
 
 #include <QMainWindow>
 
@@ -46,7 +46,7 @@ public:
     // `commandLineFile` is opened at the first activation; empty for none. Without a
     // factory the preview is a browser engine.
     MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &commandLineFile,
-              PreviewFactory previewFactory = {}, QWidget *parent = nullptr);
+               PreviewFactory previewFactory = {}, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     const AppPaths &paths() const { return m_paths; }

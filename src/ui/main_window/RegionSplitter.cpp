@@ -82,10 +82,18 @@ void RegionSplitter::showLine(int size)
     const int shift = size - m_startSize;
     QRect r(mapTo(top, QPoint(0, 0)), this->size());
     switch (m_side) {
-    case TargetSide::Left: r.translate(shift, 0); break;
-    case TargetSide::Right: r.translate(-shift, 0); break;
-    case TargetSide::Above: r.translate(0, shift); break;
-    case TargetSide::Below: r.translate(0, -shift); break;
+    case TargetSide::Left:
+        r.translate(shift, 0);
+        break;
+    case TargetSide::Right:
+        r.translate(-shift, 0);
+        break;
+    case TargetSide::Above:
+        r.translate(0, shift);
+        break;
+    case TargetSide::Below:
+        r.translate(0, -shift);
+        break;
     }
     m_line->setGeometry(r);
     m_line->raise();

@@ -63,7 +63,7 @@ QIcon icon(const QString &name)
 
 QIcon analysisPicture(AnalysisPicture picture)
 {
-    static const char *const names[] = {"element", "class",     "id",       "declaration", "analysis",
+    static const char *const names[] = {"element",   "class",    "id",       "declaration", "analysis",
                                         "selectors", "comments", "no-error", "error",       "not-analysed"};
     return fromFiles(QLatin1String(names[int(picture)]), {16, 32});
 }

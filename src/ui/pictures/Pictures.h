@@ -19,11 +19,11 @@ QIcon icon(const QString &name);
 
 // The small pictures of the analysis views.
 enum class AnalysisPicture {
-    Element,     // blue diamond
-    Class,       // green diamond
-    Id,          // magenta diamond
+    Element, // blue diamond
+    Class, // green diamond
+    Id, // magenta diamond
     Declaration, // orange diamond
-    Status,      // the root of the status tree
+    Status, // the root of the status tree
     SelectorsTab,
     Comments,
     NoError,

@@ -9,8 +9,8 @@
 #include <QMimeDatabase>
 #include <QUrlQuery>
 #include <QVBoxLayout>
-#include <QWebEngineProfile>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineUrlRequestJob>
@@ -54,8 +54,8 @@ bool isSheetResource(const QMimeType &type)
     if (name.startsWith(QLatin1String("image/")) || name.startsWith(QLatin1String("font/"))
         || name == QLatin1String("text/css"))
         return true;
-    for (const char *font : {"application/vnd.ms-fontobject", "application/vnd.ms-opentype",
-                             "application/x-font-ttf", "application/x-font-otf", "application/font-woff"}) {
+    for (const char *font : {"application/vnd.ms-fontobject", "application/vnd.ms-opentype", "application/x-font-ttf",
+                             "application/x-font-otf", "application/font-woff"}) {
         if (type.inherits(QLatin1String(font)))
             return true;
     }
@@ -83,7 +83,7 @@ protected:
 
     // The engine reports every request the page's policy refused (a sheet's remote
     // pictures and fonts, say) as a console message; they are not the user's concern.
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int, const QString &) override {}
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int, const QString &) override { }
 };
 
 } // namespace

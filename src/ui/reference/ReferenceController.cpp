@@ -2,16 +2,16 @@
 
 #include "editor/ChangeBatch.h"
 
-#include "reference/Catalogue.h"
-#include "reference/Insertion.h"
-#include "reference/StyleDefinition.h"
 #include "app/AppError.h"
 #include "app/AppPaths.h"
 #include "app/Dialogs.h"
 #include "editor/SheetEditor.h"
 #include "editor/UndoGroup.h"
 #include "i18n/UiTexts.h"
+#include "reference/Catalogue.h"
+#include "reference/Insertion.h"
 #include "reference/ReferencePanel.h"
+#include "reference/StyleDefinition.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -58,7 +58,7 @@ void readInto(QTreeWidget &tree, const QString &path)
 class EnterKey : public QObject
 {
 public:
-    EnterKey(QObject *parent, std::function<void()> action) : QObject(parent), m_action(std::move(action)) {}
+    EnterKey(QObject *parent, std::function<void()> action) : QObject(parent), m_action(std::move(action)) { }
 
 protected:
     bool eventFilter(QObject *, QEvent *e) override
@@ -129,7 +129,6 @@ ReferenceController::ReferenceController(ReferencePanel &panel, SheetEditor &edi
         m_dialogs.reportFailure([this, justReported] { applyChosenDefinition(!justReported); });
     });
 }
-
 
 void ReferenceController::reloadElementList()
 {

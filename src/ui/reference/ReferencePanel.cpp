@@ -1,15 +1,15 @@
 #include "ReferencePanel.h"
 
-#include "main_window/RegionSplitter.h"
 #include "i18n/UiTexts.h"
+#include "main_window/RegionSplitter.h"
 
 #include <QComboBox>
-#include <QPainter>
-#include <QStyledItemDelegate>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -136,14 +136,15 @@ ReferencePanel::ReferencePanel(QWidget *parent) : QFrame(parent)
     for (QTreeWidget *t : {m_elementTree, m_propertyTree, m_valueTree})
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    m_elementSection = section(this, "elementSection", elementsLabel, "elementsLabel", QStringLiteral("Elemente"), UiText::Elements,
-                           m_elementTree);
-    m_propertySection = section(this, "propertySection", propertiesLabel, "propertiesLabel", QStringLiteral("Eigenschaften"), UiText::Properties,
-                              m_propertyTree);
-    m_valueSection = section(this, "valueSection", m_valuesLabel, "valuesLabel", QStringLiteral("Werte"), UiText::Values,
-                              m_valueTree, m_colourList);
+    m_elementSection = section(this, "elementSection", elementsLabel, "elementsLabel", QStringLiteral("Elemente"),
+                               UiText::Elements, m_elementTree);
+    m_propertySection = section(this, "propertySection", propertiesLabel, "propertiesLabel",
+                                QStringLiteral("Eigenschaften"), UiText::Properties, m_propertyTree);
+    m_valueSection = section(this, "valueSection", m_valuesLabel, "valuesLabel", QStringLiteral("Werte"),
+                             UiText::Values, m_valueTree, m_colourList);
 
-    m_elementSplitter = new RegionSplitter(RegionSplitter::TargetSide::Above, m_elementSection, m_propertySection, 3, this);
+    m_elementSplitter
+        = new RegionSplitter(RegionSplitter::TargetSide::Above, m_elementSection, m_propertySection, 3, this);
     m_elementSplitter->setObjectName(QStringLiteral("elementSplitter"));
     m_valueSplitter = new RegionSplitter(RegionSplitter::TargetSide::Below, m_valueSection, m_propertySection, 3, this);
     m_valueSplitter->setObjectName(QStringLiteral("valueSplitter"));

@@ -1,6 +1,5 @@
 #include "SettingsDialog.h"
 
-#include "settings/ColourValues.h"
 #include "app/AppError.h"
 #include "app/Dialogs.h"
 #include "app/ScreenRoutines.h"
@@ -8,6 +7,7 @@
 #include "editor/highlighter/CssLexer.h"
 #include "i18n/UiTexts.h"
 #include "reference/DataFile.h"
+#include "settings/ColourValues.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,21 +32,45 @@ QColor colourOf(quint32 number)
     // The desktop's colours of user-interface elements, as the toolkit's palette has them.
     const QPalette p = QApplication::palette();
     switch (number - 0x80000000u) {
-    case 1: case 12: return p.color(QPalette::Dark);
-    case 2: case 13: case 27: return p.color(QPalette::Highlight);
-    case 3: case 28: return p.color(QPalette::Mid);
-    case 4: case 15: return p.color(QPalette::Button);
-    case 5: return p.color(QPalette::Base);
-    case 9: case 14: return p.color(QPalette::HighlightedText);
-    case 7: case 8: case 18: return p.color(QPalette::WindowText);
-    case 16: return p.color(QPalette::Shadow);
-    case 17: case 19: return p.color(QPalette::PlaceholderText);
-    case 20: return p.color(QPalette::Light);
-    case 21: return p.color(QPalette::Shadow).darker();
-    case 22: return p.color(QPalette::Midlight);
-    case 23: return p.color(QPalette::ToolTipText);
-    case 24: return p.color(QPalette::ToolTipBase);
-    default: return p.color(QPalette::Window);
+    case 1:
+    case 12:
+        return p.color(QPalette::Dark);
+    case 2:
+    case 13:
+    case 27:
+        return p.color(QPalette::Highlight);
+    case 3:
+    case 28:
+        return p.color(QPalette::Mid);
+    case 4:
+    case 15:
+        return p.color(QPalette::Button);
+    case 5:
+        return p.color(QPalette::Base);
+    case 9:
+    case 14:
+        return p.color(QPalette::HighlightedText);
+    case 7:
+    case 8:
+    case 18:
+        return p.color(QPalette::WindowText);
+    case 16:
+        return p.color(QPalette::Shadow);
+    case 17:
+    case 19:
+        return p.color(QPalette::PlaceholderText);
+    case 20:
+        return p.color(QPalette::Light);
+    case 21:
+        return p.color(QPalette::Shadow).darker();
+    case 22:
+        return p.color(QPalette::Midlight);
+    case 23:
+        return p.color(QPalette::ToolTipText);
+    case 24:
+        return p.color(QPalette::ToolTipBase);
+    default:
+        return p.color(QPalette::Window);
     }
 }
 
@@ -98,9 +122,9 @@ SheetEditor *sampleField(QWidget *parent, const char *name, const char *text)
 
 } // namespace
 
-SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highlighter, Dialogs &dialogs, const UiTexts &texts,
-                     QString settingsFile, QString elementFile, std::function<void()> reloadElements,
-                     QWidget *parent)
+SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highlighter, Dialogs &dialogs,
+                               const UiTexts &texts, QString settingsFile, QString elementFile,
+                               std::function<void()> reloadElements, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_editor(editor),
       m_highlighter(highlighter), m_dialogs(dialogs), m_texts(texts), m_settingsFile(std::move(settingsFile)),
       m_elementFile(std::move(elementFile)), m_reloadElements(std::move(reloadElements))
@@ -115,14 +139,19 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
     auto *options = new QWidget;
     auto *optionGroup = new QGroupBox(options);
     setUiTextId(optionGroup, UiText::Options);
-    m_highlightingSwitch = checkBox(optionGroup, "highlightingSwitch", "Syntaxhighlighting benutzen", UiText::UseHighlighting, true);
-    m_lineNumbersSwitch = checkBox(optionGroup, "lineNumbersSwitch", "Zeilennummern anzeigen", UiText::ShowLineNumbers, true);
-    m_formattingMarksSwitch = checkBox(optionGroup, "formattingMarksSwitch", "Formatierungen anzeigen", UiText::ShowFormattingMarks, true);
+    m_highlightingSwitch
+        = checkBox(optionGroup, "highlightingSwitch", "Syntaxhighlighting benutzen", UiText::UseHighlighting, true);
+    m_lineNumbersSwitch
+        = checkBox(optionGroup, "lineNumbersSwitch", "Zeilennummern anzeigen", UiText::ShowLineNumbers, true);
+    m_formattingMarksSwitch
+        = checkBox(optionGroup, "formattingMarksSwitch", "Formatierungen anzeigen", UiText::ShowFormattingMarks, true);
     m_xpMenuSwitch = checkBox(optionGroup, "xpMenuSwitch", "XP-Menü verwenden", UiText::UseXpMenu, true);
-    m_languageSwitch = checkBox(optionGroup, "languageSwitch", "Zuletzt genutzte Sprache speichern", UiText::KeepLanguage, true);
+    m_languageSwitch
+        = checkBox(optionGroup, "languageSwitch", "Zuletzt genutzte Sprache speichern", UiText::KeepLanguage, true);
     m_languageSwitch->setEnabled(false);
     auto *optionLayout = new QVBoxLayout(optionGroup);
-    for (QCheckBox *box : {m_highlightingSwitch, m_lineNumbersSwitch, m_formattingMarksSwitch, m_xpMenuSwitch, m_languageSwitch})
+    for (QCheckBox *box :
+         {m_highlightingSwitch, m_lineNumbersSwitch, m_formattingMarksSwitch, m_xpMenuSwitch, m_languageSwitch})
         optionLayout->addWidget(box);
     (new QVBoxLayout(options))->addWidget(optionGroup);
 
@@ -177,9 +206,13 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
         QComboBox *&picker;
         QCheckBox *&box;
     } groups[] = {
-        {"Schlüssel-Attribute", UiText::KeyAttributes, "Schriftfarbe", "Background-Color", "keySample", "keyColourBox", "keyBoldSwitch", true, m_keySample, m_keyColourBox, m_keyBoldSwitch},
-        {"Identifikations-Attribute", UiText::IdentifierAttributes, "Schrift", "Black", "identifierSample", "identifierColourBox", "identifierBoldSwitch", true, m_identifierSample, m_identifierColourBox, m_identifierBoldSwitch},
-        {"Zahl-Attribute", UiText::NumberAttributes, "Schrift", "#FFCC66;", "numberSample", "numberColourBox", "numberBoldSwitch", false, m_numberSample, m_numberColourBox, m_numberBoldSwitch},
+        {"Schlüssel-Attribute", UiText::KeyAttributes, "Schriftfarbe", "Background-Color", "keySample", "keyColourBox",
+         "keyBoldSwitch", true, m_keySample, m_keyColourBox, m_keyBoldSwitch},
+        {"Identifikations-Attribute", UiText::IdentifierAttributes, "Schrift", "Black", "identifierSample",
+         "identifierColourBox", "identifierBoldSwitch", true, m_identifierSample, m_identifierColourBox,
+         m_identifierBoldSwitch},
+        {"Zahl-Attribute", UiText::NumberAttributes, "Schrift", "#FFCC66;", "numberSample", "numberColourBox",
+         "numberBoldSwitch", false, m_numberSample, m_numberColourBox, m_numberBoldSwitch},
     };
     int row = 2;
     for (const auto &g : groups) {
@@ -271,7 +304,8 @@ quint32 SettingsDialog::pickedColour(const QComboBox *picker) const
 void SettingsDialog::applyColours()
 {
     m_highlighter.setForeground(HighlighterAttributes::Attribute::Key, colourOf(pickedColour(m_keyColourBox)));
-    m_highlighter.setForeground(HighlighterAttributes::Attribute::Identifier, colourOf(pickedColour(m_identifierColourBox)));
+    m_highlighter.setForeground(HighlighterAttributes::Attribute::Identifier,
+                                colourOf(pickedColour(m_identifierColourBox)));
     m_highlighter.setForeground(HighlighterAttributes::Attribute::Number, colourOf(pickedColour(m_numberColourBox)));
 }
 

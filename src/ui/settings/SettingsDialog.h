@@ -25,8 +25,8 @@ class SettingsDialog : public QDialog
 public:
     // `reloadElements` reloads the main window's element list after a deletion.
     SettingsDialog(SheetEditor &editor, HighlighterAttributes &highlighter, Dialogs &dialogs, const UiTexts &texts,
-              QString settingsFile, QString elementFile, std::function<void()> reloadElements,
-              QWidget *parent = nullptr);
+                   QString settingsFile, QString elementFile, std::function<void()> reloadElements,
+                   QWidget *parent = nullptr);
 
     // The settings file read when the main window is first shown, and applied.
     void readAtStart();

@@ -152,7 +152,7 @@ StructureView::StructureView(QWidget *parent) : QWidget(parent)
     auto *bar = new QWidget(this);
     m_groupedViewButton = toggle(bar, "groupedViewButton", "grouptree", "Ansicht mit Gruppen ein/aus", true);
     m_declarationsButton = toggle(bar, "declarationsButton", "treeplus",
-                               "Zeigt die Elemente mit/ohne ihren Eigeschaften, in der Ansicht ohne Gruppen", false);
+                                  "Zeigt die Elemente mit/ohne ihren Eigeschaften, in der Ansicht ohne Gruppen", false);
     m_autoSortButton = toggle(bar, "autoSortButton", "autosort", "Alphabetische Sortierung der Elemente ein/aus", true);
     auto *barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(1, 1, 1, 1);
@@ -174,7 +174,8 @@ StructureView::StructureView(QWidget *parent) : QWidget(parent)
     {
         const char *caption;
         SelectorKind kind;
-    } groups[] = {{"Elemente", SelectorKind::Element}, {"ID\u00b4s", SelectorKind::Id}, {"Klassen", SelectorKind::Class}};
+    } groups[]
+        = {{"Elemente", SelectorKind::Element}, {"ID\u00b4s", SelectorKind::Id}, {"Klassen", SelectorKind::Class}};
     for (int i = 0; i < 3; ++i) {
         auto *node = new QTreeWidgetItem(m_groupedTree, {QString::fromUtf8(groups[i].caption)});
         node->setIcon(0, Pictures::selectorPicture(groups[i].kind));
@@ -264,7 +265,8 @@ void StructureView::showRules(std::vector<FlatNode> rules, bool sorted)
             return order != 0 ? order < 0 : a < b;
         };
         std::reverse(rules.begin(), rules.end()); // equal texts keep the newest on top
-        std::stable_sort(rules.begin(), rules.end(), [&](const FlatNode &a, const FlatNode &b) { return less(a.text, b.text); });
+        std::stable_sort(rules.begin(), rules.end(),
+                         [&](const FlatNode &a, const FlatNode &b) { return less(a.text, b.text); });
         for (FlatNode &rule : rules)
             std::stable_sort(rule.declarations.begin(), rule.declarations.end(), less);
         if (keys.size() > 4 * qsizetype(rules.size()) + 1024)

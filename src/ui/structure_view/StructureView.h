@@ -32,9 +32,9 @@ public:
 
     explicit StructureView(QWidget *parent = nullptr);
 
-    bool groupedView() const;        // m_groupedViewButton down
-    bool withDeclarations() const;   // m_declarationsButton down
-    bool autoSort() const;           // m_autoSortButton down
+    bool groupedView() const; // m_groupedViewButton down
+    bool withDeclarations() const; // m_declarationsButton down
+    bool autoSort() const; // m_autoSortButton down
 
     // The flat tree after a parse walk: the rules in document order. It shows them
     // newest on top, or sorted when `sorted` is set. Unchanged rows are kept.

@@ -68,8 +68,8 @@ private slots:
                                << L{} << 0 << false;
         QTest::newRow("case variants") << ".b{} .a{} .B{}" << L{} << L{".a", ".b"} << L{} << L{} << 0 << false;
         QTest::newRow("case variants beyond the BMP")
-            << QString::fromUtf8("\xf0\x90\x90\x80{} \xf0\x90\x90\xa8{}") << L{QString::fromUtf8("\xf0\x90\x90\x80")} << L{}
-            << L{} << L{} << 0 << false;
+            << QString::fromUtf8("\xf0\x90\x90\x80{} \xf0\x90\x90\xa8{}") << L{QString::fromUtf8("\xf0\x90\x90\x80")}
+            << L{} << L{} << L{} << 0 << false;
         QTest::newRow("grouped selector") << "h1, h2 {}" << L{"h1, h2"} << L{} << L{} << L{} << 0 << false;
         QTest::newRow("twice") << "p{} p{}" << L{"p"} << L{} << L{} << L{"p"} << 0 << false;
         QTest::newRow("three times") << "p{}\np{}\np{}" << L{"p"} << L{} << L{} << L{"p", "p"} << 0 << false;
@@ -79,16 +79,18 @@ private slots:
         QTest::newRow("text after the last rule") << "p{} q" << L{"p"} << L{} << L{} << L{} << 0 << true;
         QTest::newRow("rule without its brace") << "p{color:red" << L{} << L{} << L{} << L{} << 0 << true;
         QTest::newRow("one comment") << "/* c */ a{}" << L{"a"} << L{} << L{} << L{} << 1 << false;
-        QTest::newRow("comments do not nest") << "/* a /* b */ c */ p{}" << L{"c */ p"} << L{} << L{} << L{} << 1 << false;
+        QTest::newRow("comments do not nest")
+            << "/* a /* b */ c */ p{}" << L{"c */ p"} << L{} << L{} << L{} << 1 << false;
         QTest::newRow("closing mark first stops removal")
             << "*/ /* x */ p{}" << L{"*/ /* x */ p"} << L{} << L{} << L{} << 0 << false;
         QTest::newRow("closing brace before a rule") << "} p{}" << L{"} p", "p"} << L{} << L{} << L{} << 0 << false;
         QTest::newRow("closing brace after the last rule") << "p{} }" << L{"p"} << L{} << L{} << L{} << 0 << true;
         QTest::newRow("slash star slash is a comment") << "/*/ p{}" << L{"p"} << L{} << L{} << L{} << 1 << false;
-        QTest::newRow("removal joins a new comment") << "a//*x*/* y */b{}" << L{"ab"} << L{} << L{} << L{} << 2 << false;
+        QTest::newRow("removal joins a new comment")
+            << "a//*x*/* y */b{}" << L{"ab"} << L{} << L{} << L{} << 2 << false;
         QTest::newRow("unterminated comment stays") << "p{} /* open" << L{"p"} << L{} << L{} << L{} << 0 << true;
-        QTest::newRow("at-rule head is an element") << "@media print { p {} }" << L{"@media print"} << L{} << L{}
-                                                    << L{} << 0 << true;
+        QTest::newRow("at-rule head is an element")
+            << "@media print { p {} }" << L{"@media print"} << L{} << L{} << L{} << 0 << true;
     }
     void edgeCases()
     {
@@ -113,9 +115,27 @@ private slots:
     {
         QTest::addColumn<QString>("sheet");
         const char *sheets[] = {
-            "", "\n", " ", "p{}", "/**/", "/*/", "/*/*/", "*/*", "//**", "/**/*/", "/*a*//*b*/",
-            "a{}/*", "a{/*}*/b}", "}}}p{}", "{}", " { } ", "p{x}}q{y}", "a/\n*b*/c{}", "a{}\n/\n*\n*\n/",
-            "x{} X{} x{} .a{}.A{}#i{}#I{}", "a:hover, a:focus {}\n  a:hover, a:focus{ }",
+            "",
+            "\n",
+            " ",
+            "p{}",
+            "/**/",
+            "/*/",
+            "/*/*/",
+            "*/*",
+            "//**",
+            "/**/*/",
+            "/*a*//*b*/",
+            "a{}/*",
+            "a{/*}*/b}",
+            "}}}p{}",
+            "{}",
+            " { } ",
+            "p{x}}q{y}",
+            "a/\n*b*/c{}",
+            "a{}\n/\n*\n*\n/",
+            "x{} X{} x{} .a{}.A{}#i{}#I{}",
+            "a:hover, a:focus {}\n  a:hover, a:focus{ }",
         };
         for (const char *s : sheets)
             QTest::newRow(s[0] ? s : "(empty)") << QString::fromLatin1(s);
@@ -182,14 +202,30 @@ private slots:
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<QString>("selector");
         QTest::addColumn<QString>("rule");
-        QTest::newRow("declarations") << "a { color : red ; margin : 0 }" << "a" << "a{color:red;margin:0}";
-        QTest::newRow("descendant selector") << "div p { color : red } a { x : y }" << "div p" << "divp{color:red}";
-        QTest::newRow("first rule wins") << "p{a:1} p{b:2}" << "p" << "p{a:1}";
-        QTest::newRow("tail of a longer selector") << "div p{a:1} p{b:2}" << "p" << "p{a:1}";
-        QTest::newRow("letter case counts") << "P{a:1} p{b:2}" << "p" << "p{b:2}";
-        QTest::newRow("comments are gone") << "p{/* x */a:1}" << "p" << "p{a:1}";
-        QTest::newRow("unclosed rule runs to the end") << "p{a:1" << "p" << "p{a:1";
-        QTest::newRow("missing selector takes the start") << "q{a:1} r{}" << "x" << "q{a:1}";
+        QTest::newRow("declarations") << "a { color : red ; margin : 0 }"
+                                      << "a"
+                                      << "a{color:red;margin:0}";
+        QTest::newRow("descendant selector") << "div p { color : red } a { x : y }"
+                                             << "div p"
+                                             << "divp{color:red}";
+        QTest::newRow("first rule wins") << "p{a:1} p{b:2}"
+                                         << "p"
+                                         << "p{a:1}";
+        QTest::newRow("tail of a longer selector") << "div p{a:1} p{b:2}"
+                                                   << "p"
+                                                   << "p{a:1}";
+        QTest::newRow("letter case counts") << "P{a:1} p{b:2}"
+                                            << "p"
+                                            << "p{b:2}";
+        QTest::newRow("comments are gone") << "p{/* x */a:1}"
+                                           << "p"
+                                           << "p{a:1}";
+        QTest::newRow("unclosed rule runs to the end") << "p{a:1"
+                                                       << "p"
+                                                       << "p{a:1";
+        QTest::newRow("missing selector takes the start") << "q{a:1} r{}"
+                                                          << "x"
+                                                          << "q{a:1}";
     }
     void extractRule()
     {
@@ -205,11 +241,16 @@ private slots:
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("selector");
         QTest::addColumn<QStringList>("declarations");
-        QTest::newRow("two") << "p{color:red;margin:0}" << "p" << QStringList{"color:red", "margin:0"};
-        QTest::newRow("key in other case") << "P{a:b;}" << "p" << QStringList{"a:b"};
-        QTest::newRow("descendant") << "divp{a:b}" << "div p" << QStringList{"a:b"};
-        QTest::newRow("tab splits") << "p{a:b\tc:d}" << "p" << QStringList{"a:b", "c:d"};
-        QTest::newRow("empty rule") << "p{}" << "p" << QStringList{};
+        QTest::newRow("two") << "p{color:red;margin:0}"
+                             << "p" << QStringList{"color:red", "margin:0"};
+        QTest::newRow("key in other case") << "P{a:b;}"
+                                           << "p" << QStringList{"a:b"};
+        QTest::newRow("descendant") << "divp{a:b}"
+                                    << "div p" << QStringList{"a:b"};
+        QTest::newRow("tab splits") << "p{a:b\tc:d}"
+                                    << "p" << QStringList{"a:b", "c:d"};
+        QTest::newRow("empty rule") << "p{}"
+                                    << "p" << QStringList{};
     }
     void declarations()
     {

@@ -16,7 +16,8 @@ private slots:
         QTest::addColumn<bool>("error");
         QTest::newRow("nothing") << QStringList{} << "" << false << false << false;
         QTest::newRow("one file") << QStringList{"a.css"} << "a.css" << false << false << false;
-        QTest::newRow("only the first file counts") << QStringList{"a.css", "b.css"} << "a.css" << false << false << false;
+        QTest::newRow("only the first file counts")
+            << QStringList{"a.css", "b.css"} << "a.css" << false << false << false;
         QTest::newRow("relative name kept") << QStringList{"../x/a.css"} << "../x/a.css" << false << false << false;
         QTest::newRow("version") << QStringList{"--version"} << "" << true << false << false;
         QTest::newRow("help then file") << QStringList{"--help", "a.css"} << "a.css" << false << true << false;
@@ -26,7 +27,8 @@ private slots:
         QTest::newRow("option without its file") << QStringList{"--analyse"} << "" << false << false << true;
         QTest::newRow("option with an empty file name") << QStringList{"--analyse", ""} << "" << false << false << true;
         QTest::newRow("Qt's options are passed over")
-            << QStringList{"-style", "fusion", "-reverse", "-platform=xcb", "a.css"} << "a.css" << false << false << false;
+            << QStringList{"-style", "fusion", "-reverse", "-platform=xcb", "a.css"} << "a.css" << false << false
+            << false;
         QTest::newRow("unknown single-dash option") << QStringList{"-x", "a.css"} << "a.css" << false << false << true;
     }
     void parse()

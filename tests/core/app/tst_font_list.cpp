@@ -22,8 +22,8 @@ private slots:
             << QStringList{"Liberation Mono", "Liberation Mono", "Arial"}
             << QStringList{"Arial", "Default", "Liberation Mono"};
         QTest::newRow("a font called Default stays once") << QStringList{"Default"} << QStringList{"Default"};
-        QTest::newRow("umlauts sort as letters") << QStringList{"Zapf", "Ärger", "Ast"}
-                                                 << QStringList{"Ärger", "Ast", "Default", "Zapf"};
+        QTest::newRow("umlauts sort as letters")
+            << QStringList{"Zapf", "Ärger", "Ast"} << QStringList{"Ärger", "Ast", "Default", "Zapf"};
         QTest::newRow("foundries tagged: the family once")
             << QStringList{"C059 [urw]", "C059 [UKWN]", "Nimbus Mono PS [UKWN]", "Arial"}
             << QStringList{"Arial", "C059", "Default", "Nimbus Mono PS"};

@@ -14,13 +14,20 @@ private slots:
         QTest::addColumn<QString>("sub");
         QTest::addColumn<QString>("s");
         QTest::addColumn<int>("expected");
-        QTest::newRow("separator in a path") << "\\" << "C:\\a\\b" << 5;
-        QTest::newRow("absent") << "x" << "abc" << 0;
-        QTest::newRow("empty string") << "a" << "" << 0;
-        QTest::newRow("empty sub") << "" << "abc" << 0;
-        QTest::newRow("last of several") << "ab" << "abXabYab" << 7;
-        QTest::newRow("whole string") << "abc" << "abc" << 1;
-        QTest::newRow("overlapping") << "aa" << "aaa" << 2;
+        QTest::newRow("separator in a path") << "\\"
+                                             << "C:\\a\\b" << 5;
+        QTest::newRow("absent") << "x"
+                                << "abc" << 0;
+        QTest::newRow("empty string") << "a"
+                                      << "" << 0;
+        QTest::newRow("empty sub") << ""
+                                   << "abc" << 0;
+        QTest::newRow("last of several") << "ab"
+                                         << "abXabYab" << 7;
+        QTest::newRow("whole string") << "abc"
+                                      << "abc" << 1;
+        QTest::newRow("overlapping") << "aa"
+                                     << "aaa" << 2;
     }
     void lastPosFindsTheLastOccurrence()
     {
@@ -34,10 +41,14 @@ private slots:
     {
         QTest::addColumn<QString>("fileVersion");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("1.1.0.1") << "1.1.0.1" << "1.1.0";
-        QTest::newRow("2.10.3.7") << "2.10.3.7" << "2.10.3";
-        QTest::newRow("leading zeros") << "01.002.0.9" << "1.2.0";
-        QTest::newRow("three numbers") << "3.4.5" << "3.4.5";
+        QTest::newRow("1.1.0.1") << "1.1.0.1"
+                                 << "1.1.0";
+        QTest::newRow("2.10.3.7") << "2.10.3.7"
+                                  << "2.10.3";
+        QTest::newRow("leading zeros") << "01.002.0.9"
+                                       << "1.2.0";
+        QTest::newRow("three numbers") << "3.4.5"
+                                       << "3.4.5";
     }
     void versionStrings()
     {
@@ -93,8 +104,12 @@ private slots:
         QTest::addColumn<QString>("executable");
         QTest::addColumn<QString>("appDir");
         QTest::addColumn<QString>("infDir");
-        QTest::newRow("folder") << "/opt/stylograf/bin/stylograf" << "/opt/stylograf/bin/" << "/opt/stylograf/bin/inf/";
-        QTest::newRow("root") << "/stylograf" << "/" << "/inf/";
+        QTest::newRow("folder") << "/opt/stylograf/bin/stylograf"
+                                << "/opt/stylograf/bin/"
+                                << "/opt/stylograf/bin/inf/";
+        QTest::newRow("root") << "/stylograf"
+                              << "/"
+                              << "/inf/";
     }
     void appDir()
     {
@@ -110,14 +125,22 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "Datei x kann nicht geöffnet werden" << "Datei x kann nicht geöffnet werden.";
-        QTest::newRow("full stop") << "Schluss." << "Schluss.";
-        QTest::newRow("exclamation sorts before the full stop") << "Fehler!" << "Fehler!";
-        QTest::newRow("closing quote sorts before") << "Ebene \"x\"" << "Ebene \"x\"";
-        QTest::newRow("digit sorts after") << "Ebene 3" << "Ebene 3.";
-        QTest::newRow("slash sorts after") << "in /tmp/" << "in /tmp/.";
-        QTest::newRow("umlaut") << "schön" << "schön.";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "Datei x kann nicht geöffnet werden"
+                                << "Datei x kann nicht geöffnet werden.";
+        QTest::newRow("full stop") << "Schluss."
+                                   << "Schluss.";
+        QTest::newRow("exclamation sorts before the full stop") << "Fehler!"
+                                                                << "Fehler!";
+        QTest::newRow("closing quote sorts before") << "Ebene \"x\""
+                                                    << "Ebene \"x\"";
+        QTest::newRow("digit sorts after") << "Ebene 3"
+                                           << "Ebene 3.";
+        QTest::newRow("slash sorts after") << "in /tmp/"
+                                           << "in /tmp/.";
+        QTest::newRow("umlaut") << "schön"
+                                << "schön.";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void errorBoxText()
     {

@@ -58,18 +58,26 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("json");
         QTest::newRow("clean sheet, Windows-1252, CR LF")
-            << QByteArray("/* Gr\xf6\xdf" "e */\r\nb{} a{}\r\n.k{} #i{} a{}\r\n") << 0
+            << QByteArray("/* Gr\xf6\xdf"
+                          "e */\r\nb{} a{}\r\n.k{} #i{} a{}\r\n")
+            << 0
             << QByteArray("{\"elementSelectors\":[\"a\",\"b\"],\"classSelectors\":[\".k\"],\"idSelectors\":[\"#i\"],"
                           "\"repeatedSelectors\":[\"a\"],\"commentCount\":1,\"parseError\":false}\n");
         QTest::newRow("parse error") << QByteArray("p{} q") << 1
-                                     << QByteArray("{\"elementSelectors\":[\"p\"],\"classSelectors\":[],\"idSelectors\":[],"
-                                                   "\"repeatedSelectors\":[],\"commentCount\":0,\"parseError\":true}\n");
-        QTest::newRow("UTF-8 selector") << QByteArray(".gr\xc3\xb6\xc3\x9f" "e{}\n") << 0
-                                        << QByteArray("{\"elementSelectors\":[],\"classSelectors\":[\".gr\xc3\xb6\xc3\x9f" "e\"],"
-                                                      "\"idSelectors\":[],\"repeatedSelectors\":[],\"commentCount\":0,\"parseError\":false}\n");
+                                     << QByteArray(
+                                            "{\"elementSelectors\":[\"p\"],\"classSelectors\":[],\"idSelectors\":[],"
+                                            "\"repeatedSelectors\":[],\"commentCount\":0,\"parseError\":true}\n");
+        QTest::newRow("UTF-8 selector")
+            << QByteArray(".gr\xc3\xb6\xc3\x9f"
+                          "e{}\n")
+            << 0
+            << QByteArray("{\"elementSelectors\":[],\"classSelectors\":[\".gr\xc3\xb6\xc3\x9f"
+                          "e\"],"
+                          "\"idSelectors\":[],\"repeatedSelectors\":[],\"commentCount\":0,\"parseError\":false}\n");
         QTest::newRow("empty file") << QByteArray() << 0
-                                    << QByteArray("{\"elementSelectors\":[],\"classSelectors\":[],\"idSelectors\":[],"
-                                                  "\"repeatedSelectors\":[],\"commentCount\":0,\"parseError\":false}\n");
+                                    << QByteArray(
+                                           "{\"elementSelectors\":[],\"classSelectors\":[],\"idSelectors\":[],"
+                                           "\"repeatedSelectors\":[],\"commentCount\":0,\"parseError\":false}\n");
     }
     void analyse()
     {
@@ -116,8 +124,9 @@ private slots:
     {
         const Run run = stylografOn(QStringLiteral("--tokens"), "/* a\r\nb */ p{color:#fff}\r\n");
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, QByteArray("1:0:4:0\n"
-                                     "2:0:4:0\n2:4:1:5\n2:5:1:1\n2:6:1:6\n2:7:5:2\n2:12:1:8\n2:13:4:4\n2:17:1:6\n"));
+        QCOMPARE(run.out,
+                 QByteArray("1:0:4:0\n"
+                            "2:0:4:0\n2:4:1:5\n2:5:1:1\n2:6:1:6\n2:7:5:2\n2:12:1:8\n2:13:4:4\n2:17:1:6\n"));
     }
 
     // Read before the application object exists: no display is needed to be told.
@@ -126,7 +135,8 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         QTest::newRow("--analyse without a file") << QStringList{"--analyse"} << "Der Option fehlt der Dateiname";
-        QTest::newRow("--analyse with an empty name") << QStringList{"--analyse", ""} << "Der Option fehlt der Dateiname";
+        QTest::newRow("--analyse with an empty name")
+            << QStringList{"--analyse", ""} << "Der Option fehlt der Dateiname";
         QTest::newRow("--tokens without a file") << QStringList{"--tokens"} << "Der Option fehlt der Dateiname";
         QTest::newRow("unknown option") << QStringList{"--bogus"} << "Unbekannte Option: --bogus";
         QTest::newRow("unknown short option") << QStringList{"-x", "a.css"} << "Unbekannte Option: -x";
@@ -156,10 +166,14 @@ private slots:
     {
         QTest::addColumn<QString>("what");
         QTest::addColumn<QString>("message");
-        QTest::newRow("a device without end") << "/dev/zero" << "kann nicht geöffnet werden";
-        QTest::newRow("a FIFO") << "fifo" << "kann nicht geöffnet werden";
-        QTest::newRow("a folder") << "folder" << "kann nicht geöffnet werden";
-        QTest::newRow("over 256 MB") << "big.css" << "ist zu groß: Stylograf öffnet Dateien bis 256 MB";
+        QTest::newRow("a device without end") << "/dev/zero"
+                                              << "kann nicht geöffnet werden";
+        QTest::newRow("a FIFO") << "fifo"
+                                << "kann nicht geöffnet werden";
+        QTest::newRow("a folder") << "folder"
+                                  << "kann nicht geöffnet werden";
+        QTest::newRow("over 256 MB") << "big.css"
+                                     << "ist zu groß: Stylograf öffnet Dateien bis 256 MB";
     }
     void onlyRegularFilesAreRead()
     {
@@ -218,15 +232,18 @@ private slots:
     void fileNamesKeepTheirBytes()
     {
         QTemporaryDir dir;
-        const QByteArray name = QFile::encodeName(dir.path()) + "/gr\xf6\xdf" "e.css";
+        const QByteArray name = QFile::encodeName(dir.path())
+            + "/gr\xf6\xdf"
+              "e.css";
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT, 0644);
         QVERIFY(fd >= 0);
         QVERIFY(::write(fd, "p{}\n", 4) == 4);
         ::close(fd);
         QProcess process;
-        process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"),
-                                                  QStringLiteral("exec \"$0\" --analyse \"$1/$(printf 'gr\\366\\337e.css')\""),
-                                                  QStringLiteral(STYLOGRAF_EXE), dir.path()});
+        process.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"),
+                       QStringLiteral("exec \"$0\" --analyse \"$1/$(printf 'gr\\366\\337e.css')\""),
+                       QStringLiteral(STYLOGRAF_EXE), dir.path()});
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.readAllStandardError(), QByteArray());
         QCOMPARE(process.exitCode(), 0);

@@ -114,8 +114,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("name");
         QTest::newRow("ASCII") << QByteArray("a.css");
-        QTest::newRow("UTF-8") << QByteArray("gr\xc3\xb6\xc3\x9f" "e.css");
-        QTest::newRow("Latin-1") << QByteArray("gr\xf6\xdf" "e.css");
+        QTest::newRow("UTF-8") << QByteArray("gr\xc3\xb6\xc3\x9f"
+                                             "e.css");
+        QTest::newRow("Latin-1") << QByteArray("gr\xf6\xdf"
+                                               "e.css");
         QTest::newRow("a cut UTF-8 sequence") << QByteArray("a\xc3.css");
         QTest::newRow("an encoded surrogate") << QByteArray("\xed\xb2\x80.css");
         QTest::newRow("four-byte UTF-8") << QByteArray("\xf0\x90\x90\x80.css");

@@ -17,12 +17,36 @@ private slots:
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("selector");
         QTest::addColumn<bool>("pseudoClasses");
-        QTest::newRow("anchor class with pseudo-class") << "a" << "." << "nav" << ":hover" << "a.nav:hover" << true;
-        QTest::newRow("ID with pseudo-element") << "p" << "#" << "intro" << ":first-line" << "p#intro:first-line" << false;
-        QTest::newRow("pseudo-class dropped off an anchor") << "p" << "." << "" << ":hover" << "p" << false;
-        QTest::newRow("pseudo-element kept") << "p" << "." << "" << ":after" << "p:after" << false;
-        QTest::newRow("case of the pseudo-class ignored") << "div" << "." << "x" << ":HOVER" << "div.x" << false;
-        QTest::newRow("empty name adds no prefix") << "a" << "#" << "" << "" << "a" << true;
+        QTest::newRow("anchor class with pseudo-class") << "a"
+                                                        << "."
+                                                        << "nav"
+                                                        << ":hover"
+                                                        << "a.nav:hover" << true;
+        QTest::newRow("ID with pseudo-element") << "p"
+                                                << "#"
+                                                << "intro"
+                                                << ":first-line"
+                                                << "p#intro:first-line" << false;
+        QTest::newRow("pseudo-class dropped off an anchor") << "p"
+                                                            << "."
+                                                            << ""
+                                                            << ":hover"
+                                                            << "p" << false;
+        QTest::newRow("pseudo-element kept") << "p"
+                                             << "."
+                                             << ""
+                                             << ":after"
+                                             << "p:after" << false;
+        QTest::newRow("case of the pseudo-class ignored") << "div"
+                                                          << "."
+                                                          << "x"
+                                                          << ":HOVER"
+                                                          << "div.x" << false;
+        QTest::newRow("empty name adds no prefix") << "a"
+                                                   << "#"
+                                                   << ""
+                                                   << ""
+                                                   << "a" << true;
     }
     void advanced()
     {
@@ -51,8 +75,7 @@ private slots:
     void appendedLines()
     {
         const QStringList two{"div p", "ul>li"};
-        QCOMPARE(linesToAppend(two, false),
-                 (QStringList{"div p {", "", " }", "", "ul>li {", "", " }", ""}));
+        QCOMPARE(linesToAppend(two, false), (QStringList{"div p {", "", " }", "", "ul>li {", "", " }", ""}));
         QCOMPARE(linesToAppend(two, true), (QStringList{"div p,ul>li {", "", " }", ""}));
         QCOMPARE(linesToAppend({}, true), QStringList());
         QCOMPARE(linesToAppend({}, false), QStringList());

@@ -11,7 +11,6 @@
 
 using namespace TextFileFormat;
 
-
 class TestDocumentFile : public QObject
 {
     Q_OBJECT

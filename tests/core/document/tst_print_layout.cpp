@@ -42,7 +42,8 @@ private slots:
     void positions()
     {
         const Pages p = layout({QStringLiteral("a"), QStringLiteral("b")}, QStringLiteral("/x.css"), 297, 50);
-        QCOMPARE(p.lines, (QList<Line>{{1, 230, 230, "/x.css", true}, {1, 230, 280, "a", false}, {1, 230, 330, "b", false}}));
+        QCOMPARE(p.lines,
+                 (QList<Line>{{1, 230, 230, "/x.css", true}, {1, 230, 280, "a", false}, {1, 230, 330, "b", false}}));
     }
 };
 

@@ -45,15 +45,17 @@ private slots:
         QTest::addColumn<Encoding>("encoding");
         QTest::addColumn<QString>("firstLine");
         QTest::newRow("ASCII") << QByteArray("p { }") << Encoding::Utf8 << "p { }";
-        QTest::newRow("UTF-8 umlauts") << QByteArray("/* Gr\xc3\xb6\xc3\x9f" "e */") << Encoding::Utf8
-                                       << QString::fromUtf8("/* Größe */");
-        QTest::newRow("Windows-1252 umlauts") << QByteArray("/* Gr\xf6\xdf" "e */") << Encoding::Windows1252
-                                              << QString::fromUtf8("/* Größe */");
+        QTest::newRow("UTF-8 umlauts") << QByteArray("/* Gr\xc3\xb6\xc3\x9f"
+                                                     "e */")
+                                       << Encoding::Utf8 << QString::fromUtf8("/* Größe */");
+        QTest::newRow("Windows-1252 umlauts") << QByteArray("/* Gr\xf6\xdf"
+                                                            "e */")
+                                              << Encoding::Windows1252 << QString::fromUtf8("/* Größe */");
         QTest::newRow("euro sign 0x80") << QByteArray("a\x80") << Encoding::Windows1252 << QString::fromUtf8("a€");
-        QTest::newRow("unassigned 0x81 kept as a character") << QByteArray("\x81") << Encoding::Windows1252
-                                                             << QString(QChar(0x81));
-        QTest::newRow("truncated UTF-8 sequence") << QByteArray("a\xc3") << Encoding::Windows1252
-                                                  << QString::fromUtf8("aÃ");
+        QTest::newRow("unassigned 0x81 kept as a character")
+            << QByteArray("\x81") << Encoding::Windows1252 << QString(QChar(0x81));
+        QTest::newRow("truncated UTF-8 sequence")
+            << QByteArray("a\xc3") << Encoding::Windows1252 << QString::fromUtf8("aÃ");
     }
     void encoding()
     {
@@ -79,10 +81,16 @@ private slots:
         QTest::newRow("no line end after the last line") << QByteArray("a\r\nb");
         QTest::newRow("one line, no line end") << QByteArray("p {}");
         QTest::newRow("Windows-1252, no line end after the last line") << QByteArray("\xe4\nb");
-        QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfe" "p\0{\0\xe4\0}\0\r\0\n\0" "a\0\r\0\n\0", 16);
-        QTest::newRow("UTF-16 BE, beyond the BMP")
-            << QByteArray("\xfe\xff" "\0p\xd8\x01\xdc\x00\0\n", 10);
-        QTest::newRow("UTF-16 LE, no line end after the last line") << QByteArray("\xff\xfe" "a\0\n\0b\0", 8);
+        QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfe"
+                                                 "p\0{\0\xe4\0}\0\r\0\n\0"
+                                                 "a\0\r\0\n\0",
+                                                 16);
+        QTest::newRow("UTF-16 BE, beyond the BMP") << QByteArray("\xfe\xff"
+                                                                 "\0p\xd8\x01\xdc\x00\0\n",
+                                                                 10);
+        QTest::newRow("UTF-16 LE, no line end after the last line") << QByteArray("\xff\xfe"
+                                                                                  "a\0\n\0b\0",
+                                                                                  8);
         QTest::newRow("Windows-1252 with umlauts") << QByteArray("/* \xe4\xf6\xfc\xc4\xd6\xdc\xdf */\r\n");
         QByteArray high;
         for (int b = 0x80; b <= 0xff; ++b)
@@ -112,9 +120,8 @@ private slots:
         QTest::newRow("little endian") << QByteArray("\xff\xfep\0{\0}\0\n\0", 10) << Encoding::Utf16Le
                                        << QStringList{"p{}"};
         QTest::newRow("big endian") << QByteArray("\xfe\xff\0p\0\n", 6) << Encoding::Utf16Be << QStringList{"p"};
-        QTest::newRow("odd length: bytes as they are")
-            << QByteArray("\xff\xfep\0q", 5) << Encoding::Windows1252
-            << QStringList{QString::fromUtf8("ÿþp"), QStringLiteral("q")};
+        QTest::newRow("odd length: bytes as they are") << QByteArray("\xff\xfep\0q", 5) << Encoding::Windows1252
+                                                       << QStringList{QString::fromUtf8("ÿþp"), QStringLiteral("q")};
     }
     void utf16IsReadByItsMark()
     {
@@ -131,7 +138,10 @@ private slots:
     {
         QVERIFY(decode(QByteArray("a\0b\n", 4)).format.nulCharacters);
         QVERIFY(!decode("a\nb\n").format.nulCharacters);
-        QVERIFY(decode(QByteArray("\xff\xfe" "a\0\0\0", 6)).format.nulCharacters);
+        QVERIFY(decode(QByteArray("\xff\xfe"
+                                  "a\0\0\0",
+                                  6))
+                    .format.nulCharacters);
     }
 
     // The mark belongs to the file, not to the text the analysis reads.

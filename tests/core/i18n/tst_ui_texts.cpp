@@ -13,11 +13,12 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("text");
         QTest::newRow("German") << UiTexts::German << 450
-                                << QString::fromUtf8("Sie haben Veränderungen vorgenommen. Wollen Sie diese speichern?");
+                                << QString::fromUtf8(
+                                       "Sie haben Veränderungen vorgenommen. Wollen Sie diese speichern?");
         QTest::newRow("English") << UiTexts::English << 451
                                  << QStringLiteral("The file was changed! Do you want to save changes?");
-        QTest::newRow("table spelling differs from the design caption") << UiTexts::German << 6
-                                                                        << QString::fromUtf8("Schließen");
+        QTest::newRow("table spelling differs from the design caption")
+            << UiTexts::German << 6 << QString::fromUtf8("Schließen");
         QTest::newRow("unknown id is empty") << UiTexts::German << 19 << QString();
         QTest::newRow("unknown English id is empty") << UiTexts::English << 701 << QString();
     }

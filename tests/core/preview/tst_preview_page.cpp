@@ -33,26 +33,30 @@ private slots:
     void wholePageOfTheExample()
     {
         const QString sheet = QStringLiteral("p{color:red} .x{} #y{} div#box{}");
-        QCOMPARE(page(sheet), kHead + QStringLiteral(" p{color:red} .x{} #y{} div#box{}\r\n"
-                                                     "-->\r\n"
-                                                     "</style>\r\n"
-                                                     "</head>\r\n"
-                                                     "<Body>\r\n"
-                                                     "\r\n"
-                                                     "<p>Element: p</p><br>\r\n"
-                                                     "<span class=\"x\">Klasse: .x</span><br>\r\n"
-                                                     "<span id=\"y\">einfache ID: y</span><br>\r\n"
-                                                     "<div id=\"box\">komplexe ID: div#box</div><br>\r\n"
-                                                     "\r\n"
-                                                     "\r\n"
-                                                     "</Body>\r\n"
-                                                     "</Html>\r\n"));
+        QCOMPARE(page(sheet),
+                 kHead
+                     + QStringLiteral(" p{color:red} .x{} #y{} div#box{}\r\n"
+                                      "-->\r\n"
+                                      "</style>\r\n"
+                                      "</head>\r\n"
+                                      "<Body>\r\n"
+                                      "\r\n"
+                                      "<p>Element: p</p><br>\r\n"
+                                      "<span class=\"x\">Klasse: .x</span><br>\r\n"
+                                      "<span id=\"y\">einfache ID: y</span><br>\r\n"
+                                      "<div id=\"box\">komplexe ID: div#box</div><br>\r\n"
+                                      "\r\n"
+                                      "\r\n"
+                                      "</Body>\r\n"
+                                      "</Html>\r\n"));
     }
 
     void emptySheet()
     {
-        QCOMPARE(buildPage(QString()), kHead + QStringLiteral("\r\n-->\r\n</style>\r\n</head>\r\n<Body>\r\n"
-                                                             "\r\n\r\n\r\n</Body>\r\n</Html>\r\n"));
+        QCOMPARE(buildPage(QString()),
+                 kHead
+                     + QStringLiteral("\r\n-->\r\n</style>\r\n</head>\r\n<Body>\r\n"
+                                      "\r\n\r\n\r\n</Body>\r\n</Html>\r\n"));
     }
 
     void commentsShowNowhere()
@@ -67,28 +71,48 @@ private slots:
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("sample");
         const QString home = homeLinkAttribute();
-        QTest::newRow("grouped selector") << "h1, h2 {}" << "<h1, h2>Element: h1, h2</h1, h2><br>";
-        QTest::newRow("pseudo-class") << "a:hover{}" << "<a:hover>Element: a:hover</a:hover><br>";
-        QTest::newRow("TABLE is lower-cased") << "TABLE{}" << "<table><tr><td>Element: table</td></tr></table><br>";
-        QTest::newRow("th") << "th{}" << "<table><tr><th>Element: th</th></tr></table><br>";
-        QTest::newRow("img") << "img{}" << "<img src=\"Manager32.gif\">Element img<br>";
-        QTest::newRow("li") << "li{}" << "<ul><li>Element: li</ul><br>";
+        QTest::newRow("grouped selector") << "h1, h2 {}"
+                                          << "<h1, h2>Element: h1, h2</h1, h2><br>";
+        QTest::newRow("pseudo-class") << "a:hover{}"
+                                      << "<a:hover>Element: a:hover</a:hover><br>";
+        QTest::newRow("TABLE is lower-cased") << "TABLE{}"
+                                              << "<table><tr><td>Element: table</td></tr></table><br>";
+        QTest::newRow("th") << "th{}"
+                            << "<table><tr><th>Element: th</th></tr></table><br>";
+        QTest::newRow("img") << "img{}"
+                             << "<img src=\"Manager32.gif\">Element img<br>";
+        QTest::newRow("li") << "li{}"
+                            << "<ul><li>Element: li</ul><br>";
         QTest::newRow("select closes its list") << "select{}"
                                                 << "<select name=\"top5\" size=\"1\"><option>Beispieltext1</option>"
                                                    "<option>Beispieltext2</option></select> Element: select<br>";
-        QTest::newRow("input") << "input{}" << "<input value=\"Beispieltext\"> Element: input";
-        QTest::newRow("textarea") << "textarea{}" << QString::fromUtf8("<textarea>Beispieltext für das Element: textarea</textarea><br>");
-        QTest::newRow("anchor") << "A{}" << "<a " + home + ">Element: a</a><br>";
-        QTest::newRow("TABLE.x keeps its case") << "TABLE.x{}" << "<TABLE class=\"x\">Klasse: TABLE.x</TABLE><br>";
-        QTest::newRow("table class") << "table.x{}" << "<table class=\"x\"><tr><td>Element: table.x</td></tr></table><br>";
-        QTest::newRow("td class") << "td.x{}" << "<table><tr><td class=\"x\">Element: td.x</td></tr></table><br>";
-        QTest::newRow("anchor class") << "a.nav:hover{}" << "<a class=\"nav:hover\" " + home + ">Element: a.nav:hover</a><br>";
-        QTest::newRow("paragraph class") << "p.intro{}" << "<p class=\"intro\">Klasse: p.intro</p><br>";
-        QTest::newRow("ID lower-cased") << "#Top{}" << "<span id=\"top\">einfache ID: top</span><br>";
-        QTest::newRow("ID with pseudo-class") << "#x:hover{}" << "<a id=\"\" " + home + ">Pseudoformat: #x:hover</a><br>";
-        QTest::newRow("anchor ID with pseudo-class") << "a#nav:hover{}" << "<a id=\"nav\" " + home + ">Pseudoformat: a#nav:hover</a><br>";
-        QTest::newRow("table ID") << "table#t{}" << "<table id=\"t\"><tr><td>Element: table#t</td></tr></table><br>";
-        QTest::newRow("anchor ID has no link") << "a#top{}" << "<a id=\"top\">Element: a#top</a><br>";
+        QTest::newRow("input") << "input{}"
+                               << "<input value=\"Beispieltext\"> Element: input";
+        QTest::newRow("textarea") << "textarea{}"
+                                  << QString::fromUtf8(
+                                         "<textarea>Beispieltext für das Element: textarea</textarea><br>");
+        QTest::newRow("anchor") << "A{}"
+                                << "<a " + home + ">Element: a</a><br>";
+        QTest::newRow("TABLE.x keeps its case") << "TABLE.x{}"
+                                                << "<TABLE class=\"x\">Klasse: TABLE.x</TABLE><br>";
+        QTest::newRow("table class") << "table.x{}"
+                                     << "<table class=\"x\"><tr><td>Element: table.x</td></tr></table><br>";
+        QTest::newRow("td class") << "td.x{}"
+                                  << "<table><tr><td class=\"x\">Element: td.x</td></tr></table><br>";
+        QTest::newRow("anchor class") << "a.nav:hover{}"
+                                      << "<a class=\"nav:hover\" " + home + ">Element: a.nav:hover</a><br>";
+        QTest::newRow("paragraph class") << "p.intro{}"
+                                         << "<p class=\"intro\">Klasse: p.intro</p><br>";
+        QTest::newRow("ID lower-cased") << "#Top{}"
+                                        << "<span id=\"top\">einfache ID: top</span><br>";
+        QTest::newRow("ID with pseudo-class") << "#x:hover{}"
+                                              << "<a id=\"\" " + home + ">Pseudoformat: #x:hover</a><br>";
+        QTest::newRow("anchor ID with pseudo-class") << "a#nav:hover{}"
+                                                     << "<a id=\"nav\" " + home + ">Pseudoformat: a#nav:hover</a><br>";
+        QTest::newRow("table ID") << "table#t{}"
+                                  << "<table id=\"t\"><tr><td>Element: table#t</td></tr></table><br>";
+        QTest::newRow("anchor ID has no link") << "a#top{}"
+                                               << "<a id=\"top\">Element: a#top</a><br>";
     }
     void samples()
     {
@@ -102,33 +126,43 @@ private slots:
     {
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("sample");
-        QTest::newRow("element closing the style")
-            << "h1 </style><script>x()</script> {}"
-            << "<h1 &lt;/style&gt;&lt;script&gt;x()&lt;/script&gt;>Element: h1 &lt;/style&gt;&lt;script&gt;x()&lt;/script&gt;"
-               "</h1 &lt;/style&gt;&lt;script&gt;x()&lt;/script&gt;><br>";
+        QTest::newRow("element closing the style") << "h1 </style><script>x()</script> {}"
+                                                   << "<h1 &lt;/style&gt;&lt;script&gt;x()&lt;/script&gt;>Element: h1 "
+                                                      "&lt;/style&gt;&lt;script&gt;x()&lt;/script&gt;"
+                                                      "</h1 &lt;/style&gt;&lt;script&gt;x()&lt;/script&gt;><br>";
         QTest::newRow("ID with a meta element")
             << "#y<meta http-equiv=\"refresh\" content=\"0;url=pic\"> {}"
             << "<span id=\"y&lt;meta http-equiv=&quot;refresh&quot; content=&quot;0;url=pic&quot;&gt;\">einfache ID: "
                "y&lt;meta http-equiv=&quot;refresh&quot; content=&quot;0;url=pic&quot;&gt;</span><br>";
         QTest::newRow("class ending its attribute")
-            << "p.x\" onclick=\"y {}" << "<p class=\"x&quot; onclick=&quot;y\">Klasse: p.x&quot; onclick=&quot;y</p><br>";
+            << "p.x\" onclick=\"y {}"
+            << "<p class=\"x&quot; onclick=&quot;y\">Klasse: p.x&quot; onclick=&quot;y</p><br>";
         QTest::newRow("anchor class with a quote")
-            << "a.x'> {}" << "<a class=\"x&#39;&gt;\" " + homeLinkAttribute() + ">Element: a.x&#39;&gt;</a><br>";
+            << "a.x'> {}"
+            << "<a class=\"x&#39;&gt;\" " + homeLinkAttribute() + ">Element: a.x&#39;&gt;</a><br>";
         QTest::newRow("table ID with an ampersand")
-            << "td#a&b {}" << "<table><tr><td id=\"a&amp;b\">Element: td#a&amp;b</td></tr></table><br>";
-        QTest::newRow("anchor pseudo-format") << "a#<b>:hover {}"
-                                              << "<a id=\"&lt;b&gt;\" " + homeLinkAttribute()
-                                                     + ">Pseudoformat: a#&lt;b&gt;:hover</a><br>";
-        QTest::newRow("element with an ID") << "div<i>#x {}" << "<div&lt;i&gt; id=\"x\">komplexe ID: div&lt;i&gt;#x</div&lt;i&gt;><br>";
+            << "td#a&b {}"
+            << "<table><tr><td id=\"a&amp;b\">Element: td#a&amp;b</td></tr></table><br>";
+        QTest::newRow("anchor pseudo-format")
+            << "a#<b>:hover {}"
+            << "<a id=\"&lt;b&gt;\" " + homeLinkAttribute() + ">Pseudoformat: a#&lt;b&gt;:hover</a><br>";
+        QTest::newRow("element with an ID") << "div<i>#x {}"
+                                            << "<div&lt;i&gt; id=\"x\">komplexe ID: div&lt;i&gt;#x</div&lt;i&gt;><br>";
         // "<!--" would open a comment that swallows the rest of the page: a name that is
         // no tag name stays text, as the browser shows "<#x>" anyway.
-        QTest::newRow("comment opener") << "!-- x {}" << "&lt;!-- x>Element: !-- x&lt;/!-- x><br>";
-        QTest::newRow("processing instruction") << "?x.y {}" << "&lt;?x class=\"y\">Klasse: ?x.y&lt;/?x><br>";
-        QTest::newRow("no letter first") << "#y:h, 1#z {}" << "<a id=\"\" " + homeLinkAttribute() + ">Pseudoformat: #y:h, 1#z</a><br>";
-        QTest::newRow("element with an ID, no letter first") << "1#z {}" << "&lt;1 id=\"z\">komplexe ID: 1#z&lt;/1><br>";
+        QTest::newRow("comment opener") << "!-- x {}"
+                                        << "&lt;!-- x>Element: !-- x&lt;/!-- x><br>";
+        QTest::newRow("processing instruction") << "?x.y {}"
+                                                << "&lt;?x class=\"y\">Klasse: ?x.y&lt;/?x><br>";
+        QTest::newRow("no letter first") << "#y:h, 1#z {}"
+                                         << "<a id=\"\" " + homeLinkAttribute() + ">Pseudoformat: #y:h, 1#z</a><br>";
+        QTest::newRow("element with an ID, no letter first") << "1#z {}"
+                                                             << "&lt;1 id=\"z\">komplexe ID: 1#z&lt;/1><br>";
         // plaintext never ends and would turn every later sample into text.
-        QTest::newRow("plaintext") << "plaintext {}" << "<xmp>Element: plaintext</xmp><br>";
-        QTest::newRow("plaintext with more") << "PLAINTEXT b.c {}" << "<xmp b class=\"c\">Klasse: PLAINTEXT b.c</xmp b><br>";
+        QTest::newRow("plaintext") << "plaintext {}"
+                                   << "<xmp>Element: plaintext</xmp><br>";
+        QTest::newRow("plaintext with more") << "PLAINTEXT b.c {}"
+                                             << "<xmp b class=\"c\">Klasse: PLAINTEXT b.c</xmp b><br>";
     }
     void hostileSelectorsAreText()
     {
@@ -148,7 +182,8 @@ private slots:
 
     void everyRuleGetsASampleRepeatsIncluded()
     {
-        QCOMPARE(buildSamples(QStringLiteral(" p{} p{} q")), QStringLiteral("<p>Element: p</p><br>\r\n<p>Element: p</p><br>\r\n"));
+        QCOMPARE(buildSamples(QStringLiteral(" p{} p{} q")),
+                 QStringLiteral("<p>Element: p</p><br>\r\n<p>Element: p</p><br>\r\n"));
     }
 
     void homeLinkIsAnAddress()

@@ -35,7 +35,9 @@ private slots:
         QTest::newRow("CR and LF alone") << QByteArray("a\rb\nc") << QStringList{"a", "b", "c"};
         QTest::newRow("NUL ends the text") << QByteArray("a\nb\0c\nd", 7) << QStringList{"a", "b"};
         QTest::newRow("blanks kept") << QByteArray(" a \n\n") << QStringList{" a ", ""};
-        QTest::newRow("Windows-1252") << QByteArray("gr\xf6\xdf" "e") << QStringList{QString::fromUtf8("größe")};
+        QTest::newRow("Windows-1252") << QByteArray("gr\xf6\xdf"
+                                                    "e")
+                                      << QStringList{QString::fromUtf8("größe")};
     }
     void lines()
     {
@@ -49,16 +51,24 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("tree");
         QTest::addColumn<QString>("error");
-        QTest::newRow("levels") << QStringList{"a", "\tb", "\t\tc", "d"} << "a(b(c)),d" << "";
-        QTest::newRow("closing several levels") << QStringList{"a", " b", "  c", "d", " e"} << "a(b(c)),d(e)" << "";
-        QTest::newRow("tabs and blanks count alike") << QStringList{"a", " b", "\t c"} << "a(b(c))" << "";
-        QTest::newRow("two levels deeper") << QStringList{"a", "\t\tb", "c"} << "a"
-                                           << QString::fromUtf8("Ungültige Ebene (2) für Eintrag \"b\"");
-        QTest::newRow("indented first line is a root") << QStringList{"\t\ta", "\tb"} << "a(b)" << "";
-        QTest::newRow("empty line is an empty root") << QStringList{"a", "", "b"} << "a,,b" << "";
-        QTest::newRow("blank line is an empty node at its depth") << QStringList{"a", "  "} << "a" << QString::fromUtf8("Ungültige Ebene (2) für Eintrag \"\"");
-        QTest::newRow("blank child") << QStringList{"a", " "} << "a()" << "";
-        QTest::newRow("text keeps trailing blanks") << QStringList{"a  "} << "a  " << "";
+        QTest::newRow("levels") << QStringList{"a", "\tb", "\t\tc", "d"} << "a(b(c)),d"
+                                << "";
+        QTest::newRow("closing several levels") << QStringList{"a", " b", "  c", "d", " e"} << "a(b(c)),d(e)"
+                                                << "";
+        QTest::newRow("tabs and blanks count alike") << QStringList{"a", " b", "\t c"} << "a(b(c))"
+                                                     << "";
+        QTest::newRow("two levels deeper")
+            << QStringList{"a", "\t\tb", "c"} << "a" << QString::fromUtf8("Ungültige Ebene (2) für Eintrag \"b\"");
+        QTest::newRow("indented first line is a root") << QStringList{"\t\ta", "\tb"} << "a(b)"
+                                                       << "";
+        QTest::newRow("empty line is an empty root") << QStringList{"a", "", "b"} << "a,,b"
+                                                     << "";
+        QTest::newRow("blank line is an empty node at its depth")
+            << QStringList{"a", "  "} << "a" << QString::fromUtf8("Ungültige Ebene (2) für Eintrag \"\"");
+        QTest::newRow("blank child") << QStringList{"a", " "} << "a()"
+                                     << "";
+        QTest::newRow("text keeps trailing blanks") << QStringList{"a  "} << "a  "
+                                                    << "";
     }
     void treeText()
     {
@@ -88,8 +98,8 @@ private slots:
             << QStringList{"margin"};
         QTest::newRow("a blank before the bracket is another line")
             << QStringList{" [groups]", "Box", "", "[properties]", ""} << QStringList{} << QStringList{};
-        QTest::newRow("a line of blanks is an entry") << QStringList{"[groups]", " ", "Box", ""} << QStringList{" ", "Box"}
-                                                      << QStringList{};
+        QTest::newRow("a line of blanks is an entry")
+            << QStringList{"[groups]", " ", "Box", ""} << QStringList{" ", "Box"} << QStringList{};
         QTest::newRow("header then empty line") << QStringList{"[groups]", "", "Box"} << QStringList{} << QStringList{};
     }
     void listSections()
@@ -103,11 +113,31 @@ private slots:
 
     void propertyTree()
     {
-        const QStringList def{"[groups]", "Alignment", "Box", "Empty", "", "[properties]", "line-height", "margin",
-                              "text-align", "nowhere", "lonely", "lower", "",
-                              "[line-height]", "group=Alignment", "[MARGIN]", "Group = Box ",
-                              "[text-align]", "group=Alignment", "[nowhere]", "group=Nowhere", "[lower]", "group=alignment"};
-        QCOMPARE(shape(StyleDefinition::propertyTree(def)), QStringLiteral("Alignment(line-height,text-align),Box(margin),Empty"));
+        const QStringList def{"[groups]",
+                              "Alignment",
+                              "Box",
+                              "Empty",
+                              "",
+                              "[properties]",
+                              "line-height",
+                              "margin",
+                              "text-align",
+                              "nowhere",
+                              "lonely",
+                              "lower",
+                              "",
+                              "[line-height]",
+                              "group=Alignment",
+                              "[MARGIN]",
+                              "Group = Box ",
+                              "[text-align]",
+                              "group=Alignment",
+                              "[nowhere]",
+                              "group=Nowhere",
+                              "[lower]",
+                              "group=alignment"};
+        QCOMPARE(shape(StyleDefinition::propertyTree(def)),
+                 QStringLiteral("Alignment(line-height,text-align),Box(margin),Empty"));
     }
 
     void missingDefinitionCannotBeOpened()
@@ -164,8 +194,9 @@ private slots:
     {
         const QStringList rows = Catalogue::colourRows();
         QCOMPARE(rows.size(), 216);
-        QCOMPARE(rows.mid(0, 8), (QStringList{"#000000 ", "#000033 ", "#000066 ", "#000099 ", "#0000CC ", "#0000FF ",
-                                              "#330000", "#330033"}));
+        QCOMPARE(rows.mid(0, 8),
+                 (QStringList{"#000000 ", "#000033 ", "#000066 ", "#000099 ", "#0000CC ", "#0000FF ", "#330000",
+                              "#330033"}));
         QCOMPARE(rows[35], QStringLiteral("#FF00FF"));
         QCOMPARE(rows[36], QStringLiteral("#003300"));
         QCOMPARE(rows.last(), QStringLiteral("#FFFFFF"));

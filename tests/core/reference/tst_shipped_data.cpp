@@ -54,8 +54,8 @@ private slots:
         const QStringList definitions = DataFile::readLines(kData + QStringLiteral("/styledefs/styles.dat"));
         QVERIFY(definitions.contains(QStringLiteral("CSS Level 2")));
         for (const QString &definition : definitions) {
-            const QList<TreeNode> tree = StyleDefinition::read(kData + QStringLiteral("/styledefs/") + definition
-                                                               + QStringLiteral(".def"));
+            const QList<TreeNode> tree
+                = StyleDefinition::read(kData + QStringLiteral("/styledefs/") + definition + QStringLiteral(".def"));
             QVERIFY(!tree.isEmpty());
             for (const TreeNode &group : tree) {
                 QVERIFY2(Catalogue::valueSourceOf(group.text).kind == Catalogue::SourceKind::GroupHeading,
@@ -64,8 +64,8 @@ private slots:
                 for (const TreeNode &property : group.children) {
                     const Catalogue::ValueSource source = Catalogue::valueSourceOf(property.text);
                     const bool served = source.kind != Catalogue::SourceKind::OwnFile
-                                        || kMadeAtStart.contains(property.text)
-                                        || QFile::exists(kData + QStringLiteral("/inf/") + source.fileName);
+                        || kMadeAtStart.contains(property.text)
+                        || QFile::exists(kData + QStringLiteral("/inf/") + source.fileName);
                     QVERIFY2(served, qPrintable(definition + QStringLiteral(": ") + property.text));
                 }
             }
@@ -76,7 +76,8 @@ private slots:
     {
         const QList<TreeNode> level2 = StyleDefinition::read(kData + QStringLiteral("/styledefs/CSS Level 2.def"));
         for (const TreeNode &group : Catalogue::builtInProperties()) {
-            const auto it = std::find_if(level2.begin(), level2.end(), [&](const TreeNode &g) { return g.text == group.text; });
+            const auto it
+                = std::find_if(level2.begin(), level2.end(), [&](const TreeNode &g) { return g.text == group.text; });
             QVERIFY2(it != level2.end(), qPrintable(group.text));
             for (const TreeNode &property : group.children)
                 QVERIFY2(it->children.contains(property), qPrintable(property.text));

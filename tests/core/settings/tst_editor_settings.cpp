@@ -38,10 +38,7 @@ private slots:
         }
     }
 
-    void fortyNineNames()
-    {
-        QCOMPARE(ColourValues::names().size(), 49);
-    }
+    void fortyNineNames() { QCOMPARE(ColourValues::names().size(), 49); }
 
     void noFileGivesTheDefaults()
     {
@@ -60,12 +57,13 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("einstellungen.ini"));
-        writeFile(path, "[Syntaxhighlighting]\r\nStatus=ja\r\n[Liniennummern]\r\nStatus=2\r\n"
-                        "[Formatierungen]\r\nStatus=0\r\n[Font]\r\nFont=Liberation Mono\r\nSize=zwölf\r\n"
-                        "[StyleColor]\r\nKey_fg=clRed\r\nIdent_fg=nicht lesbar\r\nNum_fg=$00FF0000\r\n");
+        writeFile(path,
+                  "[Syntaxhighlighting]\r\nStatus=ja\r\n[Liniennummern]\r\nStatus=2\r\n"
+                  "[Formatierungen]\r\nStatus=0\r\n[Font]\r\nFont=Liberation Mono\r\nSize=zwölf\r\n"
+                  "[StyleColor]\r\nKey_fg=clRed\r\nIdent_fg=nicht lesbar\r\nNum_fg=$00FF0000\r\n");
         const EditorSettings s = EditorSettings::read(IniFile(path));
-        QVERIFY(s.highlighting);   // a word: the default
-        QVERIFY(s.lineNumbers);    // 2 is on
+        QVERIFY(s.highlighting); // a word: the default
+        QVERIFY(s.lineNumbers); // 2 is on
         QVERIFY(!s.formattingMarks);
         QCOMPARE(s.fontName, QStringLiteral("Liberation Mono"));
         QCOMPARE(s.fontSize, QStringLiteral("10")); // unreadable: the default

@@ -12,7 +12,11 @@ class TestIniFile : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(m_dir.isValid()); m_path = m_dir.filePath(QStringLiteral("einstellungen.ini")); }
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_path = m_dir.filePath(QStringLiteral("einstellungen.ini"));
+    }
     void cleanup() { QFile::remove(m_path); }
 
     void writeUpdatesInPlace_data()
@@ -23,16 +27,20 @@ private slots:
         QTest::addColumn<QByteArray>("after");
         const QByteArray file("; Stylograf\r\n[Font]\r\nFont=Courier New\r\nSize=10\r\n\r\n[Fenster]\r\nparser=1\r\n");
         QTest::newRow("existing key, other case")
-            << file << "font" << "SIZE"
+            << file << "font"
+            << "SIZE"
             << QByteArray("; Stylograf\r\n[Font]\r\nFont=Courier New\r\nSIZE=v\r\n\r\n[Fenster]\r\nparser=1\r\n");
         QTest::newRow("new key goes to the end of its section")
-            << file << "Font" << "Extra"
-            << QByteArray("; Stylograf\r\n[Font]\r\nFont=Courier New\r\nSize=10\r\nExtra=v\r\n\r\n[Fenster]\r\nparser=1\r\n");
-        QTest::newRow("new section at the end")
-            << file << "Sprache" << "lingual" << file + "[Sprache]\r\nlingual=v\r\n";
-        QTest::newRow("LF file stays LF") << QByteArray("[a]\nk=1\n") << "a" << "k" << QByteArray("[a]\nk=v\n");
-        QTest::newRow("spaces around the equals sign")
-            << QByteArray("[a]\r\n  k = 1\r\n") << "a" << "k" << QByteArray("[a]\r\nk=v\r\n");
+            << file << "Font"
+            << "Extra"
+            << QByteArray(
+                   "; Stylograf\r\n[Font]\r\nFont=Courier New\r\nSize=10\r\nExtra=v\r\n\r\n[Fenster]\r\nparser=1\r\n");
+        QTest::newRow("new section at the end") << file << "Sprache"
+                                                << "lingual" << file + "[Sprache]\r\nlingual=v\r\n";
+        QTest::newRow("LF file stays LF") << QByteArray("[a]\nk=1\n") << "a"
+                                          << "k" << QByteArray("[a]\nk=v\n");
+        QTest::newRow("spaces around the equals sign") << QByteArray("[a]\r\n  k = 1\r\n") << "a"
+                                                       << "k" << QByteArray("[a]\r\nk=v\r\n");
     }
     void writeUpdatesInPlace()
     {
@@ -139,8 +147,8 @@ private slots:
     void unencodableValueLeavesTheFile()
     {
         writeFile(m_path, "[Sprache]\r\nlingual=0\r\n");
-        QVERIFY_THROWS_EXCEPTION(AppError, IniFile(m_path).write(QStringLiteral("Sprache"), QStringLiteral("x"),
-                                                                  QString(QChar(0xD800))));
+        QVERIFY_THROWS_EXCEPTION(
+            AppError, IniFile(m_path).write(QStringLiteral("Sprache"), QStringLiteral("x"), QString(QChar(0xD800))));
         QCOMPARE(readFile(m_path), QByteArray("[Sprache]\r\nlingual=0\r\n"));
     }
 

@@ -4,10 +4,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFileDialog>
-#include <QImage>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -63,10 +63,11 @@ private slots:
         QTest::newRow("plain question") << BoxKind::Plain << Buttons::YesNo << "Stylograf" << int(QMessageBox::NoIcon)
                                         << QStringList{"&Ja", "&Nein"} << "&Ja" << Answer::Yes;
         QTest::newRow("confirmation") << BoxKind::Confirmation << Buttons::YesNo << QString::fromUtf8("Bestätigung")
-                                      << int(QMessageBox::Question) << QStringList{"&Ja", "&Nein"} << "&Nein" << Answer::No;
-        QTest::newRow("error with three buttons") << BoxKind::Error << Buttons::YesNoCancel << "Fehler"
-                                                  << int(QMessageBox::Critical)
-                                                  << QStringList{"&Ja", "&Nein", "Abbrechen"} << "Abbrechen" << Answer::Cancel;
+                                      << int(QMessageBox::Question) << QStringList{"&Ja", "&Nein"} << "&Nein"
+                                      << Answer::No;
+        QTest::newRow("error with three buttons")
+            << BoxKind::Error << Buttons::YesNoCancel << "Fehler" << int(QMessageBox::Critical)
+            << QStringList{"&Ja", "&Nein", "Abbrechen"} << "Abbrechen" << Answer::Cancel;
         QTest::newRow("information") << BoxKind::Information << Buttons::Ok << "Information"
                                      << int(QMessageBox::Information) << QStringList{"OK"} << "OK" << Answer::Ok;
         QTest::newRow("failure") << BoxKind::Failure << Buttons::Ok << "Stylograf" << int(QMessageBox::Critical)
@@ -152,17 +153,16 @@ private slots:
         QStringList ten;
         for (int i = 0; i < 10; ++i)
             ten << QStringLiteral("t%1").arg(i);
-        QTest::newRow("another case of an entry") << false << QStringList{"color", "font"} << "Color"
-                                                  << QStringList{"Color", "font"};
-        QTest::newRow("the start of an entry") << false << QStringList{"font-size"} << "font"
-                                               << QStringList{"font", "font-size"};
+        QTest::newRow("another case of an entry")
+            << false << QStringList{"color", "font"} << "Color" << QStringList{"Color", "font"};
+        QTest::newRow("the start of an entry")
+            << false << QStringList{"font-size"} << "font" << QStringList{"font", "font-size"};
         QTest::newRow("a new text goes on top") << false << QStringList{"a", "b"} << "c" << QStringList{"c", "a", "b"};
-        QTest::newRow("an eleventh text drops the oldest") << false << ten << "new"
-                                                           << QStringList{"new"} + ten.mid(0, 9);
-        QTest::newRow("replacement in another case") << true << QStringList{"color"} << "Color"
-                                                     << QStringList{"Color"};
-        QTest::newRow("replacement, the start of an entry") << true << QStringList{"font-size"} << "font"
-                                                            << QStringList{"font", "font-size"};
+        QTest::newRow("an eleventh text drops the oldest")
+            << false << ten << "new" << QStringList{"new"} + ten.mid(0, 9);
+        QTest::newRow("replacement in another case") << true << QStringList{"color"} << "Color" << QStringList{"Color"};
+        QTest::newRow("replacement, the start of an entry")
+            << true << QStringList{"font-size"} << "font" << QStringList{"font", "font-size"};
     }
     void searchFieldsKeepTheTypedText()
     {
@@ -218,7 +218,8 @@ private slots:
         });
         QtDialogs dialogs;
         const QRect area(100, 100, 600, 300);
-        QCOMPARE(dialogs.confirmReplace(QStringLiteral("a"), area, 150, 120, 136), FindReplace::ReplaceAnswer::ReplaceRest);
+        QCOMPARE(dialogs.confirmReplace(QStringLiteral("a"), area, 150, 120, 136),
+                 FindReplace::ReplaceAnswer::ReplaceRest);
         QCOMPARE(caption, QStringLiteral("Confirm replace"));
         QCOMPARE(question, QStringLiteral("Replace this occurence of \"a\"?"));
         QCOMPARE(placedAt.y(), 140); // below the match line
@@ -268,11 +269,12 @@ private slots:
         });
         QtDialogs dialogs;
         QCOMPARE(dialogs.openPictureFile(), QString());
-        QCOMPARE(captions, (QStringList{"Alle (*.gif;*.ani;*.pcx;*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.png)",
-                                        "CompuServe GIF Image (*.gif)", "ANI Image (*.ani)", "PCX Image (*.pcx)",
-                                        "JPEG-Grafikdatei (*.jpg)", "JPEG-Grafikdatei (*.jpeg)", "Bitmaps (*.bmp)",
-                                        "Symbole (*.ico)", "Erweiterte Metadateien (*.emf)", "Metadateien (*.wmf)",
-                                        "Portable Network Grafic (*.png)"}));
+        QCOMPARE(
+            captions,
+            (QStringList{"Alle (*.gif;*.ani;*.pcx;*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.png)",
+                         "CompuServe GIF Image (*.gif)", "ANI Image (*.ani)", "PCX Image (*.pcx)",
+                         "JPEG-Grafikdatei (*.jpg)", "JPEG-Grafikdatei (*.jpeg)", "Bitmaps (*.bmp)", "Symbole (*.ico)",
+                         "Erweiterte Metadateien (*.emf)", "Metadateien (*.wmf)", "Portable Network Grafic (*.png)"}));
         QCOMPARE(shown, QSize(160, 80)); // scaled into the preview, proportions kept
     }
 };

@@ -6,12 +6,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QWindow>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -37,7 +37,8 @@ private slots:
     {
         ScriptedDialogs dialogs;
         AppPaths paths;
-        auto splash = Startup::createSplash(paths, dialogs, QStringLiteral("/opt/sg/stylograf"), QStringLiteral("1.1.0.1"));
+        auto splash
+            = Startup::createSplash(paths, dialogs, QStringLiteral("/opt/sg/stylograf"), QStringLiteral("1.1.0.1"));
         QCOMPARE(paths.appDir, QStringLiteral("/opt/sg/"));
         QCOMPARE(paths.styleDefDir, QStringLiteral("/opt/sg/styledefs/"));
         QVERIFY(paths.infDir.isEmpty()); // set by the main window
@@ -70,12 +71,11 @@ private slots:
         auto pointerHidden = [] {
             return QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BlankCursor;
         };
-        Startup::createWindows(
-            splash,
-            {{10, [&] { events << QStringLiteral("main:%1").arg(pointerHidden()); }},
-             {20, [&] { throw AppError(QStringLiteral("kaputt")); }},
-             {30, [&] { events << QStringLiteral("search:%1").arg(splash.isVisible()); }}},
-            dialogs, [&](int ms) { pauses << ms; });
+        Startup::createWindows(splash,
+                               {{10, [&] { events << QStringLiteral("main:%1").arg(pointerHidden()); }},
+                                {20, [&] { throw AppError(QStringLiteral("kaputt")); }},
+                                {30, [&] { events << QStringLiteral("search:%1").arg(splash.isVisible()); }}},
+                               dialogs, [&](int ms) { pauses << ms; });
         QCOMPARE(events, (QStringList{"main:1", "search:1"}));
         QList<int> values;
         for (const auto &args : progress)
@@ -112,10 +112,10 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
             QSKIP("Xvfb is not installed");
         QProcess display;
-        display.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                               QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                                               QStringLiteral("-screen"), QStringLiteral("0"),
-                                               QStringLiteral("1280x1024x24")});
+        display.start(QStringLiteral("Xvfb"),
+                      {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                       QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                       QStringLiteral("1280x1024x24")});
         QVERIFY(display.waitForReadyRead(10000));
         const QString number = QString::fromLatin1(display.readLine()).trimmed();
         QTemporaryDir runtime;
@@ -148,9 +148,9 @@ private slots:
     {
         ScriptedDialogs dialogs;
         SplashWindow splash;
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                                 Startup::createWindows(splash, {{10, [] { throw std::runtime_error("x"); }}}, dialogs,
-                                                        [](int) {}));
+        QVERIFY_THROWS_EXCEPTION(
+            std::runtime_error,
+            Startup::createWindows(splash, {{10, [] { throw std::runtime_error("x"); }}}, dialogs, [](int) {}));
         QVERIFY(!QApplication::overrideCursor());
     }
 };

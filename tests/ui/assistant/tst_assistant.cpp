@@ -39,7 +39,8 @@ private slots:
     {
         QCOMPARE(a->windowTitle(), QStringLiteral("Individualformate"));
         QCOMPARE(a->findChild<QTabWidget *>(QStringLiteral("assistantPages"))->count(), 5);
-        QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("advancedElementList"))->item(0)->text(), QStringLiteral("a"));
+        QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("advancedElementList"))->item(0)->text(),
+                 QStringLiteral("a"));
         QCOMPARE(a->findChild<QLabel *>(QStringLiteral("namePrefixLabel"))->text(), QStringLiteral("."));
         QVERIFY(a->findChild<QRadioButton *>(QStringLiteral("asSelectorListRadio"))->isChecked());
         QVERIFY(a->findChild<QListWidget *>(QStringLiteral("pseudoClassList"))->isEnabled());
@@ -49,7 +50,8 @@ private slots:
     {
         f->editor()->setLines({"a {}"});
         choose(a->findChild<QListWidget *>(QStringLiteral("contextFirstList")), QStringLiteral("div"));
-        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("contextEdit"))->text(), QString()); // one side only: unchanged
+        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("contextEdit"))->text(),
+                 QString()); // one side only: unchanged
         choose(a->findChild<QListWidget *>(QStringLiteral("contextSecondList")), QStringLiteral("p"));
         QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("contextEdit"))->text(), QStringLiteral("div p"));
         a->findChild<QPushButton *>(QStringLiteral("useContextButton"))->click();
@@ -59,8 +61,7 @@ private slots:
         a->findChild<QPushButton *>(QStringLiteral("useChildButton"))->click();
         QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("collectedList"))->count(), 2);
         a->findChild<QPushButton *>(QStringLiteral("appendButton"))->click();
-        QCOMPARE(f->editor()->allLines(),
-                 (QStringList{"a {}", "div p {", "", " }", "", "ul>li {", "", " }", ""}));
+        QCOMPARE(f->editor()->allLines(), (QStringList{"a {}", "div p {", "", " }", "", "ul>li {", "", " }", ""}));
         QVERIFY(!a->isVisible());
         QCOMPARE(f->find<QLabel>("parserStatusText")->text(), QStringLiteral("Keine Fehler gefunden!"));
         // The rules are an edit of the document: it asks before they are lost, and
@@ -116,13 +117,15 @@ private slots:
     {
         choose(a->findChild<QListWidget *>(QStringLiteral("advancedElementList")), QStringLiteral("p"));
         a->findChild<QRadioButton *>(QStringLiteral("idsRadio"))->click();
-        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("advancedEdit"))->text(), QStringLiteral("p")); // an empty name adds no "#"
+        QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("advancedEdit"))->text(),
+                 QStringLiteral("p")); // an empty name adds no "#"
         a->findChild<QLineEdit *>(QStringLiteral("nameEdit"))->setText(QStringLiteral("intro"));
         QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("advancedEdit"))->text(), QStringLiteral("p#intro"));
         a->findChild<QRadioButton *>(QStringLiteral("classesRadio"))->click();
         QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("advancedEdit"))->text(), QStringLiteral("p.intro"));
         a->findChild<QPushButton *>(QStringLiteral("useAdvancedButton"))->click();
-        QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("collectedList"))->item(0)->text(), QStringLiteral("p.intro"));
+        QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("collectedList"))->item(0)->text(),
+                 QStringLiteral("p.intro"));
     }
 
     void reopenedAfterCancelKeepsTheChoices()
@@ -135,7 +138,8 @@ private slots:
         a->show();
         QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("collectedList"))->count(), 0);
         QCOMPARE(a->findChild<QLineEdit *>(QStringLiteral("contextEdit"))->text(), QStringLiteral("div p"));
-        QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("contextFirstList"))->currentItem()->text(), QStringLiteral("div"));
+        QCOMPARE(a->findChild<QListWidget *>(QStringLiteral("contextFirstList"))->currentItem()->text(),
+                 QStringLiteral("div"));
     }
 
 private:

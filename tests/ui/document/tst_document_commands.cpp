@@ -7,7 +7,6 @@
 
 #include <sys/stat.h>
 
-
 namespace {
 
 const QString kUntitled = QStringLiteral("unbenannt");
@@ -168,11 +167,12 @@ private slots:
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<QString>("saveTo"); // empty cancels the save dialog
         QTest::addColumn<bool>("replaced");
-        for (const QString how : {QStringLiteral("menu"), QStringLiteral("tool bar"), QStringLiteral("Ctrl+O"),
-                                  QStringLiteral("drop")}) {
+        for (const QString &how :
+             {QStringLiteral("menu"), QStringLiteral("tool bar"), QStringLiteral("Ctrl+O"), QStringLiteral("drop")}) {
             QTest::addRow("%s, No discards", qPrintable(how)) << how << Answer::No << QString() << true;
             QTest::addRow("%s, Yes saves first", qPrintable(how)) << how << Answer::Yes << "saved.css" << true;
-            QTest::addRow("%s, Yes, save dialog cancelled", qPrintable(how)) << how << Answer::Yes << QString() << false;
+            QTest::addRow("%s, Yes, save dialog cancelled", qPrintable(how))
+                << how << Answer::Yes << QString() << false;
             QTest::addRow("%s, Yes, save fails", qPrintable(how)) << how << Answer::Yes << "file/a.css" << false;
         }
     }
@@ -249,7 +249,8 @@ private slots:
         f->dialogs.openAnswers << missing;
         f->action("actionOpen")->trigger();
         QCOMPARE(f->dialogs.askedTexts(),
-                 (QStringList{text(UiText::SaveChangesQuestion), QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)}));
+                 (QStringList{text(UiText::SaveChangesQuestion),
+                              QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)}));
         QCOMPARE(f->dialogs.asked[1].kind, BoxKind::Failure);
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("x")});
         QCOMPARE(f->field(1), kModified);
@@ -392,14 +393,18 @@ private slots:
 
     void savingKeepsTheFilesLineEndsAndEncoding()
     {
-        f->openFile(QStringLiteral("lf.css"), "/* Gr\xf6\xdf" "e */\np {}\n");
+        f->openFile(QStringLiteral("lf.css"),
+                    "/* Gr\xf6\xdf"
+                    "e */\np {}\n");
         QTest::keyClick(f->editor(), Qt::Key_Down);
         QTest::keyClick(f->editor(), Qt::Key_End);
         f->type(QStringLiteral(" "));
         QTest::keyClick(f->editor(), Qt::Key_Return);
         f->type(QStringLiteral("ä"));
         f->action("actionSave")->trigger();
-        QCOMPARE(f->contents(QStringLiteral("lf.css")), QByteArray("/* Gr\xf6\xdf" "e */\np {}\n\xe4\n"));
+        QCOMPARE(f->contents(QStringLiteral("lf.css")),
+                 QByteArray("/* Gr\xf6\xdf"
+                            "e */\np {}\n\xe4\n"));
     }
 
     // Opened and saved without edits, a file comes back byte for byte.
@@ -412,10 +417,15 @@ private slots:
         QTest::newRow("no line end after the last line") << QByteArray("a {}\nb {}");
         QTest::newRow("UTF-8 with a byte order mark") << QByteArray("\xef\xbb\xbfp { content: \"\xc3\xa4\"; }\r\n");
         QTest::newRow("byte order mark, nothing else") << QByteArray("\xef\xbb\xbf");
-        QTest::newRow("Windows-1252") << QByteArray("/* Gr\xf6\xdf" "e \x80 */\r\np {}\r\n");
+        QTest::newRow("Windows-1252") << QByteArray("/* Gr\xf6\xdf"
+                                                    "e \x80 */\r\np {}\r\n");
         QTest::newRow("just a line end") << QByteArray("\n");
-        QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfe" "p\0{\0\xe4\0}\0\r\0\n\0", 14);
-        QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff" "\0p\0{\0}\0\n", 10);
+        QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfe"
+                                                 "p\0{\0\xe4\0}\0\r\0\n\0",
+                                                 14);
+        QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff"
+                                                 "\0p\0{\0}\0\n",
+                                                 10);
     }
     void openAndSaveKeepsTheBytes()
     {
@@ -463,7 +473,8 @@ private slots:
         QCOMPARE(f->editor()->allLines(), (QStringList{"a", "b"}));
         f->dialogs.answers << answer;
         f->action("actionSave")->trigger();
-        QCOMPARE(f->dialogs.askedTexts(), (QStringList{text(UiText::NulCharactersRead), text(UiText::NulCharactersSaveQuestion)}));
+        QCOMPARE(f->dialogs.askedTexts(),
+                 (QStringList{text(UiText::NulCharactersRead), text(UiText::NulCharactersSaveQuestion)}));
         QCOMPARE(f->contents(QStringLiteral("n.css")), saved);
         if (answer == Answer::Yes) { // asked once: the file holds no NUL any more
             f->type(QStringLiteral("x"));
@@ -484,15 +495,20 @@ private slots:
     {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("No keeps the file") << Answer::No << QByteArray("/* Gr\xf6\xdf" "e */\n");
-        QTest::newRow("Yes saves as UTF-8")
-            << Answer::Yes << QByteArray("/* Gr\xc3\xb6\xc3\x9f" "e \xe2\x86\x92 */\n");
+        QTest::newRow("No keeps the file") << Answer::No
+                                           << QByteArray("/* Gr\xf6\xdf"
+                                                         "e */\n");
+        QTest::newRow("Yes saves as UTF-8") << Answer::Yes
+                                            << QByteArray("/* Gr\xc3\xb6\xc3\x9f"
+                                                          "e \xe2\x86\x92 */\n");
     }
     void textBeyondTheFilesEncoding()
     {
         QFETCH(Answer, answer);
         QFETCH(QByteArray, saved);
-        f->openFile(QStringLiteral("w.css"), "/* Gr\xf6\xdf" "e */\n");
+        f->openFile(QStringLiteral("w.css"),
+                    "/* Gr\xf6\xdf"
+                    "e */\n");
         QTest::keyClick(f->editor(), Qt::Key_End);
         QTest::keyClick(f->editor(), Qt::Key_Left);
         QTest::keyClick(f->editor(), Qt::Key_Left);
@@ -524,7 +540,8 @@ private slots:
         }
         QCOMPARE(f->contents(QStringLiteral("keep.css")), QByteArray("old\r\n"));
         QCOMPARE(f->dialogs.askedTexts(),
-                 QStringList{QStringLiteral("Datei %1 kann nicht erstellt werden.").arg(f->path(QStringLiteral("keep.css")))});
+                 QStringList{
+                     QStringLiteral("Datei %1 kann nicht erstellt werden.").arg(f->path(QStringLiteral("keep.css")))});
         QVERIFY(f->editor()->isDocumentModified());
         QVERIFY(f->enabled("saveButton"));
         QCOMPARE(f->field(1), kModified);
@@ -537,7 +554,8 @@ private slots:
         f->type(QStringLiteral("p"));
         f->dialogs.saveAnswers << target;
         f->action("actionSaveAs")->trigger();
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{QStringLiteral("Datei %1 kann nicht erstellt werden.").arg(target)});
+        QCOMPARE(f->dialogs.askedTexts(),
+                 QStringList{QStringLiteral("Datei %1 kann nicht erstellt werden.").arg(target)});
         QVERIFY(f->document().fileName().isEmpty());
         QCOMPARE(f->field(2), kUntitled);
         QVERIFY(!f->enabled("closeButton"));
@@ -576,7 +594,8 @@ private slots:
         QVERIFY(f->editor()->isDocumentModified());
         QCOMPARE(f->field(1), kModified);
         f->action("actionExit")->trigger();
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{text(UiText::ChangesMade) + QLatin1Char('\n') + text(UiText::SaveFileQuestion)});
+        QCOMPARE(f->dialogs.askedTexts(),
+                 QStringList{text(UiText::ChangesMade) + QLatin1Char('\n') + text(UiText::SaveFileQuestion)});
     }
 
     void twoDroppedFilesAreLoadedInTurn()
@@ -599,7 +618,8 @@ private slots:
         f->put(QStringLiteral("two.css"), "two {}\r\n");
         const QString missing = f->path(QStringLiteral("missing.css"));
         dropOn(f->editor()->viewport(), {missing, f->path(QStringLiteral("two.css"))});
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)});
+        QCOMPARE(f->dialogs.askedTexts(),
+                 QStringList{QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)});
         QCOMPARE(f->editor()->allLines(), QStringList());
         QCOMPARE(f->field(2), kUntitled);
     }
@@ -640,7 +660,8 @@ private slots:
         f->action("actionExit")->trigger();
         QCOMPARE(f->dialogs.asked.size(), 1);
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Confirmation);
-        QCOMPARE(f->dialogs.asked[0].text, text(UiText::ChangesMade) + QLatin1Char('\n') + text(UiText::SaveFileQuestion));
+        QCOMPARE(f->dialogs.asked[0].text,
+                 text(UiText::ChangesMade) + QLatin1Char('\n') + text(UiText::SaveFileQuestion));
         QCOMPARE(!f->window->isVisible(), closes);
     }
 

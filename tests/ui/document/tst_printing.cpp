@@ -31,7 +31,8 @@ private slots:
         QStringList lines;
         for (int i = 1; i <= 60; ++i)
             lines << QStringLiteral("p.zeile%1 { color: red; }").arg(i);
-        lines << QStringLiteral("h1 { font-family: Verdana, sans-serif; margin: 0 auto; padding: 0 10px 0 10px; border: 1px solid #ccc; }");
+        lines << QStringLiteral(
+            "h1 { font-family: Verdana, sans-serif; margin: 0 auto; padding: 0 10px 0 10px; border: 1px solid #ccc; }");
         f.editor()->setLines(lines);
         const QString pdf = f.path(QStringLiteral("out.pdf"));
         f.dialogs.printAnswers << pdf;
@@ -45,8 +46,8 @@ private slots:
         QVERIFY(text.contains(QLatin1String("p.zeile1 { color: red; }")));
         QVERIFY(text.contains(QLatin1String("p.zeile60 { color: red; }")));
         // Lines stand one 5.0 mm cell apart: on A4, the header and 44 lines per page.
-        const QString first = run(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), pdf,
-                                                              QStringLiteral("-")});
+        const QString first
+            = run(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
         QVERIFY(first.contains(QLatin1String("p.zeile44 {")));
         QVERIFY(!first.contains(QLatin1String("p.zeile45 {")));
     }

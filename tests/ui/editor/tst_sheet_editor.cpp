@@ -3,9 +3,9 @@
 #include "editor/UndoGroup.h"
 
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QScrollBar>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -76,15 +76,16 @@ private slots:
         QTest::addColumn<QPoint>("caretAfter");
 
         const QStringList two{"abcdef", "ab"};
-        QTest::newRow("Down on the last line stays") << two << QPoint(2, 2) << Strokes{key(Qt::Key_Down)} << two << QPoint(2, 2);
-        QTest::newRow("Ctrl+Down scrolls, the caret stays") << two << QPoint(2, 1) << Strokes{key(Qt::Key_Down, Ctrl)} << two
-                                                           << QPoint(2, 1);
+        QTest::newRow("Down on the last line stays")
+            << two << QPoint(2, 2) << Strokes{key(Qt::Key_Down)} << two << QPoint(2, 2);
+        QTest::newRow("Ctrl+Down scrolls, the caret stays")
+            << two << QPoint(2, 1) << Strokes{key(Qt::Key_Down, Ctrl)} << two << QPoint(2, 1);
         QTest::newRow("Up on line 1 stays") << two << QPoint(3, 1) << Strokes{key(Qt::Key_Up)} << two << QPoint(3, 1);
-        QTest::newRow("three letters on an empty line") << QStringList{"", ""} << QPoint(1, 2) << Strokes{typed("abc")}
-                                                        << QStringList{"", "abc"} << QPoint(4, 2);
-        QTest::newRow("caret goes beyond the line end") << two << QPoint(1, 2)
-                                                        << Strokes{key(Qt::Key_End), key(Qt::Key_Right), key(Qt::Key_Right)}
-                                                        << two << QPoint(5, 2);
+        QTest::newRow("three letters on an empty line")
+            << QStringList{"", ""} << QPoint(1, 2) << Strokes{typed("abc")} << QStringList{"", "abc"} << QPoint(4, 2);
+        QTest::newRow("caret goes beyond the line end")
+            << two << QPoint(1, 2) << Strokes{key(Qt::Key_End), key(Qt::Key_Right), key(Qt::Key_Right)} << two
+            << QPoint(5, 2);
         QTest::newRow("typing beyond the end pads with blanks")
             << two << QPoint(3, 2) << Strokes{key(Qt::Key_Right), key(Qt::Key_Right), typed("x")}
             << QStringList{"abcdef", "ab  x"} << QPoint(6, 2);
@@ -92,17 +93,18 @@ private slots:
             << QStringList{"abcdef", "a", "abcdef"} << QPoint(5, 1) << Strokes{key(Qt::Key_Down), key(Qt::Key_Down)}
             << QStringList{"abcdef", "a", "abcdef"} << QPoint(5, 3);
         QTest::newRow("Home and End") << two << QPoint(3, 1) << Strokes{key(Qt::Key_End)} << two << QPoint(7, 1);
-        QTest::newRow("Ctrl+End, Ctrl+Home") << two << QPoint(3, 1)
-                                             << Strokes{key(Qt::Key_End, Ctrl), key(Qt::Key_Home, Ctrl)} << two << QPoint(1, 1);
-        QTest::newRow("Ctrl+Right goes word-wise") << QStringList{"color: red"} << QPoint(1, 1)
-                                                   << Strokes{key(Qt::Key_Right, Ctrl), key(Qt::Key_Right, Ctrl)}
-                                                   << QStringList{"color: red"} << QPoint(8, 1);
-        QTest::newRow("Shift+Right selects") << QStringList{"abc"} << QPoint(1, 1)
-                                             << Strokes{key(Qt::Key_Right, Shift), key(Qt::Key_Right, Shift), typed("X")}
-                                             << QStringList{"Xc"} << QPoint(2, 1);
-        QTest::newRow("Shift+Ctrl+Right selects a word") << QStringList{"abc def"} << QPoint(1, 1)
-                                                         << Strokes{key(Qt::Key_Right, Ctrl | Shift), typed("X")}
-                                                         << QStringList{"Xdef"} << QPoint(2, 1);
+        QTest::newRow("Ctrl+End, Ctrl+Home")
+            << two << QPoint(3, 1) << Strokes{key(Qt::Key_End, Ctrl), key(Qt::Key_Home, Ctrl)} << two << QPoint(1, 1);
+        QTest::newRow("Ctrl+Right goes word-wise")
+            << QStringList{"color: red"} << QPoint(1, 1) << Strokes{key(Qt::Key_Right, Ctrl), key(Qt::Key_Right, Ctrl)}
+            << QStringList{"color: red"} << QPoint(8, 1);
+        QTest::newRow("Shift+Right selects")
+            << QStringList{"abc"} << QPoint(1, 1)
+            << Strokes{key(Qt::Key_Right, Shift), key(Qt::Key_Right, Shift), typed("X")} << QStringList{"Xc"}
+            << QPoint(2, 1);
+        QTest::newRow("Shift+Ctrl+Right selects a word")
+            << QStringList{"abc def"} << QPoint(1, 1) << Strokes{key(Qt::Key_Right, Ctrl | Shift), typed("X")}
+            << QStringList{"Xdef"} << QPoint(2, 1);
         QTest::newRow("Delete") << QStringList{"abc"} << QPoint(2, 1) << Strokes{key(Qt::Key_Delete)}
                                 << QStringList{"ac"} << QPoint(2, 1);
         QTest::newRow("Backspace") << QStringList{"abc"} << QPoint(3, 1) << Strokes{key(Qt::Key_Backspace)}
@@ -111,31 +113,34 @@ private slots:
             << QStringList{"margin auto"} << QPoint(12, 1) << Strokes{key(Qt::Key_Backspace, Ctrl)}
             << QStringList{"margin "} << QPoint(8, 1);
         QTest::newRow("Ctrl+T deletes to the end of the word")
-            << QStringList{"margin auto"} << QPoint(3, 1) << Strokes{key(Qt::Key_T, Ctrl)}
-            << QStringList{"ma auto"} << QPoint(3, 1);
-        QTest::newRow("Ctrl+Y deletes the line") << QStringList{"a", "b", "c"} << QPoint(1, 2) << Strokes{key(Qt::Key_Y, Ctrl)}
-                                                 << QStringList{"a", "c"} << QPoint(1, 2);
+            << QStringList{"margin auto"} << QPoint(3, 1) << Strokes{key(Qt::Key_T, Ctrl)} << QStringList{"ma auto"}
+            << QPoint(3, 1);
+        QTest::newRow("Ctrl+Y deletes the line")
+            << QStringList{"a", "b", "c"} << QPoint(1, 2) << Strokes{key(Qt::Key_Y, Ctrl)} << QStringList{"a", "c"}
+            << QPoint(1, 2);
         QTest::newRow("Shift+Ctrl+Y deletes to the line end")
-            << QStringList{"abcdef"} << QPoint(3, 1) << Strokes{key(Qt::Key_Y, Ctrl | Shift)}
-            << QStringList{"ab"} << QPoint(3, 1);
-        QTest::newRow("Enter keeps the indent") << QStringList{"    color: red;"} << QPoint(16, 1)
-                                                << Strokes{key(Qt::Key_Return)}
-                                                << QStringList{"    color: red;", "    "} << QPoint(5, 2);
-        QTest::newRow("Enter drops trailing blanks") << QStringList{"a {   "} << QPoint(7, 1) << Strokes{key(Qt::Key_Return)}
-                                                     << QStringList{"a {", ""} << QPoint(1, 2);
+            << QStringList{"abcdef"} << QPoint(3, 1) << Strokes{key(Qt::Key_Y, Ctrl | Shift)} << QStringList{"ab"}
+            << QPoint(3, 1);
+        QTest::newRow("Enter keeps the indent")
+            << QStringList{"    color: red;"} << QPoint(16, 1) << Strokes{key(Qt::Key_Return)}
+            << QStringList{"    color: red;", "    "} << QPoint(5, 2);
+        QTest::newRow("Enter drops trailing blanks")
+            << QStringList{"a {   "} << QPoint(7, 1) << Strokes{key(Qt::Key_Return)} << QStringList{"a {", ""}
+            << QPoint(1, 2);
         QTest::newRow("Enter splits, Ctrl+M too") << QStringList{"ab"} << QPoint(2, 1) << Strokes{key(Qt::Key_M, Ctrl)}
                                                   << QStringList{"a", "b"} << QPoint(1, 2);
         QTest::newRow("Tab goes below the next word above")
             << QStringList{"h1 {  color: red;", ""} << QPoint(1, 2) << Strokes{key(Qt::Key_Tab), key(Qt::Key_Tab)}
             << QStringList{"h1 {  color: red;", "      "} << QPoint(7, 2);
         QTest::newRow("Tab without a word above inserts blanks to the tab stop")
-            << QStringList{"ab"} << QPoint(3, 1) << Strokes{key(Qt::Key_Tab)} << QStringList{"ab      "} << QPoint(9, 1);
+            << QStringList{"ab"} << QPoint(3, 1) << Strokes{key(Qt::Key_Tab)} << QStringList{"ab      "}
+            << QPoint(9, 1);
         QTest::newRow("Backspace in the indent steps back to the indent above")
             << QStringList{"    color: red;", "          "} << QPoint(11, 2) << Strokes{key(Qt::Key_Backspace)}
             << QStringList{"    color: red;", "    "} << QPoint(5, 2);
-        QTest::newRow("Insert switches to overwriting") << QStringList{"abc"} << QPoint(1, 1)
-                                                        << Strokes{key(Qt::Key_Insert), typed("xy")}
-                                                        << QStringList{"xyc"} << QPoint(3, 1);
+        QTest::newRow("Insert switches to overwriting")
+            << QStringList{"abc"} << QPoint(1, 1) << Strokes{key(Qt::Key_Insert), typed("xy")} << QStringList{"xyc"}
+            << QPoint(3, 1);
         QTest::newRow("Alt+Backspace undoes, Shift+Alt+Backspace redoes")
             << QStringList{"a"} << QPoint(2, 1)
             << Strokes{typed("bc"), key(Qt::Key_Backspace, Alt), key(Qt::Key_Backspace, Alt | Shift),
@@ -151,11 +156,11 @@ private slots:
                        key(Qt::Key_I, Ctrl | Shift), key(Qt::Key_U, Ctrl | Shift)}
             << QStringList{"        a", "        b"} << QPoint(10, 2);
         QTest::newRow("Shift+Ctrl+B goes to the matching bracket")
-            << QStringList{"a { b }"} << QPoint(3, 1) << Strokes{key(Qt::Key_B, Ctrl | Shift)}
-            << QStringList{"a { b }"} << QPoint(8, 1);
-        QTest::newRow("unbound Ctrl key types nothing") << QStringList{"a"} << QPoint(1, 1)
-                                                        << Strokes{key(Qt::Key_Q, Ctrl | Shift), key(Qt::Key_E, Ctrl)}
-                                                        << QStringList{"a"} << QPoint(1, 1);
+            << QStringList{"a { b }"} << QPoint(3, 1) << Strokes{key(Qt::Key_B, Ctrl | Shift)} << QStringList{"a { b }"}
+            << QPoint(8, 1);
+        QTest::newRow("unbound Ctrl key types nothing")
+            << QStringList{"a"} << QPoint(1, 1) << Strokes{key(Qt::Key_Q, Ctrl | Shift), key(Qt::Key_E, Ctrl)}
+            << QStringList{"a"} << QPoint(1, 1);
     }
     void keys()
     {

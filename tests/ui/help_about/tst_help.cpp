@@ -66,7 +66,8 @@ private slots:
         AboutDialog &box = f->window->aboutBox();
         QCOMPARE(box.windowTitle(), QStringLiteral("Info"));
         QCOMPARE(box.size(), QSize(346, 269));
-        QCOMPARE(box.findChild<QLabel *>(QStringLiteral("versionLabel"))->text(), QStringLiteral("Version ") + versionString());
+        QCOMPARE(box.findChild<QLabel *>(QStringLiteral("versionLabel"))->text(),
+                 QStringLiteral("Version ") + versionString());
         QCOMPARE(box.findChild<QLabel *>(QStringLiteral("creditLabel"))->text(), UiTexts::stored(UiText::AboutCredit));
         box.show();
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));

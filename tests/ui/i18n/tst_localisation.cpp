@@ -68,7 +68,8 @@ private slots:
             {"elementsLabel", "Elemente", "Elements", "Elemente"},
             {"valuesLabel", "Werte", "Values", "Werte"},
             {"structureView", "Selektoren", "Selektores", "Selektoren"},
-            {"highlightingSwitch", "Syntaxhighlighting benutzen", "Use syntax-highlighting", "Syntaxhighlighting benutzen"},
+            {"highlightingSwitch", "Syntaxhighlighting benutzen", "Use syntax-highlighting",
+             "Syntaxhighlighting benutzen"},
             {"applyButton", "Übernehmen", "Accept", "Übernehmen"},
             {"cancelButton", "Abbrechen", "Cancel", "Abbrechen"},
             {"discardButton", "Abbruch", "Cancel", "Abbrechen"},
@@ -113,8 +114,8 @@ private slots:
                 for (QLabel *label : window->findChildren<QLabel *>()) {
                     if (!label->isVisible() || label->text().isEmpty() || !label->property(kUiTextIdProperty).toInt())
                         continue;
-                    const QString what = QStringLiteral("%1 %2: %3").arg(QLatin1String(language), label->objectName(),
-                                                                        label->text());
+                    const QString what
+                        = QStringLiteral("%1 %2: %3").arg(QLatin1String(language), label->objectName(), label->text());
                     if (label->wordWrap())
                         QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(what));
                     else
@@ -122,7 +123,8 @@ private slots:
                 }
             }
         }
-        QVERIFY(assistant.findChild<QLabel *>(QStringLiteral("introText"))->text().contains(QLatin1String("\"Accept\"")));
+        QVERIFY(
+            assistant.findChild<QLabel *>(QStringLiteral("introText"))->text().contains(QLatin1String("\"Accept\"")));
         QVERIFY(assistant.findChild<QListWidget *>(QStringLiteral("collectedList"))->width() >= 120);
     }
 
@@ -133,8 +135,10 @@ private slots:
         QCOMPARE(qobject_cast<QGroupBox *>(options)->title(), QString());
         f->action("actionEnglish")->trigger();
         QCOMPARE(qobject_cast<QGroupBox *>(options)->title(), QStringLiteral("Options"));
-        QCOMPARE(dialog.findChild<QTabWidget *>(QStringLiteral("settingsPages"))->tabText(1), QStringLiteral("Elements"));
-        QCOMPARE(dialog.findChild<QTabWidget *>(QStringLiteral("settingsPages"))->tabText(0), QStringLiteral("Optionen")); // not translated
+        QCOMPARE(dialog.findChild<QTabWidget *>(QStringLiteral("settingsPages"))->tabText(1),
+                 QStringLiteral("Elements"));
+        QCOMPARE(dialog.findChild<QTabWidget *>(QStringLiteral("settingsPages"))->tabText(0),
+                 QStringLiteral("Optionen")); // not translated
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Einstellungen"));
     }
 

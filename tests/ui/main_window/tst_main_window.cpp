@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 #include "app/CommandLine.h"
 #include "i18n/UiTexts.h"
-#include "reference/ReferencePanel.h"
 #include "main_window/RegionSplitter.h"
+#include "reference/ReferencePanel.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -66,12 +66,17 @@ private slots:
         QTest::addColumn<int>("textId");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("new") << "newButton" << "Neu" << 2 << QRect(0, 0, 57, 41) << true;
+        QTest::newRow("new") << "newButton"
+                             << "Neu" << 2 << QRect(0, 0, 57, 41) << true;
         QTest::newRow("open") << "openButton" << QString::fromUtf8("Öffnen") << 3 << QRect(56, 0, 57, 41) << true;
-        QTest::newRow("save") << "saveButton" << "Speichern" << 4 << QRect(112, 0, 57, 41) << false;
-        QTest::newRow("close") << "closeButton" << QString::fromUtf8("Schließen") << 6 << QRect(168, 0, 57, 41) << false;
-        QTest::newRow("print") << "printButton" << "Drucken" << 8 << QRect(224, 0, 57, 41) << true;
-        QTest::newRow("assistant") << "assistantButton" << "Style-Assistent" << 0 << QRect(296, 0, 78, 41) << true;
+        QTest::newRow("save") << "saveButton"
+                              << "Speichern" << 4 << QRect(112, 0, 57, 41) << false;
+        QTest::newRow("close") << "closeButton" << QString::fromUtf8("Schließen") << 6 << QRect(168, 0, 57, 41)
+                               << false;
+        QTest::newRow("print") << "printButton"
+                               << "Drucken" << 8 << QRect(224, 0, 57, 41) << true;
+        QTest::newRow("assistant") << "assistantButton"
+                                   << "Style-Assistent" << 0 << QRect(296, 0, 78, 41) << true;
     }
     void toolBarButtons()
     {
@@ -157,7 +162,8 @@ private slots:
         QCOMPARE(action->shortcut(), shortcut);
         QVERIFY(action->isEnabled());
         const bool viewEntry = action->isCheckable();
-        QCOMPARE(action->icon().isNull(), viewEntry || name.startsWith(QLatin1String("menu")) && name != "menuLinksAction");
+        QCOMPARE(action->icon().isNull(),
+                 viewEntry || (name.startsWith(QLatin1String("menu")) && name != "menuLinksAction"));
     }
 
     void menuBarOrderAndLinks()
@@ -347,8 +353,8 @@ private slots:
     {
         f->put(QStringLiteral("first.css"), "a {}\n");
         f->put(QStringLiteral("second.css"), "b {}\n");
-        const CommandLine line =
-            CommandLine::parse({f->path(QStringLiteral("first.css")), f->path(QStringLiteral("second.css"))});
+        const CommandLine line
+            = CommandLine::parse({f->path(QStringLiteral("first.css")), f->path(QStringLiteral("second.css"))});
         f->open(line.file);
         QCOMPARE(f->editor()->allLines(), QStringList{"a {}"});
         QCOMPARE(f->field(2), f->path(QStringLiteral("first.css")));
@@ -448,7 +454,8 @@ private slots:
     {
         const QString missing = f->path(QStringLiteral("missing.css"));
         f->open(missing);
-        QCOMPARE(f->dialogs.askedTexts(), QStringList{QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)});
+        QCOMPARE(f->dialogs.askedTexts(),
+                 QStringList{QStringLiteral("Datei %1 kann nicht geöffnet werden.").arg(missing)});
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Failure);
         QCOMPARE(f->field(2), QStringLiteral("unbenannt"));
         QVERIFY(f->document().fileName().isEmpty());

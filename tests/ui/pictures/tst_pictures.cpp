@@ -13,11 +13,12 @@ private slots:
     void namedPictures_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char *name : {"new", "open", "save", "saveas", "close", "settings", "print", "exit", "undo", "redo",
-                                 "cut", "copy", "paste", "delete", "selectall", "search", "searchnext",
-                                 "searchprevious", "replace", "german", "english", "help", "info", "homepage", "link",
-                                 "assistant", "specialchars", "linenumbers", "grouptree", "treeplus", "autosort",
-                                 "comment"})
+        for (const char *name : {"new",      "open",      "save",         "saveas",      "close",      "settings",
+                                 "print",    "exit",      "undo",         "redo",        "cut",        "copy",
+                                 "paste",    "delete",    "selectall",    "search",      "searchnext", "searchprevious",
+                                 "replace",  "german",    "english",      "help",        "info",       "homepage",
+                                 "link",     "assistant", "specialchars", "linenumbers", "grouptree",  "treeplus",
+                                 "autosort", "comment"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void namedPictures()
@@ -29,10 +30,7 @@ private slots:
         QVERIFY(!icon.pixmap(32, 32).isNull());
     }
 
-    void unknownNameHasNoPicture()
-    {
-        QVERIFY(Pictures::icon(QStringLiteral("no-such-picture")).isNull());
-    }
+    void unknownNameHasNoPicture() { QVERIFY(Pictures::icon(QStringLiteral("no-such-picture")).isNull()); }
 
     void analysisPictures()
     {

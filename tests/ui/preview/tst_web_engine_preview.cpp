@@ -69,9 +69,10 @@ private slots:
 
     void pageScriptsDoNotRun()
     {
-        QVERIFY(show(*preview, QStringLiteral("<html><body><p id=\"t\">before</p>"
-                                              "<script>document.getElementById('t').textContent='after'</script>"
-                                              "</body></html>")));
+        QVERIFY(show(*preview,
+                     QStringLiteral("<html><body><p id=\"t\">before</p>"
+                                    "<script>document.getElementById('t').textContent='after'</script>"
+                                    "</body></html>")));
         QCOMPARE(evaluate(*preview, QStringLiteral("document.getElementById('t').textContent")).toString(),
                  QStringLiteral("before"));
     }
@@ -81,8 +82,11 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         const QString remote = QStringLiteral("http://127.0.0.1:%1/x.png").arg(server.serverPort());
-        QVERIFY(show(*preview, pageFor(QStringLiteral("@import url(http://127.0.0.1:%1/a.css);\n"
-                                                      "p { background-image: url(%2) }").arg(server.serverPort()).arg(remote))));
+        QVERIFY(show(*preview,
+                     pageFor(QStringLiteral("@import url(http://127.0.0.1:%1/a.css);\n"
+                                            "p { background-image: url(%2) }")
+                                 .arg(server.serverPort())
+                                 .arg(remote))));
         QTest::qWait(300);
         QVERIFY(!server.hasPendingConnections());
         QVERIFY(!server.waitForNewConnection(200));
@@ -119,14 +123,15 @@ private slots:
         QTest::newRow("frame of a system file") << "iframe src=/etc/hostname {}";
         QTest::newRow("frame of the network") << "iframe src=http://127.0.0.1:%PORT%/frame {}";
         QTest::newRow("object") << "object data=../secret.png type=image/png {}";
-        QTest::newRow("javascript addresses")
-            << "p { background-image: url(javascript:document.title='ran') } embed src=javascript:document.title='ran' {}";
+        QTest::newRow("javascript addresses") << "p { background-image: url(javascript:document.title='ran') } embed "
+                                                 "src=javascript:document.title='ran' {}";
         QTest::newRow("data frame") << "iframe src=data:text/html,<b>framed</b> {}";
         QTest::newRow("remote import and picture")
             << "@import url(http://127.0.0.1:%PORT%/a.css); p { background: url(http://127.0.0.1:%PORT%/x.png) }";
         QTest::newRow("pictures outside the folder")
             << "p { background: url(../secret.png) } h1 { background: url(/etc/hostname) } "
-               "h2 { background: url(file:///etc/hostname) } h3 { background: url(link.png) } h4 { background: url(t.txt) }";
+               "h2 { background: url(file:///etc/hostname) } h3 { background: url(link.png) } h4 { background: "
+               "url(t.txt) }";
         QTest::newRow("base address and form")
             << "base href=http://127.0.0.1:%PORT%/ {} form action=http://127.0.0.1:%PORT%/f {}";
     }
@@ -157,8 +162,9 @@ private slots:
         QCOMPARE(evaluate(*preview, QStringLiteral("document.querySelectorAll('script').length")).toInt(), 0);
         QCOMPARE(evaluate(*preview, QStringLiteral("document.querySelectorAll('style').length")).toInt(), 1);
         QCOMPARE(evaluate(*preview, QStringLiteral("document.querySelectorAll('br').length")).toInt(), rules);
-        QCOMPARE(evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('p.after')).color")).toString(),
-                 QStringLiteral("rgb(1, 2, 3)"));
+        QCOMPARE(
+            evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('p.after')).color")).toString(),
+            QStringLiteral("rgb(1, 2, 3)"));
         QVERIFY(!listener.hasPendingConnections());
         QVERIFY(!listener.waitForNewConnection(100));
         QCOMPARE(preview->servedFiles(), QStringList());
@@ -169,12 +175,13 @@ private slots:
     {
         QVERIFY(show(*preview, pageFor(QStringLiteral("a { color: rgb(1, 2, 3) } a.x {} #n:hover {}"))));
         const QUrl shown = preview->view()->url();
-        for (const QString selector : {QStringLiteral("a"), QStringLiteral("a.x"), QStringLiteral("a[id]")}) {
+        for (const QString &selector : {QStringLiteral("a"), QStringLiteral("a.x"), QStringLiteral("a[id]")}) {
             evaluate(*preview, QStringLiteral("document.querySelector('%1').click(), 1").arg(selector));
             QTest::qWait(300);
             QCOMPARE(preview->view()->url(), shown);
-            QCOMPARE(evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('a')).color")).toString(),
-                     QStringLiteral("rgb(1, 2, 3)"));
+            QCOMPARE(
+                evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('a')).color")).toString(),
+                QStringLiteral("rgb(1, 2, 3)"));
         }
     }
 
@@ -195,8 +202,9 @@ private slots:
             sheet += QStringLiteral(".k%1 { color: rgb(0, 0, 9) }\n").arg(i);
         QVERIFY(show(*preview, pageFor(sheet)));
         QVERIFY(evaluate(*preview, QStringLiteral("document.querySelectorAll('span').length")).toInt() > 50000);
-        QCOMPARE(evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('span.k7')).color")).toString(),
-                 QStringLiteral("rgb(0, 0, 9)"));
+        QCOMPARE(
+            evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('span.k7')).color")).toString(),
+            QStringLiteral("rgb(0, 0, 9)"));
     }
 
 private:

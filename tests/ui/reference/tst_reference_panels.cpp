@@ -94,7 +94,7 @@ private slots:
 
         const QStringList before = topTexts(values);
         click(properties, QStringLiteral("color"));
-        click(properties, QStringLiteral("Border"));  // a heading: the values stay, shown again
+        click(properties, QStringLiteral("Border")); // a heading: the values stay, shown again
         QVERIFY(values->isVisible());
         QCOMPARE(topTexts(values), before);
     }
@@ -168,9 +168,15 @@ private slots:
         QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("inserted");
-        QTest::newRow("value") << "text-align" << "center" << "text-align: center;";
-        QTest::newRow("colour with a blank") << "color" << "#000000 " << "color: #000000 ;";
-        QTest::newRow("colour") << "background-color" << "#FF0000" << "background-color: #FF0000;";
+        QTest::newRow("value") << "text-align"
+                               << "center"
+                               << "text-align: center;";
+        QTest::newRow("colour with a blank") << "color"
+                                             << "#000000 "
+                                             << "color: #000000 ;";
+        QTest::newRow("colour") << "background-color"
+                                << "#FF0000"
+                                << "background-color: #FF0000;";
     }
     void declarations()
     {
@@ -201,9 +207,15 @@ private slots:
         QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("inserted");
-        QTest::newRow("own value file with url()") << "cursor" << "/elsewhere/bg.gif" << "cursor:url(bg.gif);";
-        QTest::newRow("picture property") << "background-image:url()" << "/x/y/bg.png" << "background-image:url(bg.png);";
-        QTest::newRow("cancelled") << "cursor" << "" << "";
+        QTest::newRow("own value file with url()") << "cursor"
+                                                   << "/elsewhere/bg.gif"
+                                                   << "cursor:url(bg.gif);";
+        QTest::newRow("picture property") << "background-image:url()"
+                                          << "/x/y/bg.png"
+                                          << "background-image:url(bg.png);";
+        QTest::newRow("cancelled") << "cursor"
+                                   << ""
+                                   << "";
     }
     void pictureValue()
     {

@@ -38,9 +38,12 @@ private slots:
         QVERIFY(qobject_cast<CssLexer *>(f->editor()->lexer()));
         QVERIFY(f->editor()->marginWidth(0) > 0);
         QVERIFY(f->editor()->showSpecialChars());
-        QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontFamilyBox"))->currentText(), QStringLiteral("Courier New"));
+        QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontFamilyBox"))->currentText(),
+                 QStringLiteral("Courier New"));
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontSizeBox"))->currentText(), QStringLiteral("10"));
-        QVERIFY(dialog->findChild<QCheckBox *>(QStringLiteral("keyBoldSwitch"))->isChecked() && dialog->findChild<QCheckBox *>(QStringLiteral("identifierBoldSwitch"))->isChecked() && dialog->findChild<QCheckBox *>(QStringLiteral("numberBoldSwitch"))->isChecked());
+        QVERIFY(dialog->findChild<QCheckBox *>(QStringLiteral("keyBoldSwitch"))->isChecked()
+                && dialog->findChild<QCheckBox *>(QStringLiteral("identifierBoldSwitch"))->isChecked()
+                && dialog->findChild<QCheckBox *>(QStringLiteral("numberBoldSwitch"))->isChecked());
         QCOMPARE(f->editor()->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(0, 0, 255));
         QVERIFY(f->editor()->lexer()->font(int(HighlighterAttributes::Attribute::Number)).bold());
     }
@@ -76,7 +79,10 @@ private slots:
     {
         pick(dialog->findChild<QComboBox *>(QStringLiteral("keyColourBox")), "clRed");
         QCOMPARE(f->editor()->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(255, 0, 0));
-        QCOMPARE(dialog->findChild<SheetEditor *>(QStringLiteral("keySample"))->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(255, 0, 0));
+        QCOMPARE(dialog->findChild<SheetEditor *>(QStringLiteral("keySample"))
+                     ->lexer()
+                     ->color(int(HighlighterAttributes::Attribute::Key)),
+                 QColor(255, 0, 0));
         dialog->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
         QCOMPARE(f->editor()->lexer()->color(int(HighlighterAttributes::Attribute::Key)), QColor(255, 0, 0));
         QCOMPARE(f->contents(QStringLiteral("einstellungen.ini")), QByteArray("<missing>"));
@@ -97,7 +103,10 @@ private slots:
     {
         dialog->findChild<QCheckBox *>(QStringLiteral("numberBoldSwitch"))->click();
         QVERIFY(!f->editor()->lexer()->font(int(HighlighterAttributes::Attribute::Number)).bold());
-        QVERIFY(!dialog->findChild<SheetEditor *>(QStringLiteral("numberSample"))->lexer()->font(int(HighlighterAttributes::Attribute::Number)).bold());
+        QVERIFY(!dialog->findChild<SheetEditor *>(QStringLiteral("numberSample"))
+                     ->lexer()
+                     ->font(int(HighlighterAttributes::Attribute::Number))
+                     .bold());
     }
 
     void sizeThatIsNoNumberIsReported()
@@ -109,7 +118,9 @@ private slots:
     void addingTwiceGivesTwoEntries()
     {
         const int before = dialog->findChild<QListWidget *>(QStringLiteral("elementList"))->count();
-        const qsizetype ps = dialog->findChild<QListWidget *>(QStringLiteral("elementList"))->findItems(QStringLiteral("p"), Qt::MatchExactly).size();
+        const qsizetype ps = dialog->findChild<QListWidget *>(QStringLiteral("elementList"))
+                                 ->findItems(QStringLiteral("p"), Qt::MatchExactly)
+                                 .size();
         dialog->findChild<QPushButton *>(QStringLiteral("addElementButton"))->click(); // an empty field adds nothing
         QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("elementList"))->count(), before);
         for (int i = 0; i < 2; ++i) {
@@ -118,7 +129,10 @@ private slots:
         }
         QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("elementList"))->count(), before + 2);
         QVERIFY(dialog->findChild<QLineEdit *>(QStringLiteral("elementNameEdit"))->text().isEmpty());
-        QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("elementList"))->findItems(QStringLiteral("p"), Qt::MatchExactly).size(), ps + 2);
+        QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("elementList"))
+                     ->findItems(QStringLiteral("p"), Qt::MatchExactly)
+                     .size(),
+                 ps + 2);
         QCOMPARE(f->contents(QStringLiteral("inf/selektoren.inf")).count("\r\np\r\n"), ps + 2);
     }
 

@@ -65,29 +65,42 @@ const std::array<std::vector<int>, 256> &keywordSlots()
 
 const QStringList &CssScanner::keywords()
 {
-    static const QStringList words = QStringLiteral(
-        "ascent azimuth b-box background background-attachment background-color background-image background-position "
-        "background-position-x background-position-y baseline behavior border border-bottom border-bottom-color "
-        "border-bottom-style border-bottom-width border-collapse border-color border-left border-left-color "
-        "border-left-style border-left-width border-right border-right-color border-right-style border-right-width "
-        "border-spacing border-style border-top border-top-color border-top-style border-top-width border-width bottom "
-        "cap-height caption-side centerline clear clip cm color content counter counter-increment counter-reset cue "
-        "cue-after cue-before cursor definition-src deg descent direction display elevation em empty-cells ex filter "
-        "float font font-family font-size font-size-adjust font-stretch font-style font-variant font-weight grad "
-        "height Hz ime-mode in kHz layout-grid layout-grid-line layout-grid-mode layout-grid-type left letter-spacing "
-        "line-break line-height list-style list-style-image list-style-position list-style-type margin margin-bottom "
-        "margin-left margin-right margin-top marker-offset marks mathline max-height max-width min-height min-width "
-        "mm ms orphans outline outline-color outline-style outline-width overflow overflow-x overflow-y padding "
-        "padding-bottom padding-left padding-right padding-top page page-break-after page-break-before "
-        "page-break-inside panose-1 pause pause-after pause-before pc pitch pitch-range play-during position pt px "
-        "quotes rad richness right ruby-align ruby-overhang ruby-position run-in s scrollbar-3d-light-color "
-        "scrollbar-arrow-color scrollbar-base-color scrollbar-dark-shadow-color scrollbar-face-color "
-        "scrollbar-highlight-color scrollbar-shadow-color size slope speak speak-header speak-numeral "
-        "speak-punctuation speech-rate src stemh stemv stress table-layout text-align text-autospace text-decoration "
-        "text-indent text-justify text-kashida-space text-shadow text-transform text-underline-position top top-line "
-        "unicode-bidi unicode-range units-per-em vertical-align visibility voice-family volume white-space widows "
-        "width widths word-break word-spacing word-wrap writing-mode x-height z-index zoom")
-                                         .split(QLatin1Char(' '));
+    static const QStringList words
+        = QStringLiteral(
+              "ascent azimuth b-box background background-attachment background-color background-image "
+              "background-position "
+              "background-position-x background-position-y baseline behavior border border-bottom border-bottom-color "
+              "border-bottom-style border-bottom-width border-collapse border-color border-left border-left-color "
+              "border-left-style border-left-width border-right border-right-color border-right-style "
+              "border-right-width "
+              "border-spacing border-style border-top border-top-color border-top-style border-top-width border-width "
+              "bottom "
+              "cap-height caption-side centerline clear clip cm color content counter counter-increment counter-reset "
+              "cue "
+              "cue-after cue-before cursor definition-src deg descent direction display elevation em empty-cells ex "
+              "filter "
+              "float font font-family font-size font-size-adjust font-stretch font-style font-variant font-weight grad "
+              "height Hz ime-mode in kHz layout-grid layout-grid-line layout-grid-mode layout-grid-type left "
+              "letter-spacing "
+              "line-break line-height list-style list-style-image list-style-position list-style-type margin "
+              "margin-bottom "
+              "margin-left margin-right margin-top marker-offset marks mathline max-height max-width min-height "
+              "min-width "
+              "mm ms orphans outline outline-color outline-style outline-width overflow overflow-x overflow-y padding "
+              "padding-bottom padding-left padding-right padding-top page page-break-after page-break-before "
+              "page-break-inside panose-1 pause pause-after pause-before pc pitch pitch-range play-during position pt "
+              "px "
+              "quotes rad richness right ruby-align ruby-overhang ruby-position run-in s scrollbar-3d-light-color "
+              "scrollbar-arrow-color scrollbar-base-color scrollbar-dark-shadow-color scrollbar-face-color "
+              "scrollbar-highlight-color scrollbar-shadow-color size slope speak speak-header speak-numeral "
+              "speak-punctuation speech-rate src stemh stemv stress table-layout text-align text-autospace "
+              "text-decoration "
+              "text-indent text-justify text-kashida-space text-shadow text-transform text-underline-position top "
+              "top-line "
+              "unicode-bidi unicode-range units-per-em vertical-align visibility voice-family volume white-space "
+              "widows "
+              "width widths word-break word-spacing word-wrap writing-mode x-height z-index zoom")
+              .split(QLatin1Char(' '));
     return words;
 }
 

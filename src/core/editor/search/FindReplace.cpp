@@ -24,8 +24,7 @@ bool splitsCharacter(const QString &line, qsizetype at)
 
 } // namespace
 
-QList<Match> matches(const QStringList &lines, const QString &text, const Options &options, Position from,
-                     Position to)
+QList<Match> matches(const QStringList &lines, const QString &text, const Options &options, Position from, Position to)
 {
     QList<Match> found;
     if (text.isEmpty())

@@ -37,8 +37,7 @@ struct Match
 // Every occurrence inside [from, to), in the order a search visits them: lines from
 // the top (or the bottom, backwards), in a line the non-overlapping occurrences from
 // left to right taken left to right (or right to left). An empty text finds nothing.
-QList<Match> matches(const QStringList &lines, const QString &text, const Options &options, Position from,
-                     Position to);
+QList<Match> matches(const QStringList &lines, const QString &text, const Options &options, Position from, Position to);
 
 // Puts a text at the top of a history, dropping an entry equal to it but for case;
 // keeps ten entries.

@@ -45,8 +45,8 @@ const char *CssLexer::language() const
 QString CssLexer::description(int style) const
 {
     return style >= 0 && style < HighlighterAttributes::kAttributeCount
-               ? m_attributes.style(HighlighterAttributes::Attribute(style)).name
-               : QString();
+        ? m_attributes.style(HighlighterAttributes::Attribute(style)).name
+        : QString();
 }
 
 const char *CssLexer::wordCharacters() const
@@ -92,8 +92,8 @@ void CssLexer::styleText(int start, int end)
     RangeState state = firstLine > 0 ? RangeState(e->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, firstLine - 1))
                                      : RangeState::Normal;
     const long to = lastLine + 1 < e->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT)
-                        ? e->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, lastLine + 1)
-                        : length;
+        ? e->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, lastLine + 1)
+        : length;
     m_styles.resize(to - from);
     char *styles = m_styles.data();
     QString line;

@@ -1,6 +1,5 @@
 #include "HighlighterAttributes.h"
 
-
 HighlighterAttributes::HighlighterAttributes(bool forMainWindow, QObject *parent) : QObject(parent)
 {
     m_styles[size_t(Attribute::Comment)] = {QStringLiteral("Comment"), {}, {}, false, true};
@@ -36,15 +35,23 @@ void HighlighterAttributes::setBold(Attribute a, bool bold)
 HighlighterAttributes::Attribute HighlighterAttributes::attributeOf(TokenKind kind)
 {
     switch (kind) {
-    case TokenKind::Comment: return Attribute::Comment;
+    case TokenKind::Comment:
+        return Attribute::Comment;
     case TokenKind::Identifier:
-    case TokenKind::Unknown: return Attribute::Identifier;
-    case TokenKind::Key: return Attribute::Key;
-    case TokenKind::Number: return Attribute::Number;
-    case TokenKind::Space: return Attribute::Space;
-    case TokenKind::String: return Attribute::String;
-    case TokenKind::Symbol: return Attribute::Symbol;
-    case TokenKind::EndOfLine: break;
+    case TokenKind::Unknown:
+        return Attribute::Identifier;
+    case TokenKind::Key:
+        return Attribute::Key;
+    case TokenKind::Number:
+        return Attribute::Number;
+    case TokenKind::Space:
+        return Attribute::Space;
+    case TokenKind::String:
+        return Attribute::String;
+    case TokenKind::Symbol:
+        return Attribute::Symbol;
+    case TokenKind::EndOfLine:
+        break;
     }
     return Attribute::Space;
 }

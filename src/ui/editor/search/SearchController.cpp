@@ -70,9 +70,9 @@ FindReplace::ReplaceAnswer SearchController::ask(const QString &text, const QStr
         return FindReplace::ReplaceAnswer::SkipThis;
     QWidget *view = m_editor.viewport();
     const QRect area(view->mapToGlobal(QPoint(0, 0)), view->size());
-    const QPoint at = view->mapToGlobal(
-        QPoint(int(m_editor.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, start)),
-               int(m_editor.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, start))));
+    const QPoint at
+        = view->mapToGlobal(QPoint(int(m_editor.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, start)),
+                                   int(m_editor.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, start))));
     const int lineHeight = int(m_editor.SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0));
     return m_dialogs.confirmReplace(text, area, at.x(), at.y(), at.y() + lineHeight);
 }
@@ -90,11 +90,12 @@ int SearchController::findAndReplace(const QString &text, const QString &replace
         from = placeOf(m_editor, selStart);
         to = placeOf(m_editor, selEnd);
     } else if (!o.wholeScope) {
-        const FindReplace::Position caret = placeOf(m_editor, m_editor.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS));
+        const FindReplace::Position caret
+            = placeOf(m_editor, m_editor.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS));
         (o.backwards ? to : from) = caret;
     }
-    const QList<FindReplace::Match> found =
-        FindReplace::matches(lines, text, {o.matchCase, o.wholeWord, o.backwards}, from, to);
+    const QList<FindReplace::Match> found
+        = FindReplace::matches(lines, text, {o.matchCase, o.wholeWord, o.backwards}, from, to);
 
     ChangeBatch batch(m_editor); // one analysis once the replacing is done
     std::optional<UndoGroup> rest; // "Yes to all": the rest is one undo step

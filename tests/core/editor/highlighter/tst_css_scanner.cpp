@@ -6,7 +6,8 @@ Q_DECLARE_METATYPE(RangeState)
 
 namespace {
 
-const char *const kKinds[] = {"Comment", "Identifier", "Key", "EndOfLine", "Number", "Space", "String", "Symbol", "Unknown"};
+const char *const kKinds[]
+    = {"Comment", "Identifier", "Key", "EndOfLine", "Number", "Space", "String", "Symbol", "Unknown"};
 
 // The tokens of a line as "text=Kind", and the range state after it.
 QStringList tokens(CssScanner &scanner, const QString &line)
@@ -31,43 +32,53 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<RangeState>("rangeOut");
         const RangeState N = RangeState::Normal, C = RangeState::InComment;
-        QTest::newRow("colour declaration") << N << "color: #FFCC66;"
-                                            << QStringList{"color=Key", ":=Unknown", " =Space", "#FFCC66=Number", ";=Unknown"} << N;
+        QTest::newRow("colour declaration")
+            << N << "color: #FFCC66;" << QStringList{"color=Key", ":=Unknown", " =Space", "#FFCC66=Number", ";=Unknown"}
+            << N;
         QTest::newRow("size with unit") << N << "font-size: 12pt"
-                                        << QStringList{"font-size=Key", ":=Unknown", " =Space", "12=Number", "pt=Key"} << N;
-        QTest::newRow("keywords in any case") << N << "BACKGROUND-COLOR Background-Color"
-                                              << QStringList{"BACKGROUND-COLOR=Key", " =Space", "Background-Color=Key"} << N;
+                                        << QStringList{"font-size=Key", ":=Unknown", " =Space", "12=Number", "pt=Key"}
+                                        << N;
+        QTest::newRow("keywords in any case")
+            << N << "BACKGROUND-COLOR Background-Color"
+            << QStringList{"BACKGROUND-COLOR=Key", " =Space", "Background-Color=Key"} << N;
         QTest::newRow("identifiers") << N << "h1 body Black"
-                                     << QStringList{"h1=Identifier", " =Space", "body=Identifier", " =Space", "Black=Identifier"} << N;
-        QTest::newRow("hash without hex digits") << N << "#header"
-                                                 << QStringList{"#=Number", "header=Identifier"} << N;
+                                     << QStringList{"h1=Identifier", " =Space", "body=Identifier", " =Space",
+                                                    "Black=Identifier"}
+                                     << N;
+        QTest::newRow("hash without hex digits") << N << "#header" << QStringList{"#=Number", "header=Identifier"} << N;
         QTest::newRow("hash with hex digits") << N << "#fade" << QStringList{"#fade=Number"} << N;
         QTest::newRow("comment opened") << N << "/* a" << QStringList{"/* a=Comment"} << C;
         QTest::newRow("comment closed") << C << "b */ c" << QStringList{"b */=Comment", " =Space", "c=Identifier"} << N;
         QTest::newRow("empty comment") << N << "/**/" << QStringList{"/**/=Comment"} << N;
         QTest::newRow("slash star slash stays open") << N << "/*/" << QStringList{"/*/=Comment"} << C;
-        QTest::newRow("slash star at the line end") << N << "a /*" << QStringList{"a=Identifier", " =Space", "/*=Comment"} << C;
+        QTest::newRow("slash star at the line end")
+            << N << "a /*" << QStringList{"a=Identifier", " =Space", "/*=Comment"} << C;
         QTest::newRow("empty line in a comment") << C << "" << QStringList{} << C;
         QTest::newRow("unclosed string") << N << "'abc" << QStringList{"'abc=String"} << N;
         QTest::newRow("two strings in a row") << N << "'a''b'" << QStringList{"'a'=String", "'b'=String"} << N;
-        QTest::newRow("triple apostrophe opens") << N << "'''x' y" << QStringList{"'''x'=String", " =Space", "y=Identifier"} << N;
-        QTest::newRow("double quotes are no string") << N << "\"Arial\""
-                                                     << QStringList{"\"=Unknown", "Arial=Identifier", "\"=Unknown"} << N;
+        QTest::newRow("triple apostrophe opens")
+            << N << "'''x' y" << QStringList{"'''x'=String", " =Space", "y=Identifier"} << N;
+        QTest::newRow("double quotes are no string")
+            << N << "\"Arial\"" << QStringList{"\"=Unknown", "Arial=Identifier", "\"=Unknown"} << N;
         QTest::newRow("brace with digits") << N << "{12}" << QStringList{"{12=String", "}=String"} << N;
-        QTest::newRow("minus after a blank") << N << " -5px"
-                                             << QStringList{" =Space", "-=Number", "5=Number", "px=Key"} << N;
+        QTest::newRow("minus after a blank")
+            << N << " -5px" << QStringList{" =Space", "-=Number", "5=Number", "px=Key"} << N;
         QTest::newRow("minus dot") << N << " -.5em" << QStringList{" =Space", "-.=Number", "5=Number", "em=Key"} << N;
-        QTest::newRow("lone minus between blanks") << N << "a - b"
-                                                   << QStringList{"a=Identifier", " =Space", "-=Unknown", " =Space", "b=Identifier"} << N;
+        QTest::newRow("lone minus between blanks")
+            << N << "a - b" << QStringList{"a=Identifier", " =Space", "-=Unknown", " =Space", "b=Identifier"} << N;
         QTest::newRow("minus at the line start") << N << "-x" << QStringList{"-=Identifier", "x=Identifier"} << N;
         QTest::newRow("negative hash") << N << "a---" << QStringList{"a---=Identifier"} << N;
         QTest::newRow("minus and digit inside") << N << "a-5" << QStringList{"a-5=Identifier"} << N;
-        QTest::newRow("two full stops") << N << "1..2" << QStringList{"1=Number", ".=Unknown", ".=Unknown", "2=Number"} << N;
+        QTest::newRow("two full stops") << N << "1..2" << QStringList{"1=Number", ".=Unknown", ".=Unknown", "2=Number"}
+                                        << N;
         QTest::newRow("exponent") << N << "2e3 1.5em 3E2ex"
-                                  << QStringList{"2e3=Number", " =Space", "1.5=Number", "em=Key", " =Space", "3E2=Number", "ex=Key"} << N;
+                                  << QStringList{"2e3=Number", " =Space",    "1.5=Number", "em=Key",
+                                                 " =Space",    "3E2=Number", "ex=Key"}
+                                  << N;
         QTest::newRow("digit matches any digit") << N << "panose-2" << QStringList{"panose-2=Key"} << N;
-        QTest::newRow("parentheses and slash") << N << "url(a/b)"
-                                               << QStringList{"url=Identifier", "(=Symbol", "a=Identifier", "/=Symbol", "b=Identifier", ")=Symbol"} << N;
+        QTest::newRow("parentheses and slash")
+            << N << "url(a/b)"
+            << QStringList{"url=Identifier", "(=Symbol", "a=Identifier", "/=Symbol", "b=Identifier", ")=Symbol"} << N;
         QTest::newRow("tabs are space") << N << "\t\tx" << QStringList{"\t\t=Space", "x=Identifier"} << N;
         QTest::newRow("umlaut") << N << QString::fromUtf8("ä") << QStringList{QString::fromUtf8("ä=Unknown")} << N;
     }

@@ -20,17 +20,18 @@ private slots:
         QTest::addColumn<bool>("backwards");
         QTest::addColumn<QList<Match>>("expected");
         const QStringList sheet{"p { color: red; font-size: 1em }", "h1 { Color: blue; font: bold }"};
-        QTest::newRow("forwards, case ignored") << sheet << "color" << false << false << false
-                                                << QList<Match>{{0, 4, 9}, {1, 5, 10}};
+        QTest::newRow("forwards, case ignored")
+            << sheet << "color" << false << false << false << QList<Match>{{0, 4, 9}, {1, 5, 10}};
         QTest::newRow("case counts") << sheet << "Color" << true << false << false << QList<Match>{{1, 5, 10}};
         QTest::newRow("backwards") << sheet << "o" << false << false << true
                                    << QList<Match>{{1, 25, 26}, {1, 19, 20}, {1, 8, 9}, {1, 6, 7},
-                                                   {0, 17, 18}, {0, 7, 8}, {0, 5, 6}};
-        QTest::newRow("whole word font matches before -size") << sheet << "font" << false << true << false
-                                                               << QList<Match>{{0, 16, 20}, {1, 18, 22}};
-        QTest::newRow("whole word size is inside sizes") << QStringList{"sizes size"} << "size" << false << true
-                                                         << false << QList<Match>{{0, 6, 10}};
-        QTest::newRow("non-overlapping") << QStringList{"aaa"} << "aa" << false << false << false << QList<Match>{{0, 0, 2}};
+                                                   {0, 17, 18}, {0, 7, 8},   {0, 5, 6}};
+        QTest::newRow("whole word font matches before -size")
+            << sheet << "font" << false << true << false << QList<Match>{{0, 16, 20}, {1, 18, 22}};
+        QTest::newRow("whole word size is inside sizes")
+            << QStringList{"sizes size"} << "size" << false << true << false << QList<Match>{{0, 6, 10}};
+        QTest::newRow("non-overlapping") << QStringList{"aaa"} << "aa" << false << false << false
+                                         << QList<Match>{{0, 0, 2}};
         QTest::newRow("every a of aaa") << QStringList{"aaa"} << "a" << false << false << false
                                         << QList<Match>{{0, 0, 1}, {0, 1, 2}, {0, 2, 3}};
         QTest::newRow("empty text finds nothing") << sheet << "" << false << false << false << QList<Match>{};
@@ -39,8 +40,8 @@ private slots:
         QTest::newRow("no match inside a surrogate pair")
             << QStringList{deseret + deseret} << QString(QChar(0xDC00)) + deseret << true << false << false
             << QList<Match>{};
-        QTest::newRow("whole characters match") << QStringList{QLatin1Char('a') + deseret} << deseret << true << false
-                                                << false << QList<Match>{{0, 1, 3}};
+        QTest::newRow("whole characters match")
+            << QStringList{QLatin1Char('a') + deseret} << deseret << true << false << false << QList<Match>{{0, 1, 3}};
     }
     void matching()
     {
@@ -63,7 +64,8 @@ private slots:
         // backwards up to the caret: only what ends before it.
         Options back;
         back.backwards = true;
-        QCOMPARE(matches(lines, QStringLiteral("ab"), back, {0, 0}, {1, 2}), (QList<Match>{{1, 0, 2}, {0, 3, 5}, {0, 0, 2}}));
+        QCOMPARE(matches(lines, QStringLiteral("ab"), back, {0, 0}, {1, 2}),
+                 (QList<Match>{{1, 0, 2}, {0, 3, 5}, {0, 0, 2}}));
         // An occurrence reaching outside a selection is skipped.
         QCOMPARE(matches(lines, QStringLiteral("ab"), {}, {0, 1}, {0, 4}), QList<Match>{});
     }

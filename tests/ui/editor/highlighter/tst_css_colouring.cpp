@@ -42,9 +42,9 @@ private slots:
         editor->setLines({QString::fromUtf8("h1 { color: #FFCC66; } /* größe */ 'x'")});
         colourise(*editor);
         QCOMPARE(styleAt(*editor, 1, 1), int(HighlighterAttributes::Attribute::Identifier));
-        QCOMPARE(styleAt(*editor, 1, 4), int(HighlighterAttributes::Attribute::String));   // the brace
-        QCOMPARE(styleAt(*editor, 1, 6), int(HighlighterAttributes::Attribute::Key));      // color
-        QCOMPARE(styleAt(*editor, 1, 13), int(HighlighterAttributes::Attribute::Number));  // #FFCC66
+        QCOMPARE(styleAt(*editor, 1, 4), int(HighlighterAttributes::Attribute::String)); // the brace
+        QCOMPARE(styleAt(*editor, 1, 6), int(HighlighterAttributes::Attribute::Key)); // color
+        QCOMPARE(styleAt(*editor, 1, 13), int(HighlighterAttributes::Attribute::Number)); // #FFCC66
         QCOMPARE(styleAt(*editor, 1, 30), int(HighlighterAttributes::Attribute::Comment)); // after the umlauts
         QCOMPARE(styleAt(*editor, 1, 37), int(HighlighterAttributes::Attribute::String));
     }

@@ -73,7 +73,8 @@ private slots:
             s.searchText = QStringLiteral("color");
             s.replaceText = QStringLiteral("background");
         };
-        f->dialogs.replaceAnswers << ReplaceAnswer::SkipThis << ReplaceAnswer::ReplaceThis << ReplaceAnswer::StopReplacing;
+        f->dialogs.replaceAnswers << ReplaceAnswer::SkipThis << ReplaceAnswer::ReplaceThis
+                                  << ReplaceAnswer::StopReplacing;
         f->action("actionReplace")->trigger();
         QCOMPARE(f->editor()->allLines(),
                  (QStringList{"p { color: red; }", "h1 { background: blue; font-size: 2em }", "a { font: bold }"}));
