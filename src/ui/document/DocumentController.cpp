@@ -13,6 +13,7 @@ DocumentController::DocumentController(SheetEditor &editor, Dialogs &dialogs, co
     m_settle.setInterval(300);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
     connect(&m_settle, &QTimer::timeout, this, &DocumentController::checkFileOnDisk);
+    connect(&m_editor, &SheetEditor::changed, this, &DocumentController::noteChange);
 }
 
 void DocumentController::setFileName(const QString &fileName)

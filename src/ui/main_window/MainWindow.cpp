@@ -95,7 +95,8 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &c
     connectActions();
     connectDocument();
 
-    connect(editor(), &SheetEditor::changed, this, &MainWindow::onSheetChanged);
+    // The analysis and the document follow the editor's changes themselves.
+    connect(editor(), &SheetEditor::changed, editor(), [this] { editor()->setFocus(); });
     connect(editor(), &SheetEditor::keyReport, this, &MainWindow::showCaretPosition);
     connect(editor(), &SheetEditor::clickReport, this, &MainWindow::showCaretPosition);
     // Undo, redo, commands and searches move the caret too: the field follows every move.
@@ -237,7 +238,7 @@ void MainWindow::connectDocument()
     connect(document, &DocumentController::modifiedChanged, m_statusBar, &MainStatusBar::showModified);
     connect(document, &DocumentController::fileNameChanged, m_statusBar, &MainStatusBar::showFileName);
     connect(document, &DocumentController::fileNameChanged, m_analysis, &AnalysisController::setDocumentFileName);
-    connect(document, &DocumentController::textReplaced, this, &MainWindow::onSheetChanged);
+    connect(document, &DocumentController::textReplaced, this, &MainWindow::onTextReplaced);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *e)
@@ -297,7 +298,7 @@ SelectorAssistant &MainWindow::assistantDialog()
         m_assistant = new SelectorAssistant(
             m_paths.infDir + QStringLiteral("selektoren.inf"),
             [this](const QStringList &lines) { editor()->appendRecordedLines(lines, false); },
-            [this] { onSheetChanged(); }, [this](const QString &error) { m_dialogs.showFailureOnce(AppError(error)); },
+            [this] { onTextReplaced(); }, [this](const QString &error) { m_dialogs.showFailureOnce(AppError(error)); },
             this);
     return *m_assistant;
 }
@@ -335,7 +336,8 @@ void MainWindow::onActivated()
 
 // ---- change handling ----
 
-void MainWindow::onSheetChanged()
+// Text that came in without the editor's change report: a file read, the assistant's rules.
+void MainWindow::onTextReplaced()
 {
     m_analysis->analyseSheet();
     m_document->noteChange();

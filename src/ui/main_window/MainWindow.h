@@ -76,7 +76,7 @@ private:
     void createParts();
     void onFirstShow();
     void onActivated();
-    void onSheetChanged();
+    void onTextReplaced();
     void showCaretPosition();
 
     void toggleView();

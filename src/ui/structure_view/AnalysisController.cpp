@@ -14,6 +14,7 @@ AnalysisController::AnalysisController(SheetEditor &editor, StructureView &view,
     : QObject(parent), m_editor(editor), m_view(view), m_info(info), m_preview(preview)
 {
     connect(&m_view, &StructureView::parseRequested, this, &AnalysisController::parseSheet);
+    connect(&m_editor, &SheetEditor::changed, this, &AnalysisController::analyseSheet);
 }
 
 void AnalysisController::setDocumentFileName(const QString &fileName)

@@ -26,7 +26,7 @@ public:
     // empty while it is untitled.
     void setDocumentFileName(const QString &fileName);
 
-    // The first step of every change handling.
+    // Runs after every change of the text; the editor's own changes start it itself.
     void analyseSheet();
     // The parse walk alone: the lists and the flat tree, nothing else.
     void parseSheet();
