@@ -49,7 +49,8 @@ SheetEditor::SheetEditor(QWidget *parent) : QsciScintilla(parent)
                 onModified(position, type);
             });
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
-        if (updated & SC_UPDATE_SELECTION)
+        // An undo that moves the caret back along its line reports only the content.
+        if (updated & (SC_UPDATE_SELECTION | SC_UPDATE_CONTENT))
             emit caretMoved();
     });
     connect(this, &QsciScintilla::linesChanged, this, &SheetEditor::updateGutterWidth);

@@ -325,6 +325,10 @@ private slots:
         QTRY_COMPARE(f->field(0), QStringLiteral("1:%1").arg(f->editor()->caretColumn()));
         f->action("actionRedo")->trigger();
         QTRY_COMPARE(f->field(0), QStringLiteral("2:1"));
+        f->type(QStringLiteral("xyz"));
+        QCOMPARE(f->field(0), QStringLiteral("2:4"));
+        f->action("actionUndo")->trigger(); // back along the same line
+        QTRY_COMPARE(f->field(0), QStringLiteral("2:1"));
     }
 
     void caretFieldHoldsLongPositions()
