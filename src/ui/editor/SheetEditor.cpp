@@ -50,8 +50,11 @@ SheetEditor::SheetEditor(QWidget *parent) : QsciScintilla(parent)
             });
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
         // An undo that moves the caret back along its line reports only the content.
-        if (updated & (SC_UPDATE_SELECTION | SC_UPDATE_CONTENT))
+        const long position = currentPos();
+        if ((updated & SC_UPDATE_SELECTION) || ((updated & SC_UPDATE_CONTENT) && position != m_reportedCaret)) {
+            m_reportedCaret = position;
             emit caretMoved();
+        }
     });
     connect(this, &QsciScintilla::linesChanged, this, &SheetEditor::updateGutterWidth);
     connect(verticalScrollBar(), &QScrollBar::sliderMoved, this, [this](int value) {

@@ -125,6 +125,7 @@ private:
     bool m_lineNumbers = true;
     int m_silent = 0; // edits that are not reported as changes
     int m_batchDepth = 0; // a user action in progress: report once at its end
+    long m_reportedCaret = 0; // the caret position last reported as moved
     bool m_changePending = false;
     int m_selectionMode = SC_SEL_STREAM; // how Shift with a movement key selects
     // An empty text is either no line at all (a new document, an empty file) or one
