@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 WERROR ?= OFF
 SOURCES = $(shell git ls-files 'src/*.h' 'src/*.cpp' 'tests/*.h' 'tests/*.cpp' 'bench/*.h' 'bench/*.cpp' 'fuzz/*.h' 'fuzz/*.cpp')
 
-.PHONY: setup build run test bench fuzz sanitize sanitize-build format format-check clean
+.PHONY: setup build run test bench fuzz sanitize sanitize-build format format-check reference-data clean
 
 setup:
 	@tools/setup.sh
@@ -45,6 +45,10 @@ format: setup
 
 format-check: setup
 	@clang-format-14 --dry-run --Werror $(SOURCES) && echo "format: clean"
+
+# The reference data under data/, from the pinned standards' data (needs Node.js and npm).
+reference-data:
+	tools/reference-data/generate.sh $(BUILD)/reference-data
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -1,5 +1,7 @@
 #include "Catalogue.h"
 
+#include <QFileInfo>
+
 namespace Catalogue {
 
 namespace {
@@ -34,7 +36,7 @@ QList<TreeNode> builtInProperties()
         {"Positions",
          "bottom clear clip direction display float height left max-height max-width min-height "
          "min-width overflow position right top visibility width z-index"},
-        {"Tables", "border-collapse border-spacing caption-side empty-cells speak-header-cell table-layout"},
+        {"Tables", "border-collapse border-spacing caption-side empty-cells speak-header table-layout"},
         {"Windows",
          "cursor scrollbar-3dlight-color scrollbar-arrow-color scrollbar-base-color "
          "scrollbar-darkshadow-color scrollbar-face-color scrollbar-highlight-color "
@@ -67,33 +69,19 @@ QStringList initialValues()
 
 QStringList groupNames()
 {
-    return {QStringLiteral("Alignment"),
-            QStringLiteral("Background"),
-            QStringLiteral("Margin"),
-            QStringLiteral("Border"),
-            QStringLiteral("Border-Style"),
-            QStringLiteral("Border-Width"),
-            QStringLiteral("Font-Format"),
-            QStringLiteral("Lists"),
-            QStringLiteral("Padding"),
-            QStringLiteral("Positions"),
-            QStringLiteral("Windows"),
-            QStringLiteral("Tables"),
-            QStringLiteral("Box"),
-            QStringLiteral("Classification"),
-            QStringLiteral("Generate"),
-            QStringLiteral("Page"),
-            QStringLiteral("Visual"),
-            QStringLiteral("Scrollbar"),
-            QStringLiteral("Mozilla Extensions"),
-            QStringLiteral("Positioning"),
-            QStringLiteral("Other"),
-            QStringLiteral("Printing"),
-            QStringLiteral("Behaviors"),
-            QStringLiteral("Color and Background"),
-            QStringLiteral("Font"),
-            QStringLiteral("Aural"),
-            QStringLiteral("Text")};
+    return {
+        QStringLiteral("Alignment"), QStringLiteral("Background"), QStringLiteral("Margin"), QStringLiteral("Border"),
+        QStringLiteral("Border-Style"), QStringLiteral("Border-Width"), QStringLiteral("Font-Format"),
+        QStringLiteral("Lists"), QStringLiteral("Padding"), QStringLiteral("Positions"), QStringLiteral("Windows"),
+        QStringLiteral("Tables"), QStringLiteral("Box"), QStringLiteral("Classification"), QStringLiteral("Generate"),
+        QStringLiteral("Page"), QStringLiteral("Visual"), QStringLiteral("Scrollbar"),
+        QStringLiteral("Mozilla Extensions"), QStringLiteral("Positioning"), QStringLiteral("Other"),
+        QStringLiteral("Printing"), QStringLiteral("Behaviors"), QStringLiteral("Color and Background"),
+        QStringLiteral("Font"), QStringLiteral("Aural"), QStringLiteral("Text"),
+        // The topics of today's CSS that the classic names do not cover.
+        QStringLiteral("Flexbox"), QStringLiteral("Grid"), QStringLiteral("Columns"), QStringLiteral("Logical"),
+        QStringLiteral("Transforms"), QStringLiteral("Animation"), QStringLiteral("Effects"), QStringLiteral("Scroll"),
+        QStringLiteral("Container"), QStringLiteral("SVG"), QStringLiteral("Internet Explorer Extensions")};
 }
 
 QStringList colourRows()
@@ -147,6 +135,21 @@ ValueSource valueSourceOf(const QString &name)
     if (borderStyles.contains(name))
         return {SourceKind::SharedFile, QStringLiteral("border-style.inf")};
     return {SourceKind::OwnFile, name + QStringLiteral(".inf")};
+}
+
+ValueSource valueSourceIn(const QString &name, const QString &infDir, bool definitionColour)
+{
+    const ValueSource byName = valueSourceOf(name);
+    if (byName.kind == SourceKind::GroupHeading || byName.kind == SourceKind::Colours)
+        return byName;
+    if (definitionColour)
+        return {SourceKind::Colours, {}};
+    if (byName.kind == SourceKind::SharedFile) {
+        const QString own = name + QStringLiteral(".inf");
+        if (QFileInfo(infDir + own).isFile())
+            return {SourceKind::OwnFile, own};
+    }
+    return byName;
 }
 
 QString urlPropertyName(const QString &property)

@@ -29,7 +29,14 @@ struct ValueSource
     QString fileName; // for the two file kinds, e.g. "massangaben.inf"
 };
 
+// The source by name alone.
 ValueSource valueSourceOf(const QString &name);
+
+// The source with the data at hand: a value file named after the property, when
+// `infDir` holds one, serves it before the shared file of its class (a shorthand's
+// values are not its longhands'); a definition's own colour properties
+// (`definitionColour`) show the colour list.
+ValueSource valueSourceIn(const QString &name, const QString &infDir, bool definitionColour);
 
 // The property name as it goes before ":url(" (the picture properties carry ":url()").
 QString urlPropertyName(const QString &property);

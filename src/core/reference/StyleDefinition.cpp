@@ -18,8 +18,8 @@ QStringList listSection(const QStringList &lines, const QString &header)
 
 namespace {
 
-// The "group" value of every section, first occurrence winning, by folded name.
-QHash<QString, QString> groupsBySection(const QStringList &lines)
+// The value of `key` in every section, first occurrence winning, by folded name.
+QHash<QString, QString> valuesBySection(const QStringList &lines, QLatin1String key)
 {
     QHash<QString, QString> groups;
     QString section;
@@ -34,7 +34,7 @@ QHash<QString, QString> groupsBySection(const QStringList &lines)
         if (!inSection)
             continue;
         const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq < 0 || line.left(eq).trimmed().compare(QLatin1String("group"), Qt::CaseInsensitive) != 0)
+        if (eq < 0 || line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) != 0)
             continue;
         if (!groups.contains(section))
             groups.insert(section, line.mid(eq + 1).trimmed());
@@ -48,7 +48,7 @@ QList<TreeNode> propertyTree(const QStringList &lines)
 {
     const QStringList groups = listSection(lines, QStringLiteral("[groups]"));
     const QStringList properties = listSection(lines, QStringLiteral("[properties]"));
-    const QHash<QString, QString> groupOfSection = groupsBySection(lines);
+    const QHash<QString, QString> groupOfSection = valuesBySection(lines, QLatin1String("group"));
     QList<TreeNode> tree;
     for (const QString &group : groups)
         tree.append({group, {}});
@@ -69,6 +69,18 @@ QList<TreeNode> propertyTree(const QStringList &lines)
 QList<TreeNode> read(const QString &path)
 {
     return propertyTree(DataFile::readLines(path));
+}
+
+Definition readDefinition(const QString &path)
+{
+    const QStringList lines = DataFile::readLines(path);
+    Definition definition{propertyTree(lines), {}};
+    const QHash<QString, QString> values = valuesBySection(lines, QLatin1String("values"));
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        if (it.value().compare(QLatin1String("colours"), Qt::CaseInsensitive) == 0)
+            definition.colourProperties.insert(it.key());
+    }
+    return definition;
 }
 
 } // namespace StyleDefinition

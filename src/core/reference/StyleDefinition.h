@@ -2,12 +2,25 @@
 
 #include "DataFile.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 // A style definition file: a "[groups]" list, a "[properties]" list, and one INI
-// section per property naming its group.
+// section per property naming its group; "values=colours" in a section makes the
+// property a colour property.
 namespace StyleDefinition {
+
+struct Definition
+{
+    QList<TreeNode> tree;
+    QSet<QString> colourProperties; // case-folded, as sections match
+
+    bool isColourProperty(const QString &property) const
+    {
+        return colourProperties.contains(property.trimmed().toCaseFolded());
+    }
+};
 
 // The lines after the first line equal to `header` (letter case ignored, the whole
 // line) up to the first empty line or the end of the file.
@@ -19,5 +32,8 @@ QList<TreeNode> propertyTree(const QStringList &lines);
 
 // Reads `path` and builds its property tree; throws the open error.
 QList<TreeNode> read(const QString &path);
+
+// The property tree and the colour properties of the definition at `path`; throws the open error.
+Definition readDefinition(const QString &path);
 
 } // namespace StyleDefinition

@@ -156,8 +156,11 @@ void ReferenceController::applyChosenDefinition(bool chosenAgain)
     const QString path = m_paths.styleDefDir + m_panel.definitionChooser()->currentText() + QStringLiteral(".def");
     QTreeWidget &tree = *m_panel.propertyTree();
     tree.clear();
+    m_colourProperties.clear();
     try {
-        fillTree(tree, StyleDefinition::read(path));
+        StyleDefinition::Definition definition = StyleDefinition::readDefinition(path);
+        fillTree(tree, definition.tree);
+        m_colourProperties = std::move(definition.colourProperties);
         m_failedDefinition.clear();
     } catch (const AppError &) {
         if (path == m_failedDefinition && !chosenAgain)
@@ -173,7 +176,8 @@ void ReferenceController::showValuesOfChosenProperty()
     if (!hasSelection(*m_panel.propertyTree()))
         return;
     const QString name = selectedText(*m_panel.propertyTree());
-    const Catalogue::ValueSource source = Catalogue::valueSourceOf(name);
+    const bool definitionColour = m_colourProperties.contains(name.trimmed().toCaseFolded());
+    const Catalogue::ValueSource source = Catalogue::valueSourceIn(name, m_paths.infDir, definitionColour);
     switch (source.kind) {
     case Catalogue::SourceKind::GroupHeading:
         return;
@@ -229,8 +233,11 @@ void ReferenceController::insertDeclaration(const QString &text)
 
 void ReferenceController::insertValue()
 {
-    // Without a property or a value there is nothing to write; a group heading is no property.
+    // Without a property or a value there is nothing to write; a group heading is no
+    // property, and a value row with rows under it is a heading, not a value.
     if (!hasSelection(*m_panel.valueTree()) || !hasSelection(*m_panel.propertyTree()))
+        return;
+    if (m_panel.valueTree()->selectedItems().first()->childCount() > 0)
         return;
     const QString value = selectedText(*m_panel.valueTree());
     if (value == QLatin1String("mixed")) {

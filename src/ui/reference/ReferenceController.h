@@ -3,6 +3,7 @@
 #include "reference/DataFile.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -50,6 +51,7 @@ private:
     const UiTexts &m_texts;
     const AppPaths &m_paths;
     QString m_failedDefinition; // the definition file last reported as unreadable
+    QSet<QString> m_colourProperties; // of the applied definition, case-folded
     QString m_reportedOnChange; // a name whose failure the last change of the chooser reported
 };
 

@@ -140,6 +140,26 @@ private slots:
                  QStringLiteral("Alignment(line-height,text-align),Box(margin),Empty"));
     }
 
+    // "values=colours" marks a definition's colour properties; sections match in any case.
+    void colourPropertiesOfADefinition()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("modern.def"));
+        DataFile::writeLines(path, {"[groups]",       "Text",         "",
+                                    "[properties]",   "caret-color",  "Accent-Color",
+                                    "cursor",         "text-shadow",  "",
+                                    "[caret-color]",  "group=Text",   "values=colours",
+                                    "[accent-color]", "group=Text",   " Values = Colours ",
+                                    "[cursor]",       "group=Text",   "[text-shadow]",
+                                    "group=Text",     "values=colour"});
+        const StyleDefinition::Definition definition = StyleDefinition::readDefinition(path);
+        QCOMPARE(shape(definition.tree), QStringLiteral("Text(caret-color,Accent-Color,cursor,text-shadow)"));
+        QVERIFY(definition.isColourProperty(QStringLiteral("caret-color")));
+        QVERIFY(definition.isColourProperty(QStringLiteral("Accent-Color")));
+        QVERIFY(!definition.isColourProperty(QStringLiteral("cursor")));
+        QVERIFY(!definition.isColourProperty(QStringLiteral("text-shadow")));
+    }
+
     void missingDefinitionCannotBeOpened()
     {
         try {
@@ -159,7 +179,13 @@ private slots:
             properties += group.children.size();
         QCOMPARE(properties, 87);
         QCOMPARE(Catalogue::initialValues().size(), 11);
-        QCOMPARE(Catalogue::groupNames().size(), 27);
+        // The classic headings first, then the topics of today's CSS.
+        const QStringList headings = Catalogue::groupNames();
+        QCOMPARE(headings.indexOf(QStringLiteral("Alignment")), 0);
+        QCOMPARE(headings.indexOf(QStringLiteral("Text")), 26);
+        for (const char *topic : {"Grid", "Flexbox", "Logical", "Scroll", "Internet Explorer Extensions"})
+            QVERIFY2(headings.contains(QLatin1String(topic)), topic);
+        QVERIFY(!headings.contains(QStringLiteral("grid")));
     }
 
     void dispatch_data()
@@ -186,6 +212,42 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, file);
         const Catalogue::ValueSource source = Catalogue::valueSourceOf(name);
+        QCOMPARE(int(source.kind), kind);
+        QCOMPARE(source.fileName, file);
+    }
+
+    // What the data on disk changes: a property's own value file comes before the
+    // shared file of its class, and a definition may name further colour properties.
+    void dispatchWithTheData_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("definitionColour");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("file");
+        using K = Catalogue::SourceKind;
+        QTest::newRow("own file before the shared one") << "margin" << false << int(K::OwnFile) << "margin.inf";
+        QTest::newRow("shared file without an own one")
+            << "padding" << false << int(K::SharedFile) << "massangaben.inf";
+        QTest::newRow("mix with its own file") << "font" << false << int(K::OwnFile) << "font.inf";
+        QTest::newRow("picture property keeps the picture file")
+            << "background-image:url()" << false << int(K::SharedFile) << "picture.inf";
+        QTest::newRow("colour class keeps the colour list") << "color" << false << int(K::Colours) << "";
+        QTest::newRow("definition's colour property") << "caret-color" << true << int(K::Colours) << "";
+        QTest::newRow("definition's colour property with a file") << "margin" << true << int(K::Colours) << "";
+        QTest::newRow("unmarked property") << "caret-color" << false << int(K::OwnFile) << "caret-color.inf";
+        QTest::newRow("heading stays a heading") << "Border" << true << int(K::GroupHeading) << "";
+    }
+    void dispatchWithTheData()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, definitionColour);
+        QFETCH(int, kind);
+        QFETCH(QString, file);
+        QTemporaryDir dir;
+        for (const char *own : {"margin.inf", "font.inf", "color.inf", "background-image.inf", "Border.inf"})
+            DataFile::writeLines(dir.filePath(QLatin1String(own)), {QStringLiteral("auto")});
+        const Catalogue::ValueSource source
+            = Catalogue::valueSourceIn(name, dir.path() + QLatin1Char('/'), definitionColour);
         QCOMPARE(int(source.kind), kind);
         QCOMPARE(source.fileName, file);
     }

@@ -87,7 +87,8 @@ private slots:
         QVERIFY(topTexts(values).contains(QStringLiteral("center")));
 
         click(properties, QStringLiteral("border"));
-        QVERIFY(topTexts(values).contains(QStringLiteral("auto"))); // massangaben.inf, not mixed.inf
+        QVERIFY(topTexts(values).contains(QStringLiteral("solid"))); // its own border.inf, before massangaben.inf
+        QVERIFY(!topTexts(values).contains(QStringLiteral("mixed")));
 
         click(properties, QStringLiteral("font-family"));
         QVERIFY(topTexts(values).contains(QStringLiteral("Default"))); // the font list written at start
@@ -102,8 +103,8 @@ private slots:
     void definitionsFollowTheChooser()
     {
         auto *chooser = f->find<QComboBox>("definitionChooser");
-        chooser->setCurrentText(QStringLiteral("CSS Level 3"));
-        QVERIFY(topTexts(properties).contains(QStringLiteral("Behaviors")));
+        chooser->setCurrentText(QStringLiteral("CSS (Baseline 2026)"));
+        QVERIFY(topTexts(properties).contains(QStringLiteral("Grid")));
         QVERIFY(item(properties, QStringLiteral("grid-template-columns")));
         chooser->setEditText(QStringLiteral("CSS Lev"));
         QCOMPARE(properties->topLevelItemCount(), 0);
@@ -207,13 +208,13 @@ private slots:
         QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("inserted");
-        QTest::newRow("own value file with url()") << "cursor"
+        QTest::newRow("own value file with url()") << "content"
                                                    << "/elsewhere/bg.gif"
-                                                   << "cursor:url(bg.gif);";
+                                                   << "content:url(bg.gif);";
         QTest::newRow("picture property") << "background-image:url()"
                                           << "/x/y/bg.png"
                                           << "background-image:url(bg.png);";
-        QTest::newRow("cancelled") << "cursor"
+        QTest::newRow("cancelled") << "content"
                                    << ""
                                    << "";
     }
@@ -227,6 +228,25 @@ private slots:
         doubleClick(values, QStringLiteral("url()"));
         QCOMPARE(f->dialogs.pictureDialogs, 1);
         QCOMPARE(f->editor()->allLines(), inserted.isEmpty() ? QStringList() : (QStringList{inserted, ""}));
+    }
+
+    // The modern definition: its colour properties show the colour list, and a row with
+    // rows under it is a heading that a double-click never writes.
+    void modernDefinitionValues()
+    {
+        f->find<QComboBox>("definitionChooser")->setCurrentText(QStringLiteral("CSS (Baseline 2026)"));
+        click(properties, QStringLiteral("caret-color"));
+        QVERIFY(colours->isVisible());
+
+        click(properties, QStringLiteral("grid-template-columns"));
+        QVERIFY(values->isVisible());
+        QVERIFY(topTexts(values).contains(QStringLiteral("repeat(3, 1fr)")));
+
+        click(properties, QStringLiteral("outline"));
+        doubleClick(values, QStringLiteral("<named-color>"));
+        QCOMPARE(f->editor()->lineCount(), 0);
+        doubleClick(values, QStringLiteral("rebeccapurple"));
+        QCOMPARE(f->editor()->allLines(), (QStringList{"outline: rebeccapurple;", ""}));
     }
 
     void mixedShowsTheNote()
