@@ -244,9 +244,20 @@ function rowsOf(node, depth) {
     }
 }
 
+// A comma beside a part that was left out goes too, as the grammar allows.
 function render(tokens) {
-    let text = '';
+    const kept = [];
     for (const t of tokens) {
+        if (t === ',' && (!kept.length || kept.at(-1) === ',' || kept.at(-1).endsWith('(')))
+            continue;
+        if (t === ')' && kept.at(-1) === ',')
+            kept.pop();
+        kept.push(t);
+    }
+    if (kept.at(-1) === ',')
+        kept.pop();
+    let text = '';
+    for (const t of kept) {
         if (text && !text.endsWith('(') && t !== ',' && t !== ')')
             text += ' ';
         text += t;
@@ -280,7 +291,7 @@ function isColourProperty(name) {
 // The rows of a property's own value file: [{text, children}].
 function valueRows(name, { mixed = false } = {}) {
     const seen = new Set();
-    const rows = [];
+    let rows = [];
     const add = (text, children = []) => {
         if (!seen.has(text)) {
             seen.add(text);
@@ -303,16 +314,15 @@ function valueRows(name, { mixed = false } = {}) {
         if (!raw || raw.includes('url()') && raw !== 'url()' || raw.includes('['))
             continue;
         const text = raw.split(COLOUR).join('black');
-        // A combination of values that are rows of their own teaches nothing new.
-        const parts = topLevelParts(text);
-        if (parts.length > 1 && (parts.every((p) => seen.has(p)) || parts.includes('""')))
-            continue;
-        if (text === 'url()' ? takes(name, 'url(x)') : takes(name, text))
+        if (!seen.has(text) && (text === 'url()' ? takes(name, 'url(x)') : takes(name, text)))
             add(text);
-        if (rows.length >= 40)
-            break;
     }
-    return rows;
+    // A combination of values that are rows of their own teaches nothing new.
+    rows = rows.filter(({ text }) => {
+        const parts = topLevelParts(text).filter((p) => p !== '/' && p !== ',');
+        return parts.length < 2 || !(parts.every((p) => seen.has(p)) || parts.includes('""'));
+    });
+    return rows.slice(0, 40);
 }
 
 // ---------------------------------------------------------------------------
