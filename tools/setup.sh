@@ -8,7 +8,7 @@ set -euo pipefail
 # the tests call (pdfinfo and pdftotext, Xvfb for the splash window's first paint).
 packages=(
   build-essential cmake
-  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqscintilla2-qt6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-webengine-dev libqscintilla2-qt6-dev libgl-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
   libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format-14

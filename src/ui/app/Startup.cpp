@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
 #include <QStyleFactory>
 #include <QThread>
 #include <QWindow>
@@ -99,6 +101,18 @@ int outputFailed()
 
 } // namespace
 
+void chooseGraphics()
+{
+    // With OpenGL, the view makes its whole window composite through OpenGL, so every
+    // repaint of the editor and the trees goes through it too; without a GPU (virtual
+    // machines, remote desktops) that is Mesa's software rasteriser, several times the
+    // CPU of our own work per keystroke and a steady load while idle. The preview is a
+    // still page: drawing it in software costs little with or without a GPU, and a
+    // probe for the kind of OpenGL would need a context at every start.
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+}
+
 int run(int argc, char **argv)
 {
     // Read before any window system is needed: without a display the application
@@ -146,6 +160,7 @@ int run(int argc, char **argv)
     // user. QT_LOGGING_RULES still turns it on.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    chooseGraphics();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stylograf"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

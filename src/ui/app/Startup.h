@@ -29,6 +29,10 @@ struct WindowStep
 void createWindows(SplashWindow &splash, const QList<WindowStep> &steps, Dialogs &dialogs,
                    const std::function<void(int milliseconds)> &pause);
 
+// Before the application object: the browser engine's view composites through Qt
+// Quick's software renderer, not OpenGL, unless QT_QUICK_BACKEND says otherwise.
+void chooseGraphics();
+
 // The whole program: returns the process's exit code.
 int run(int argc, char **argv);
 

@@ -2,9 +2,11 @@
 
 #include "TestFiles.h"
 #include "analysis/StyleSheetParser.h"
+#include "app/Startup.h"
 #include "preview/PreviewPage.h"
 #include "preview/WebEnginePreview.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QSignalSpy>
@@ -65,6 +67,21 @@ private slots:
                  QStringLiteral("rgb(1, 2, 3)"));
         QCOMPARE(evaluate(*preview, QStringLiteral("document.querySelector('span.x').textContent")).toString(),
                  QStringLiteral("Klasse: .x"));
+    }
+
+    // Drawn through the graphics path the program chooses (Qt Quick's software
+    // renderer): the page's colours reach the widget's pixels.
+    void pageReachesTheScreen()
+    {
+        QVERIFY(show(*preview, pageFor(QStringLiteral("body { background: rgb(200, 0, 100) }"))));
+        const bool drawn = QTest::qWaitFor(
+            [&] {
+                const QImage image = preview->view()->grab().toImage();
+                return !image.isNull()
+                    && image.pixelColor(image.width() / 2, image.height() - 5) == QColor(200, 0, 100);
+            },
+            20000);
+        QVERIFY(drawn);
     }
 
     void pageScriptsDoNotRun()
@@ -211,5 +228,12 @@ private:
     std::unique_ptr<WebEnginePreview> preview;
 };
 
-QTEST_MAIN(TestWebEnginePreview)
+int main(int argc, char **argv)
+{
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    Startup::chooseGraphics();
+    QApplication app(argc, argv);
+    TestWebEnginePreview test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_web_engine_preview.moc"

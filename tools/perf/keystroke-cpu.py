@@ -1,0 +1,98 @@
+#!/usr/bin/env python3
+"""CPU time of the whole program (its own process and the browser engine's) per
+keystroke, typed into the running window under Xvfb, and its CPU while idle.
+
+    tools/perf/keystroke-cpu.py SHEET [--exe build/bin/stylograf] [--keys 20]
+
+Needs Xvfb, openbox and xdotool (Debian packages xvfb, openbox, xdotool). Extra
+environment for the program (QT_QUICK_BACKEND=..., say) is passed through.
+"""
+import argparse
+import os
+import random
+import subprocess
+import sys
+import time
+
+TICK = os.sysconf("SC_CLK_TCK")
+
+
+def tree_cpu(root):
+    """Seconds of CPU used by `root` and every process below it."""
+    parents, cpu = {}, {}
+    for pid in os.listdir("/proc"):
+        if not pid.isdigit():
+            continue
+        try:
+            with open(f"/proc/{pid}/stat") as f:
+                fields = f.read().rsplit(")", 1)[1].split()
+        except OSError:
+            continue
+        parents[int(pid)] = int(fields[1])
+        cpu[int(pid)] = (int(fields[11]) + int(fields[12]) + int(fields[13]) + int(fields[14])) / TICK
+    total = 0.0
+    for pid in cpu:
+        p = pid
+        while p and p != root and p in parents:
+            p = parents[p]
+        if p == root:
+            total += cpu[pid]
+    return total
+
+
+def wait_quiet(root, limit=60.0, window=1.0, threshold=0.1):
+    """Waits until the tree uses under `threshold` of a core over `window` seconds (idle CPU stays
+    below it); returns the wait."""
+    start = time.monotonic()
+    last = tree_cpu(root)
+    while time.monotonic() - start < limit:
+        time.sleep(window)
+        now = tree_cpu(root)
+        if now - last < threshold * window:
+            return time.monotonic() - start - window
+        last = now
+    return limit
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("sheet")
+    ap.add_argument("--exe", default=os.path.join(os.path.dirname(__file__), "../../build/bin/stylograf"))
+    ap.add_argument("--keys", type=int, default=20)
+    ap.add_argument("--interval", type=float, default=0.3)
+    args = ap.parse_args()
+
+    display = f":{random.randint(150, 250)}"
+    env = dict(os.environ, DISPLAY=display)
+    env.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu")
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x900x24"], stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    wm = subprocess.Popen(["openbox"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(0.5)
+    opened = time.monotonic()
+    app = subprocess.Popen([args.exe, args.sheet], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        settle = wait_quiet(app.pid)
+        x = lambda *a: subprocess.run(["xdotool", *a], env=env, check=True)
+        x("mousemove", "500", "420", "click", "1")  # the editor, about the middle of the screen
+        wait_quiet(app.pid)
+        idle0 = tree_cpu(app.pid)
+        time.sleep(10)
+        idle = (tree_cpu(app.pid) - idle0) / 10 * 100
+        before = tree_cpu(app.pid)
+        for i in range(args.keys):
+            x("key", "x" if i % 2 == 0 else "BackSpace")
+            time.sleep(args.interval)
+        tail = wait_quiet(app.pid)
+        used = tree_cpu(app.pid) - before
+        print(f"{os.path.basename(args.sheet)}: started and quiet after {settle:.1f} s; idle {idle:.2f} % CPU; "
+              f"{used / args.keys * 1000:.0f} ms CPU per key over {args.keys} keys; quiet {tail:.1f} s after the last")
+    finally:
+        app.kill()
+        app.wait()
+        wm.kill()
+        xvfb.kill()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
