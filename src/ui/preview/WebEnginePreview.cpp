@@ -9,6 +9,7 @@
 #include <QMimeDatabase>
 #include <QUrlQuery>
 #include <QVBoxLayout>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -157,15 +158,13 @@ WebEnginePreview::WebEnginePreview(QWidget *parent) : PreviewDisplay(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
 
-    connect(m_view, &QWebEngineView::loadFinished, this, [this] {
-        if (m_loading == 0)
+    // Only the newest page counts: one that a newer page replaced was abandoned.
+    connect(m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
+        if (m_loading == 0 || info.status() == QWebEngineLoadingInfo::LoadStartedStatus
+            || info.url() != m_latestUrl)
             return;
-        const bool newer = m_loading != m_written;
         m_loading = 0;
-        if (newer)
-            loadLatest();
-        else
-            emit pageShown();
+        emit pageShown();
     });
 }
 
@@ -186,8 +185,9 @@ void WebEnginePreview::showPage(const QString &html, const QString &folder)
     }
     m_folder = folder;
     ++m_written;
-    if (m_loading == 0)
-        loadLatest();
+    // A page still loading is left for the newer one, which stops it: rendering a large
+    // page to the end only to replace it would pile up work behind the keys.
+    loadLatest();
 }
 
 void WebEnginePreview::loadLatest()
@@ -207,6 +207,7 @@ void WebEnginePreview::loadLatest()
 void WebEnginePreview::load(const QUrl &url)
 {
     static_cast<PreviewWebPage *>(m_page)->expected = url;
+    m_latestUrl = url;
     m_view->setUrl(url);
 }
 

@@ -3,6 +3,7 @@
 #include "PreviewDisplay.h"
 
 #include <QStringList>
+#include <QUrl>
 
 class QWebEnginePage;
 class QWebEngineView;
@@ -39,4 +40,5 @@ private:
     QString m_folder;
     quint64 m_written = 0; // pages written
     quint64 m_loading = 0; // the page being loaded, 0 when idle
+    QUrl m_latestUrl; // the address of the newest page
 };

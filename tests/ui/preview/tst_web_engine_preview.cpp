@@ -210,6 +210,8 @@ private slots:
         QVERIFY(shown.wait(20000));
         QCOMPARE(evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('p')).color")).toString(),
                  QStringLiteral("rgb(5, 0, 0)"));
+        QTest::qWait(300);
+        QCOMPARE(shown.size(), 1); // the replaced pages are never reported as shown
     }
 
     void pagesOverTwoMegabytesShow()

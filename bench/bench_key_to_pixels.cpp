@@ -1,0 +1,220 @@
+// What the user waits for after a key, on generated sheets and on real framework
+// sheets (tools/perf/fetch-sheets.sh puts them into build/sheets; absent ones are left
+// out):
+// - keyAndRepaint: one character typed into the middle of the sheet and the whole
+//   window repainted at once (what the next frame costs); in the same run the bare
+//   editing control with the same text, key and repaint, and the ratio of the two;
+// - keyToPreview: the key until the preview has shown the new page;
+// - open: opening the file until the window with its trees is painted, and until the
+//   preview has shown the sheet.
+
+#include "MainWindowFixture.h"
+#include "SheetGenerator.h"
+#include "app/Startup.h"
+#include "editor/SheetEditor.h"
+#include "preview/WebEnginePreview.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Sheet
+{
+    std::string name;
+    QByteArray bytes;
+};
+
+QList<Sheet> sheets()
+{
+    QList<Sheet> list{{"generated 1MB", generatedSheet(1 << 20).toUtf8()},
+                      {"generated 700KB minified", minifiedSheet(700 << 10).toUtf8()}};
+    const QDir real(QStringLiteral(STYLOGRAF_SHEETS_DIR));
+    for (const char *name : {"bootstrap.css", "bootstrap.min.css", "tailwind.css", "bulma.min.css", "primer.css"}) {
+        QFile file(real.filePath(QLatin1String(name)));
+        if (file.open(QIODevice::ReadOnly))
+            list.append({name, file.readAll()});
+    }
+    return list;
+}
+
+// Inside a declaration about the middle of the sheet: the middle line, or the middle
+// of the one long line of a minified sheet. Line and column count from 1.
+QPoint caretSpot(const QStringList &lines)
+{
+    qsizetype line = lines.size() / 2;
+    if (lines.size() < 100) {
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            if (lines[i].size() > lines[line].size())
+                line = i;
+    }
+    const QString &text = lines[line];
+    qsizetype colon = text.indexOf(QLatin1Char(':'), text.size() / 2);
+    if (colon < 0)
+        colon = qMax<qsizetype>(text.indexOf(QLatin1Char(':')), 0);
+    return QPoint(int(colon + 2), int(line + 1));
+}
+
+QKeyEvent keyFor(bool type)
+{
+    return type ? QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"))
+                : QKeyEvent(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+}
+
+WebEnginePreview *previewOf(MainWindow &window)
+{
+    return window.findChild<WebEnginePreview *>();
+}
+
+// Waits for the preview's next page; false after `ms` without one.
+bool waitForPage(WebEnginePreview *preview, int ms)
+{
+    bool shown = false;
+    const QMetaObject::Connection c = QObject::connect(preview, &WebEnginePreview::pageShown, [&] { shown = true; });
+    QElapsedTimer waited;
+    waited.start();
+    while (!shown && waited.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QObject::disconnect(c);
+    return shown;
+}
+
+struct OpenSheet
+{
+    MainWindowFixture fixture;
+    QStringList lines;
+
+    explicit OpenSheet(const Sheet &sheet)
+    {
+        fixture.open().resize(1280, 900);
+        fixture.openFile(QStringLiteral("sheet.css"), sheet.bytes);
+        lines = QString::fromUtf8(sheet.bytes).split(QLatin1Char('\n'));
+        const QPoint spot = caretSpot(lines);
+        fixture.editor()->setCaretPosition(spot.y(), spot.x());
+        waitForPage(previewOf(*fixture.window), 30000);
+    }
+};
+
+void keyAndRepaint(benchmark::State &state, const Sheet &sheet)
+{
+    OpenSheet open(sheet);
+    MainWindow &window = *open.fixture.window;
+    SheetEditor *editor = open.fixture.editor();
+
+    QWidget bareWindow;
+    auto *bare = new QsciScintilla(&bareWindow);
+    bareWindow.resize(editor->size());
+    bare->resize(editor->size());
+    bare->setUtf8(true);
+    bare->setText(QString::fromUtf8(sheet.bytes));
+    const QPoint spot = caretSpot(open.lines);
+    bare->setCursorPosition(spot.y() - 1, spot.x() - 1);
+    bareWindow.show();
+    QCoreApplication::processEvents();
+
+    double seconds = 0;
+    double bareSeconds = 0;
+    bool type = true;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        QKeyEvent key = keyFor(type);
+        timer.start();
+        QCoreApplication::sendEvent(editor, &key);
+        window.repaint();
+        const double elapsed = double(timer.nsecsElapsed()) / 1e9;
+        state.SetIterationTime(elapsed);
+        seconds += elapsed;
+
+        QKeyEvent bareKey = keyFor(type);
+        timer.start();
+        QCoreApplication::sendEvent(bare, &bareKey);
+        bare->viewport()->repaint();
+        bareSeconds += double(timer.nsecsElapsed()) / 1e9;
+        type = !type;
+        QCoreApplication::processEvents(); // the browser engine between keys, as in the running window
+    }
+    state.counters["bare_ms"] = benchmark::Counter(bareSeconds * 1000, benchmark::Counter::kAvgIterations);
+    state.counters["ratio"] = bareSeconds > 0 ? seconds / bareSeconds : 0;
+    state.SetLabel(sheet.name);
+}
+
+void keyToPreview(benchmark::State &state, const Sheet &sheet)
+{
+    OpenSheet open(sheet);
+    SheetEditor *editor = open.fixture.editor();
+    WebEnginePreview *preview = previewOf(*open.fixture.window);
+    bool type = true;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        QKeyEvent key = keyFor(type);
+        timer.start();
+        QCoreApplication::sendEvent(editor, &key);
+        type = !type;
+        if (!waitForPage(preview, 60000)) {
+            state.SkipWithError("no page: the analysis stopped with an error, so the preview keeps its page");
+            break;
+        }
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+    }
+    state.SetLabel(sheet.name);
+}
+
+void openSheet(benchmark::State &state, const Sheet &sheet)
+{
+    MainWindowFixture fixture;
+    fixture.open().resize(1280, 900);
+    fixture.put(QStringLiteral("sheet.css"), sheet.bytes);
+    double previewSeconds = 0;
+    for (auto _ : state) {
+        fixture.editor()->setLines({}); // a sheet of its own each time
+        QCoreApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        fixture.dialogs.openAnswers << fixture.path(QStringLiteral("sheet.css"));
+        fixture.action("actionOpen")->trigger();
+        fixture.window->repaint();
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        waitForPage(previewOf(*fixture.window), 60000);
+        previewSeconds += double(timer.nsecsElapsed()) / 1e9;
+    }
+    state.counters["preview_ms"] = benchmark::Counter(previewSeconds * 1000, benchmark::Counter::kAvgIterations);
+    state.SetLabel(sheet.name);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    Startup::chooseGraphics();
+    QApplication app(argc, argv);
+    const QList<Sheet> all = sheets();
+    for (const Sheet &sheet : all) {
+        benchmark::RegisterBenchmark(("keyAndRepaint/" + sheet.name).c_str(), keyAndRepaint, sheet)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(40);
+    }
+    for (const Sheet &sheet : all) {
+        benchmark::RegisterBenchmark(("keyToPreview/" + sheet.name).c_str(), keyToPreview, sheet)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(6);
+        benchmark::RegisterBenchmark(("open/" + sheet.name).c_str(), openSheet, sheet)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
