@@ -160,8 +160,7 @@ WebEnginePreview::WebEnginePreview(QWidget *parent) : PreviewDisplay(parent)
 
     // Only the newest page counts: one that a newer page replaced was abandoned.
     connect(m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
-        if (m_loading == 0 || info.status() == QWebEngineLoadingInfo::LoadStartedStatus
-            || info.url() != m_latestUrl)
+        if (m_loading == 0 || info.status() == QWebEngineLoadingInfo::LoadStartedStatus || info.url() != m_latestUrl)
             return;
         m_loading = 0;
         emit pageShown();
