@@ -67,6 +67,18 @@ QKeyEvent keyFor(bool type)
                 : QKeyEvent(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
 }
 
+// Seconds from typing "x" (or taking it back) into `target` to the end of `then()`.
+template<typename Then>
+double timedKey(QObject *target, bool type, Then then)
+{
+    QKeyEvent key = keyFor(type);
+    QElapsedTimer timer;
+    timer.start();
+    QCoreApplication::sendEvent(target, &key);
+    then();
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
 WebEnginePreview *previewOf(MainWindow &window)
 {
     return window.findChild<WebEnginePreview *>();
@@ -123,20 +135,10 @@ void keyAndRepaint(benchmark::State &state, const Sheet &sheet)
     double bareSeconds = 0;
     bool type = true;
     for (auto _ : state) {
-        QElapsedTimer timer;
-        QKeyEvent key = keyFor(type);
-        timer.start();
-        QCoreApplication::sendEvent(editor, &key);
-        window.repaint();
-        const double elapsed = double(timer.nsecsElapsed()) / 1e9;
+        const double elapsed = timedKey(editor, type, [&] { window.repaint(); });
         state.SetIterationTime(elapsed);
         seconds += elapsed;
-
-        QKeyEvent bareKey = keyFor(type);
-        timer.start();
-        QCoreApplication::sendEvent(bare, &bareKey);
-        bare->viewport()->repaint();
-        bareSeconds += double(timer.nsecsElapsed()) / 1e9;
+        bareSeconds += timedKey(bare, type, [&] { bare->viewport()->repaint(); });
         type = !type;
         QCoreApplication::processEvents(); // the browser engine between keys, as in the running window
     }
@@ -156,16 +158,14 @@ void keyToPreview(benchmark::State &state, const Sheet &sheet)
     }
     bool type = true;
     for (auto _ : state) {
-        QElapsedTimer timer;
-        QKeyEvent key = keyFor(type);
-        timer.start();
-        QCoreApplication::sendEvent(editor, &key);
+        bool shown = false;
+        const double elapsed = timedKey(editor, type, [&] { shown = waitForPage(preview, 60000); });
         type = !type;
-        if (!waitForPage(preview, 60000)) {
+        if (!shown) {
             state.SkipWithError("no page within a minute");
             break;
         }
-        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        state.SetIterationTime(elapsed);
     }
     state.SetLabel(sheet.name);
 }

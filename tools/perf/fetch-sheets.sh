@@ -20,9 +20,9 @@ sheets=(
   "@primer/css@22.3.2 package/dist/primer.css primer.css"
 )
 for entry in "${sheets[@]}"; do
-  read -r spec path name <<<"$entry"
+  read -r package path name <<<"$entry"
   [ -s "$out/$name" ] && continue
-  tarball="$(cd "$work" && npm pack --silent "$spec" | tail -1)"
+  tarball="$(cd "$work" && npm pack --silent "$package" | tail -1)"
   tar -xzf "$work/$tarball" -C "$work" "$path"
   cp "$work/$path" "$out/$name"
   rm -rf "$work/package"

@@ -332,7 +332,8 @@ const GROUPS = ['Box', 'Margin', 'Padding', 'Border', 'Border-Style', 'Border-Wi
     'Alignment', 'Columns', 'Logical', 'Font', 'Text', 'Color and Background', 'Lists', 'Generate', 'Tables',
     'Transforms', 'Animation', 'Effects', 'Scroll', 'Container', 'Behaviors', 'Printing', 'SVG', 'Other'];
 
-const BY_SPEC = {
+// The group of a property by the short name of the standard that defines it.
+const BY_STANDARD = {
     'css-box': 'Box', 'css-sizing': 'Box', 'css-display': 'Box', 'css-overflow': 'Box', 'css-images': 'Box',
     'css-position': 'Positioning', 'css-page-floats': 'Positioning', 'css-anchor-position': 'Positioning',
     'css-flexbox': 'Flexbox', 'css-grid': 'Grid', 'css-align': 'Alignment', 'css-gaps': 'Alignment',
@@ -353,7 +354,7 @@ const BY_SPEC = {
 
 function groupOf(name) {
     const href = properties.get(name).href;
-    const spec = href.replace(/^https:\/\/[^/]+\//, '').replace(/\/.*$/, '').replace(/-\d+$/, '');
+    const standard = href.replace(/^https:\/\/[^/]+\//, '').replace(/\/.*$/, '').replace(/-\d+$/, '');
     if (/^(scroll|overscroll)/.test(name))
         return 'Scroll';
     if (/^(margin|padding)$|^(margin|padding)-(top|right|bottom|left)$/.test(name))
@@ -376,7 +377,7 @@ function groupOf(name) {
         return 'Positioning';
     if (name === 'touch-action' || name === 'field-sizing')
         return 'Behaviors';
-    return BY_SPEC[spec] ?? 'Other';
+    return BY_STANDARD[standard] ?? 'Other';
 }
 
 // Baseline as of the data: widely available ("high") and newly available ("low") alike

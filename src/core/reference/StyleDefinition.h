@@ -11,15 +11,22 @@
 // property a colour property.
 namespace StyleDefinition {
 
+// The properties a definition marks as colour properties; names match as its
+// sections do, without regard to letter case or surrounding blanks.
+class ColourProperties
+{
+public:
+    void insert(const QString &name) { m_folded.insert(name.trimmed().toCaseFolded()); }
+    bool contains(const QString &property) const { return m_folded.contains(property.trimmed().toCaseFolded()); }
+
+private:
+    QSet<QString> m_folded;
+};
+
 struct Definition
 {
     QList<TreeNode> tree;
-    QSet<QString> colourProperties; // case-folded, as sections match
-
-    bool isColourProperty(const QString &property) const
-    {
-        return colourProperties.contains(property.trimmed().toCaseFolded());
-    }
+    ColourProperties colourProperties;
 };
 
 // The lines after the first line equal to `header` (letter case ignored, the whole

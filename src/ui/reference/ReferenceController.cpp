@@ -156,7 +156,7 @@ void ReferenceController::applyChosenDefinition(bool chosenAgain)
     const QString path = m_paths.styleDefDir + m_panel.definitionChooser()->currentText() + QStringLiteral(".def");
     QTreeWidget &tree = *m_panel.propertyTree();
     tree.clear();
-    m_colourProperties.clear();
+    m_colourProperties = {};
     try {
         StyleDefinition::Definition definition = StyleDefinition::readDefinition(path);
         fillTree(tree, definition.tree);
@@ -176,8 +176,8 @@ void ReferenceController::showValuesOfChosenProperty()
     if (!hasSelection(*m_panel.propertyTree()))
         return;
     const QString name = selectedText(*m_panel.propertyTree());
-    const bool definitionColour = m_colourProperties.contains(name.trimmed().toCaseFolded());
-    const Catalogue::ValueSource source = Catalogue::valueSourceIn(name, m_paths.infDir, definitionColour);
+    const Catalogue::ValueSource source
+        = Catalogue::valueSourceIn(name, m_paths.infDir, m_colourProperties.contains(name));
     switch (source.kind) {
     case Catalogue::SourceKind::GroupHeading:
         return;

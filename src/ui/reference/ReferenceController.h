@@ -1,9 +1,9 @@
 #pragma once
 
 #include "reference/DataFile.h"
+#include "reference/StyleDefinition.h"
 
 #include <QObject>
-#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -51,7 +51,7 @@ private:
     const UiTexts &m_texts;
     const AppPaths &m_paths;
     QString m_failedDefinition; // the definition file last reported as unreadable
-    QSet<QString> m_colourProperties; // of the applied definition, case-folded
+    StyleDefinition::ColourProperties m_colourProperties; // of the applied definition
     QString m_reportedOnChange; // a name whose failure the last change of the chooser reported
 };
 

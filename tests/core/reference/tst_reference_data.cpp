@@ -154,10 +154,10 @@ private slots:
                                     "group=Text",     "values=colour"});
         const StyleDefinition::Definition definition = StyleDefinition::readDefinition(path);
         QCOMPARE(shape(definition.tree), QStringLiteral("Text(caret-color,Accent-Color,cursor,text-shadow)"));
-        QVERIFY(definition.isColourProperty(QStringLiteral("caret-color")));
-        QVERIFY(definition.isColourProperty(QStringLiteral("Accent-Color")));
-        QVERIFY(!definition.isColourProperty(QStringLiteral("cursor")));
-        QVERIFY(!definition.isColourProperty(QStringLiteral("text-shadow")));
+        QVERIFY(definition.colourProperties.contains(QStringLiteral("caret-color")));
+        QVERIFY(definition.colourProperties.contains(QStringLiteral("Accent-Color")));
+        QVERIFY(!definition.colourProperties.contains(QStringLiteral("cursor")));
+        QVERIFY(!definition.colourProperties.contains(QStringLiteral("text-shadow")));
     }
 
     void missingDefinitionCannotBeOpened()

@@ -63,7 +63,7 @@ private slots:
                 QVERIFY2(!group.children.isEmpty(), qPrintable(definition + QStringLiteral(": empty ") + group.text));
                 for (const TreeNode &property : group.children) {
                     const Catalogue::ValueSource source = Catalogue::valueSourceIn(
-                        property.text, kData + QStringLiteral("/inf/"), def.isColourProperty(property.text));
+                        property.text, kData + QStringLiteral("/inf/"), def.colourProperties.contains(property.text));
                     const bool served = source.kind != Catalogue::SourceKind::OwnFile
                         || kMadeAtStart.contains(property.text)
                         || QFile::exists(kData + QStringLiteral("/inf/") + source.fileName);

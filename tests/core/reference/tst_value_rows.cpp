@@ -154,7 +154,7 @@ private slots:
                         continue;
                     }
                     const Catalogue::ValueSource source
-                        = Catalogue::valueSourceIn(node.text, infDir, definition.isColourProperty(node.text));
+                        = Catalogue::valueSourceIn(node.text, infDir, definition.colourProperties.contains(node.text));
                     QStringList rows;
                     if (source.kind == Catalogue::SourceKind::Colours) {
                         rows = Catalogue::colourRows().mid(0, 7); // the rows with and without a blank
