@@ -85,6 +85,8 @@ inline QString disagreement(StyleSheetParser &parser, const QStringList &lines,
     compare("repeats", actual.repeats, expected.repeats);
     const QString joined = editorText.value_or(lines.join(QLatin1Char('\n')));
     compare("flat text of the editor's text", joinAndStripComments(joined, !lines.isEmpty()).text, expected.flatText);
+    compare("flat text of the editor's text, in its own memory",
+            joinAndStripComments(QString(joined), !lines.isEmpty()).text, expected.flatText);
     if (!expected.analysis.parseError)
         compare("samples", PreviewPage::buildSamples(expected.flatText), Reference::buildSamples(expected.flatText));
     const QStringList rules = RuleExtractor(expected.flatText).extract(expected.occurrences);

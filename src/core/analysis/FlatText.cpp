@@ -93,17 +93,13 @@ FlatText joinAndStripComments(const QStringList &lines)
     return result;
 }
 
-FlatText joinAndStripComments(QStringView sheetText, bool hasLines)
+namespace {
+
+// Joins the lines of in[0, n), each trimmed and preceded by one blank, into out and
+// returns the length written. `out` may be in - 1: every line end becomes one blank,
+// so what is written never overtakes what is still to be read.
+qsizetype joinLines(const char16_t *in, qsizetype n, char16_t *out)
 {
-    FlatText result;
-    if (!hasLines)
-        return result;
-    // Every line end becomes one blank and the first line gets one in front, so the
-    // joined text is at most one character longer than the sheet.
-    const char16_t *in = reinterpret_cast<const char16_t *>(sheetText.utf16());
-    const qsizetype n = sheetText.size();
-    result.text.resize(n + 1);
-    char16_t *out = reinterpret_cast<char16_t *>(result.text.data());
     qsizetype written = 0;
     auto appendLine = [&](qsizetype from, qsizetype to) {
         while (from < to && in[from] <= 0x20)
@@ -111,13 +107,14 @@ FlatText joinAndStripComments(QStringView sheetText, bool hasLines)
         while (to > from && in[to - 1] <= 0x20)
             --to;
         out[written++] = u' ';
-        std::copy(in + from, in + to, out + written);
+        std::copy(in + from, in + to, out + written); // forward: the target never lies after the source
         written += to - from;
     };
+    const QStringView text(in, n);
     qsizetype start = 0;
-    if (!sheetText.contains(u'\r') && !sheetText.contains(QChar(0))) {
+    if (!text.contains(u'\r') && !text.contains(QChar(0))) {
         // The editor's own text: lines end with LF alone, found by a fast search.
-        for (qsizetype i; (i = sheetText.indexOf(u'\n', start)) >= 0; start = i + 1)
+        for (qsizetype i; (i = text.indexOf(u'\n', start)) >= 0; start = i + 1)
             appendLine(start, i);
     } else {
         for (qsizetype i = 0; i < n; ++i) {
@@ -132,7 +129,49 @@ FlatText joinAndStripComments(QStringView sheetText, bool hasLines)
     }
     // The last line, also the empty one after a final line end.
     appendLine(start, n);
-    result.text.truncate(written);
+    return written;
+}
+
+} // namespace
+
+FlatText joinAndStripComments(QStringView sheetText, bool hasLines)
+{
+    FlatText result;
+    if (!hasLines)
+        return result;
+    // The joined text is at most one character longer than the sheet.
+    result.text.resize(sheetText.size() + 1);
+    result.text.truncate(joinLines(reinterpret_cast<const char16_t *>(sheetText.utf16()), sheetText.size(),
+                                   reinterpret_cast<char16_t *>(result.text.data())));
     result.commentCount = stripComments(result.text);
     return result;
+}
+
+FlatText joinAndStripComments(QString &&sheetText, bool hasLines)
+{
+    FlatText result;
+    if (!hasLines)
+        return result;
+    // In the sheet's own buffer, moved on by one character for the first blank.
+    const qsizetype n = sheetText.size();
+    result.text = std::move(sheetText);
+    result.text.resize(n + 1);
+    char16_t *data = reinterpret_cast<char16_t *>(result.text.data());
+    std::copy_backward(data, data + n, data + n + 1);
+    result.text.truncate(joinLines(data + 1, n, data));
+    result.commentCount = stripComments(result.text);
+    return result;
+}
+
+FlatText joinAndStripFileText(QString &&fileText)
+{
+    const bool hasLines = !fileText.isEmpty();
+    if (fileText.endsWith(u'\n')) {
+        fileText.chop(1);
+        if (fileText.endsWith(u'\r'))
+            fileText.chop(1);
+    } else if (fileText.endsWith(u'\r') || fileText.endsWith(QChar(0))) {
+        fileText.chop(1);
+    }
+    return joinAndStripComments(std::move(fileText), hasLines);
 }

@@ -19,6 +19,12 @@ FlatText joinAndStripComments(const QStringList &lines);
 // The same for the editor's text, its lines separated by line ends; `hasLines` is
 // false for a text without any line.
 FlatText joinAndStripComments(QStringView sheetText, bool hasLines);
+// The same in the text's own memory, for a text that is needed no more.
+FlatText joinAndStripComments(QString &&sheetText, bool hasLines);
+// The same for a file's text, its line ends as in the file, in the text's memory: the
+// line end after the last line starts no further line, as when the file is read as
+// lines.
+FlatText joinAndStripFileText(QString &&fileText);
 
 // The characters trimming takes away: those up to and including the blank.
 inline bool isTrimmed(QChar c)

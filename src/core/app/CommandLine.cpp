@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "WholeFile.h"
+
 namespace {
 
 // The options Qt's application object takes for itself, with and without a value. The
@@ -24,6 +26,14 @@ bool isQtOption(const QString &arg, bool &takesValue)
 }
 
 } // namespace
+
+CommandLine CommandLine::parse(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << fileNameFromLocal(QByteArray(argv[i]));
+    return parse(arguments);
+}
 
 CommandLine CommandLine::parse(const QStringList &arguments)
 {

@@ -17,5 +17,7 @@ struct CommandLine
     // `arguments` without the program's own name. "--" ends the options; the options of
     // Qt's application object are passed over.
     static CommandLine parse(const QStringList &arguments);
+    // The same for main's arguments. File names keep their bytes, valid UTF-8 or not.
+    static CommandLine parse(int argc, char **argv);
     static QString helpText();
 };

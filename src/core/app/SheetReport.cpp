@@ -19,10 +19,11 @@ QByteArray json(const QStringList &list)
     return QJsonDocument(QJsonArray::fromStringList(list)).toJson(QJsonDocument::Compact);
 }
 
-bool read(const QString &path, QStringList &lines, Output &failure)
+template<typename Result, typename Read>
+bool readFile(Read read, const QString &path, Result &result, Output &failure)
 {
     try {
-        lines = DocumentFile::read(path).lines;
+        result = read(path);
         return true;
     } catch (const AppError &error) {
         failure.text = errorBoxText(error.text()).toUtf8() + '\n';
@@ -31,24 +32,60 @@ bool read(const QString &path, QStringList &lines, Output &failure)
     }
 }
 
+bool readLines(const QString &path, QStringList &lines, Output &failure)
+{
+    TextFileFormat::Decoded decoded;
+    const bool ok = readFile(DocumentFile::read, path, decoded, failure);
+    lines = std::move(decoded.lines);
+    return ok;
+}
+
+// The file's text in one piece: for a multi-megabyte sheet a list of its lines costs
+// more than the analysis.
+bool readText(const QString &path, QString &text, Output &failure)
+{
+    TextFileFormat::DecodedText decoded;
+    const bool ok = readFile(DocumentFile::readText, path, decoded, failure);
+    text = std::move(decoded.text);
+    return ok;
+}
+
 } // namespace
 
 Output analyse(const QString &path, bool &toStandardError)
 {
     Output out;
-    QStringList lines;
-    toStandardError = !read(path, lines, out);
-    if (toStandardError)
-        return out;
-    const FlatText flat = joinAndStripComments(lines);
     SheetAnalysis a;
-    a.commentCount = flat.commentCount;
-    StyleSheetParser parser;
-    parser.parseSheet(lines.isEmpty() ? QString() : flat.text, a);
-    out.text = "{\"elementSelectors\":" + json(a.elementSelectors) + ",\"classSelectors\":" + json(a.classSelectors)
-        + ",\"idSelectors\":" + json(a.idSelectors) + ",\"repeatedSelectors\":" + json(a.repeatedSelectors)
-        + ",\"commentCount\":" + QByteArray::number(a.commentCount)
-        + ",\"parseError\":" + (a.parseError ? "true" : "false") + "}\n";
+    {
+        QString text;
+        toStandardError = !readText(path, text, out);
+        if (toStandardError)
+            return out;
+        const FlatText flat = joinAndStripFileText(std::move(text));
+        a.commentCount = flat.commentCount;
+        StyleSheetParser parser;
+        parser.parseSheet(flat.text, a);
+    }
+    const struct
+    {
+        const char *key;
+        const QStringList &list;
+    } lists[] = {{"elementSelectors", a.elementSelectors},
+                 {"classSelectors", a.classSelectors},
+                 {"idSelectors", a.idSelectors},
+                 {"repeatedSelectors", a.repeatedSelectors}};
+    char separator = '{';
+    for (const auto &[key, list] : lists) {
+        out.text += separator;
+        out.text += '"';
+        out.text += key;
+        out.text += "\":";
+        out.text += json(list);
+        separator = ',';
+    }
+    out.text += ",\"commentCount\":" + QByteArray::number(a.commentCount);
+    out.text += ",\"parseError\":";
+    out.text += a.parseError ? "true}\n" : "false}\n";
     out.exitCode = a.parseError ? 1 : 0;
     return out;
 }
@@ -57,7 +94,7 @@ Output tokens(const QString &path, bool &toStandardError)
 {
     Output out;
     QStringList lines;
-    toStandardError = !read(path, lines, out);
+    toStandardError = !readLines(path, lines, out);
     if (toStandardError)
         return out;
     CssScanner scanner;
@@ -74,10 +111,10 @@ Output tokens(const QString &path, bool &toStandardError)
 Output previewHtml(const QString &path, bool &toStandardError)
 {
     Output out;
-    QStringList lines;
-    toStandardError = !read(path, lines, out);
+    QString text;
+    toStandardError = !readText(path, text, out);
     if (!toStandardError)
-        out.text = PreviewPage::buildPage(joinAndStripComments(lines).text).toUtf8();
+        out.text = PreviewPage::buildPage(joinAndStripFileText(std::move(text)).text).toUtf8();
     return out;
 }
 

@@ -5,7 +5,9 @@
 
 namespace DocumentFile {
 
-TextFileFormat::Decoded read(const QString &path)
+namespace {
+
+QByteArray readBytes(const QString &path)
 {
     QByteArray bytes;
     switch (readWholeFile(path, bytes)) {
@@ -16,7 +18,19 @@ TextFileFormat::Decoded read(const QString &path)
     case ReadResult::TooLarge:
         throw AppError::tooLarge(path);
     }
-    return TextFileFormat::decode(bytes);
+    return bytes;
+}
+
+} // namespace
+
+TextFileFormat::Decoded read(const QString &path)
+{
+    return TextFileFormat::decode(readBytes(path));
+}
+
+TextFileFormat::DecodedText readText(const QString &path)
+{
+    return TextFileFormat::decodeText(readBytes(path));
 }
 
 bool write(const QString &path, const QStringList &lines, const TextFileFormat::Format &format)

@@ -11,6 +11,8 @@ namespace DocumentFile {
 // Throws "Datei %s kann nicht geöffnet werden", also for what is not a regular file,
 // and the size error for a file over the size limit.
 TextFileFormat::Decoded read(const QString &path);
+// The same, the text in one piece.
+TextFileFormat::DecodedText readText(const QString &path);
 
 // Writes to a temporary file beside the target and replaces the target only when
 // everything was written, so a failed save leaves the old file as it was. Throws

@@ -95,14 +95,13 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-Decoded decode(const QByteArray &bytes)
+DecodedText decodeText(const QByteArray &bytes)
 {
-    Decoded result;
+    DecodedText result;
     Format &format = result.format;
-    QString text;
+    QString &text = result.text;
     if (decodeUtf16(bytes, text, format.encoding)) {
         format.byteOrderMark = true;
-        result.lines = splitLines(text);
         format.lineEnd = lineEndStyle(text, QLatin1Char('\r'), QLatin1Char('\n'));
         const QChar last = text.isEmpty() ? QLatin1Char('\n') : text.back();
         format.lastLineEnded = last == QLatin1Char('\n') || last == QLatin1Char('\r') || last == QChar(0);
@@ -120,12 +119,17 @@ Decoded decode(const QByteArray &bytes)
         text = decoder.decode(bytes);
         format.encoding = Encoding::Windows1252;
     }
-    result.lines = splitLines(text);
     format.lineEnd = lineEndStyle(bytes, '\r', '\n');
     const char last = bytes.isEmpty() ? '\n' : bytes.back();
     format.lastLineEnded = last == '\n' || last == '\r' || last == '\0';
     format.nulCharacters = bytes.contains('\0');
     return result;
+}
+
+Decoded decode(const QByteArray &bytes)
+{
+    DecodedText decoded = decodeText(bytes);
+    return {splitLines(decoded.text), decoded.format};
 }
 
 QByteArray lineEndBytes(LineEnd lineEnd)

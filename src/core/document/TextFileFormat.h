@@ -27,12 +27,20 @@ struct Decoded
     Format format;
 };
 
+struct DecodedText
+{
+    QString text; // the lines with their line ends as in the file
+    Format format;
+};
+
 // UTF-16 with its byte order mark is read as UTF-16, valid UTF-8 as UTF-8, anything
 // else as Windows-1252, where every byte is one character and maps back to the same
 // byte. Lines end at CR LF, LF, CR and NUL;
 // a line end after the last line makes no extra empty line. The remembered style is
 // CR LF when both CR and LF occur or neither does, else the one that occurs.
 Decoded decode(const QByteArray &bytes);
+// The same text in one piece: decode's lines are splitLines(text).
+DecodedText decodeText(const QByteArray &bytes);
 
 // Every line followed by the line end, the last one only when the format says so.
 // Returns false when a character cannot be written in the encoding (nothing is

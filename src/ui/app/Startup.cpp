@@ -6,8 +6,6 @@
 #include "app/AppError.h"
 #include "app/CommandLine.h"
 #include "app/SharedRoutines.h"
-#include "app/SheetReport.h"
-#include "app/WholeFile.h"
 #include "main_window/MainWindow.h"
 
 #include <QApplication>
@@ -19,7 +17,6 @@
 #include <QThread>
 #include <QWindow>
 
-#include <cstdio>
 #include <unistd.h>
 
 namespace Startup {
@@ -83,24 +80,6 @@ void createWindows(SplashWindow &splash, const QList<WindowStep> &steps, Dialogs
     QApplication::restoreOverrideCursor();
 }
 
-namespace {
-
-// All of `text` into the stream, flushed: false when the output did not take it (a
-// full disk, say), which a report must not pass over in silence.
-bool writeOut(std::FILE *stream, const QByteArray &text)
-{
-    return std::fwrite(text.constData(), 1, size_t(text.size()), stream) == size_t(text.size())
-        && std::fflush(stream) == 0;
-}
-
-int outputFailed()
-{
-    std::fputs("In die Ausgabe kann nicht geschrieben werden.\n", stderr);
-    return 3;
-}
-
-} // namespace
-
 void chooseGraphics()
 {
     // With OpenGL, the view makes its whole window composite through OpenGL, so every
@@ -115,41 +94,7 @@ void chooseGraphics()
 
 int run(int argc, char **argv)
 {
-    // Read before any window system is needed: without a display the application
-    // object would end the program before a usage could be printed. File names keep
-    // their bytes, valid UTF-8 or not.
-    QStringList rawArguments;
-    for (int i = 1; i < argc; ++i)
-        rawArguments << fileNameFromLocal(QByteArray(argv[i]));
-    const CommandLine commandLine = CommandLine::parse(rawArguments);
-    if (!commandLine.error.isEmpty()) {
-        std::fprintf(stderr, "%s\n\n%s", qPrintable(commandLine.error), qPrintable(CommandLine::helpText()));
-        return 2;
-    }
-    if (commandLine.showHelp)
-        return writeOut(stdout, CommandLine::helpText().toUtf8()) ? 0 : outputFailed();
-    if (!commandLine.analyseFile.isEmpty() || !commandLine.previewHtmlFile.isEmpty()
-        || !commandLine.tokensFile.isEmpty()) {
-        bool toStandardError = false;
-        const SheetReport::Output out = !commandLine.analyseFile.isEmpty()
-            ? SheetReport::analyse(commandLine.analyseFile, toStandardError)
-            : !commandLine.previewHtmlFile.isEmpty()
-            ? SheetReport::previewHtml(commandLine.previewHtmlFile, toStandardError)
-            : SheetReport::tokens(commandLine.tokensFile, toStandardError);
-        if (!writeOut(toStandardError ? stderr : stdout, out.text))
-            return outputFailed();
-        return out.exitCode;
-    }
-    if (commandLine.showVersion) {
-        try {
-            return writeOut(stdout, QStringLiteral("Stylograf %1\n").arg(versionString()).toUtf8()) ? 0
-                                                                                                    : outputFailed();
-        } catch (const AppError &error) {
-            std::fprintf(stderr, "%s\n", qPrintable(errorBoxText(error.text())));
-            return 1;
-        }
-    }
-
+    const CommandLine commandLine = CommandLine::parse(argc, argv);
     // The browser engine's sandbox cannot run as root; it refuses to start without this.
     if (geteuid() == 0) {
         QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");

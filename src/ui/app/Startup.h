@@ -33,7 +33,7 @@ void createWindows(SplashWindow &splash, const QList<WindowStep> &steps, Dialogs
 // Quick's software renderer, not OpenGL, unless QT_QUICK_BACKEND says otherwise.
 void chooseGraphics();
 
-// The whole program: returns the process's exit code.
+// The windows, with the sheet the command line names: the process's exit code.
 int run(int argc, char **argv);
 
 } // namespace Startup

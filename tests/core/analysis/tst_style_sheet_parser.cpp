@@ -1,4 +1,5 @@
 #include "ParserAgreement.h"
+#include "document/TextFileFormat.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -146,6 +147,41 @@ private slots:
         StyleSheetParser parser;
         compareWithReference(parser, linesOf(sheet));
         compareWithReference(parser, QStringList());
+    }
+
+    // A file's text flattened in one piece gives what its lines give, whatever its line
+    // ends and whether the last line has one.
+    void fileTextFlattensAsItsLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        const char *texts[] = {"",
+                               "\n",
+                               "\r\n",
+                               "\r",
+                               "\n\n",
+                               "\r\r\n",
+                               "\n\r",
+                               "a",
+                               "a\n",
+                               "a\r",
+                               "a\r\n",
+                               "a\n\n",
+                               " p{} \r\n q{}\r\n",
+                               "p{}\rq{}",
+                               "/* a\r\n b */ p{}\n\n",
+                               "a{}\r\n\r\n",
+                               "\t x{ }\t\n"};
+        for (const char *t : texts)
+            QTest::newRow(QByteArray(t).toPercentEncoding().constData()) << QString::fromLatin1(t);
+        QTest::newRow("NUL as line end") << QStringLiteral("p{}") + QChar(0) + QStringLiteral("q{}") + QChar(0);
+    }
+    void fileTextFlattensAsItsLines()
+    {
+        QFETCH(QString, text);
+        const FlatText fromLines = joinAndStripComments(TextFileFormat::splitLines(text));
+        const FlatText fromText = joinAndStripFileText(QString(text));
+        QCOMPARE(fromText.text, fromLines.text);
+        QCOMPARE(fromText.commentCount, fromLines.commentCount);
     }
 
     // Many generated sheets through one parser, so that what it keeps between runs is

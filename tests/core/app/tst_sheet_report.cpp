@@ -250,6 +250,29 @@ private slots:
         QVERIFY(process.readAllStandardOutput().contains("\"elementSelectors\":[\"p\"]"));
     }
 
+    // The reports load no window code: they run where only the executable is. Without
+    // its module the windows do not open, and the program says why instead of crashing.
+    void reportsRunWithoutTheWindowsModule()
+    {
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("stylograf"));
+        QVERIFY(QFile::copy(QStringLiteral(STYLOGRAF_EXE), program));
+        const QString sheet = dir.filePath(QStringLiteral("s.css"));
+        writeFile(sheet, "p { color: red }\n");
+        QProcess process;
+        process.start(program, {QStringLiteral("--analyse"), sheet});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardOutput().contains("\"elementSelectors\":[\"p\"]"));
+
+        process.start(program, {sheet});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 1);
+        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+        QVERIFY2(err.startsWith(QStringLiteral("Die Fenster können nicht geladen werden: ")), qPrintable(err));
+        QVERIFY2(err.contains(QStringLiteral("stylograf-windows.so")), qPrintable(err));
+    }
+
     void helpNamesTheNewOptions()
     {
         const Run run = stylograf({QStringLiteral("--help")});
