@@ -5,6 +5,7 @@
 #include "structure_view/StructureView.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -221,6 +222,51 @@ private slots:
         view->declarationsButton()->click();
         QCOMPARE(topLevel(view->ruleTree()), (QStringList{"a", "b"}));
         QCOMPARE(childTexts(view->ruleTree()->topLevelItem(0)), (QStringList{"z:1", "m:2"}));
+    }
+
+    // On a large sheet every keystroke inside a declaration must leave the trees'
+    // items alone: no row is made, removed or repainted for a selector that stayed.
+    void aKeyThatChangesNoSelectorTouchesNoItem_data()
+    {
+        QTest::addColumn<bool>("grouped");
+        QTest::addColumn<bool>("sorted");
+        QTest::newRow("grouped, sorted") << true << true;
+        QTest::newRow("grouped, unsorted") << true << false;
+        QTest::newRow("flat, sorted") << false << true;
+        QTest::newRow("flat, unsorted") << false << false;
+    }
+    void aKeyThatChangesNoSelectorTouchesNoItem()
+    {
+        QFETCH(bool, grouped);
+        QFETCH(bool, sorted);
+        if (!grouped)
+            view->groupedViewButton()->click();
+        if (!sorted)
+            view->autoSortButton()->click();
+        f->editor()->setText(QStringLiteral("b { color: red }\n.k, a { margin: 0 }\n#i { x: 1 }\nb { y: 2 }\n"));
+        QTreeWidget *tree = grouped ? view->groupedTree() : view->ruleTree();
+        QVERIFY(tree->topLevelItemCount() > 0);
+        QAbstractItemModel *model = tree->model();
+        const char *changes[]
+            = {SIGNAL(rowsInserted(QModelIndex, int, int)),
+               SIGNAL(rowsRemoved(QModelIndex, int, int)),
+               SIGNAL(rowsMoved(QModelIndex, int, int, QModelIndex, int)),
+               SIGNAL(dataChanged(QModelIndex, QModelIndex, QList<int>)),
+               SIGNAL(layoutChanged(QList<QPersistentModelIndex>, QAbstractItemModel::LayoutChangeHint)),
+               SIGNAL(modelReset())};
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (const char *change : changes)
+            spies.push_back(std::make_unique<QSignalSpy>(model, change));
+        f->editor()->setFocus();
+        f->editor()->setCursorPosition(1, 17); // in "margin: 0"
+        QTest::keyClick(f->editor(), '1');
+        QTest::keyClick(f->editor(), Qt::Key_Backspace);
+        f->editor()->setCursorPosition(2, 0); // before "#i": a blank keeps the selector
+        QTest::keyClick(f->editor(), ' ');
+        for (size_t i = 0; i < spies.size(); ++i)
+            QVERIFY2(spies[i]->isEmpty(), changes[i]);
+        QTest::keyClick(f->editor(), 'x'); // "x#i": now a selector changes
+        QVERIFY(std::any_of(spies.begin(), spies.end(), [](const auto &spy) { return !spy->isEmpty(); }));
     }
 
     void emptySheetCountsZero()
