@@ -2,8 +2,10 @@
 // sheets (tools/perf/fetch-sheets.sh puts them into build/sheets; absent ones are left
 // out):
 // - keyAndRepaint: one character typed into the middle of the sheet and the whole
-//   window repainted at once (what the next frame costs); in the same run the bare
-//   editing control with the same text, key and repaint, and the ratio of the two;
+//   window repainted at once; in the same run the bare editing control with the same
+//   text, key and repaint, and the ratio of the two;
+// - keyAndNextFrame: the same, but painting only what the key marked for repainting,
+//   as the window's next frame does;
 // - keyToPreview: the key until the preview has shown the new page;
 // - open: opening the file until the window with its trees is painted, and until the
 //   preview has shown the sheet.
@@ -114,7 +116,18 @@ struct OpenSheet
     }
 };
 
-void keyAndRepaint(benchmark::State &state, const Sheet &sheet)
+enum class Frame { WholeWindow, PendingUpdates };
+
+// Paints the window: all of it, or the regions waiting for the next frame.
+void paint(QWidget &window, Frame frame)
+{
+    if (frame == Frame::WholeWindow)
+        window.repaint();
+    else
+        QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
+}
+
+void keyAndPaint(benchmark::State &state, const Sheet &sheet, Frame frame)
 {
     OpenSheet open(sheet);
     MainWindow &window = *open.fixture.window;
@@ -135,16 +148,26 @@ void keyAndRepaint(benchmark::State &state, const Sheet &sheet)
     double bareSeconds = 0;
     bool type = true;
     for (auto _ : state) {
-        const double elapsed = timedKey(editor, type, [&] { window.repaint(); });
+        const double elapsed = timedKey(editor, type, [&] { paint(window, frame); });
         state.SetIterationTime(elapsed);
         seconds += elapsed;
-        bareSeconds += timedKey(bare, type, [&] { bare->viewport()->repaint(); });
+        bareSeconds += timedKey(bare, type, [&] { paint(bareWindow, frame); });
         type = !type;
         QCoreApplication::processEvents(); // the browser engine between keys, as in the running window
     }
     state.counters["bare_ms"] = benchmark::Counter(bareSeconds * 1000, benchmark::Counter::kAvgIterations);
     state.counters["ratio"] = bareSeconds > 0 ? seconds / bareSeconds : 0;
     state.SetLabel(sheet.name);
+}
+
+void keyAndRepaint(benchmark::State &state, const Sheet &sheet)
+{
+    keyAndPaint(state, sheet, Frame::WholeWindow);
+}
+
+void keyAndNextFrame(benchmark::State &state, const Sheet &sheet)
+{
+    keyAndPaint(state, sheet, Frame::PendingUpdates);
 }
 
 void keyToPreview(benchmark::State &state, const Sheet &sheet)
@@ -211,6 +234,10 @@ int main(int argc, char **argv)
     const QList<Sheet> all = sheets();
     for (const Sheet &sheet : all) {
         benchmark::RegisterBenchmark(("keyAndRepaint/" + sheet.name).c_str(), keyAndRepaint, sheet)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(40);
+        benchmark::RegisterBenchmark(("keyAndNextFrame/" + sheet.name).c_str(), keyAndNextFrame, sheet)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
             ->Iterations(40);
