@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 WERROR ?= OFF
 SOURCES = $(shell git ls-files 'src/*.h' 'src/*.cpp' 'tests/*.h' 'tests/*.cpp' 'bench/*.h' 'bench/*.cpp' 'fuzz/*.h' 'fuzz/*.cpp')
 
-.PHONY: setup build run test bench fuzz sanitize sanitize-build format format-check reference-data clean
+.PHONY: setup build run test bench package fuzz sanitize sanitize-build format format-check reference-data clean
 
 setup:
 	@tools/setup.sh
@@ -22,6 +22,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, in the build folder.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done

@@ -8,5 +8,6 @@ int main(int argc, char **argv)
     // object would end the program before a usage could be printed.
     if (const std::optional<int> exitCode = ConsoleCommands::run(CommandLine::parse(argc, argv)))
         return *exitCode;
-    return WindowsModule::run(argc, argv, QStringLiteral(STYLOGRAF_WINDOWS_MODULE));
+    return WindowsModule::run(argc, argv,
+                              {QStringLiteral("stylograf-windows.so"), QStringLiteral(STYLOGRAF_INSTALLED_MODULE)});
 }

@@ -3,16 +3,27 @@
 #include <QString>
 
 // The program folders. Every data path is folder + name + extension with nothing
-// between; each folder ends with exactly one "/".
+// between; each folder ends with exactly one "/". A program run from its own folder
+// keeps everything there; an installed one has the user's folders (set by
+// Installation::paths).
 struct AppPaths
 {
     QString appDir; // folder of the executable
-    QString styleDefDir; // appDir + "styledefs/"; empty when start-up could not set it
-    QString infDir; // appDir + "inf/"; set by the main window's creation
+    QString dataDir; // holds inf/ and styledefs/; empty for appDir
+    QString configDir; // holds the settings file; empty for appDir
+    QString helpDir; // holds the help file; empty for appDir
+    QString styleDefDir; // dataFolder() + "styledefs/"; empty when start-up could not set it
+    QString infDir; // dataFolder() + "inf/"; set by the main window's creation
+
+    QString dataFolder() const { return dataDir.isEmpty() ? appDir : dataDir; }
+    QString helpFolder() const { return helpDir.isEmpty() ? appDir : helpDir; }
 
     // The folder part of an executable's path, ending with one "/" ("/stylograf" -> "/").
     static QString appDirFromExecutable(const QString &executablePath);
     static QString subFolder(const QString &appDir, const QString &name) { return appDir + name + QLatin1Char('/'); }
 
-    QString settingsFile() const { return appDir + QStringLiteral("einstellungen.ini"); }
+    QString settingsFile() const
+    {
+        return (configDir.isEmpty() ? appDir : configDir) + QStringLiteral("einstellungen.ini");
+    }
 };

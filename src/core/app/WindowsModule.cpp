@@ -8,12 +8,19 @@
 
 namespace WindowsModule {
 
-int run(int argc, char **argv, const QString &relativePath)
+int run(int argc, char **argv, const QStringList &relativePaths)
 {
     // There is no application object yet to ask for its folder; the kernel knows the
     // executable, also when it was started through a link.
-    const QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    QLibrary module(QDir(folder).filePath(relativePath));
+    const QDir folder(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
+    QString path = folder.filePath(relativePaths.value(0));
+    for (const QString &candidate : relativePaths) {
+        if (QFileInfo::exists(folder.filePath(candidate))) {
+            path = folder.filePath(candidate);
+            break;
+        }
+    }
+    QLibrary module(path);
     using Entry = int (*)(int, char **);
     const auto entry = reinterpret_cast<Entry>(module.resolve(entryName));
     if (!entry) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 // The windows, the editing control and the browser engine live in a module of their
 // own, loaded only when the program opens its windows: the command-line reports start
@@ -10,9 +10,9 @@ namespace WindowsModule {
 // The name of the function the module exports: int (int argc, char **argv).
 inline constexpr char entryName[] = "stylografRunWindows";
 
-// Loads the module at `relativePath` from the folder of this program's executable and
-// runs the windows: their exit code. When the module cannot be loaded the reason goes
-// to standard error and the result is 1.
-int run(int argc, char **argv, const QString &relativePath);
+// Loads the module at the first of `relativePaths` (from the folder of this program's
+// executable) that exists and runs the windows: their exit code. When the module
+// cannot be loaded the reason goes to standard error and the result is 1.
+int run(int argc, char **argv, const QStringList &relativePaths);
 
 } // namespace WindowsModule

@@ -5,6 +5,7 @@
 #include "SplashWindow.h"
 #include "app/AppError.h"
 #include "app/CommandLine.h"
+#include "app/Installation.h"
 #include "app/SharedRoutines.h"
 #include "main_window/MainWindow.h"
 
@@ -13,6 +14,7 @@
 #include <QLoggingCategory>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
+#include <QStandardPaths>
 #include <QStyleFactory>
 #include <QThread>
 #include <QWindow>
@@ -21,10 +23,8 @@
 
 namespace Startup {
 
-std::unique_ptr<SplashWindow> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &executablePath,
-                                           const QString &fileVersion)
+std::unique_ptr<SplashWindow> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &fileVersion)
 {
-    paths.appDir = AppPaths::appDirFromExecutable(executablePath);
     QString label;
     try {
         label = QStringLiteral("Version ") + versionString(fileVersion);
@@ -35,7 +35,7 @@ std::unique_ptr<SplashWindow> createSplash(AppPaths &paths, Dialogs &dialogs, co
     // Widget sizes and font pixel sizes are independent of the screen's resolution
     // here, so the window keeps its design size without scaling.
     auto splash = std::make_unique<SplashWindow>(label);
-    paths.styleDefDir = AppPaths::subFolder(paths.appDir, QStringLiteral("styledefs"));
+    paths.styleDefDir = AppPaths::subFolder(paths.dataFolder(), QStringLiteral("styledefs"));
     centreOnScreen(*splash);
     return splash;
 }
@@ -108,12 +108,15 @@ int run(int argc, char **argv)
     chooseGraphics();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stylograf"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.stylograf.Stylograf"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QtDialogs dialogs;
-    AppPaths paths;
-    std::unique_ptr<SplashWindow> splash
-        = createSplash(paths, dialogs, QCoreApplication::applicationFilePath(), buildFileVersion());
+    AppPaths paths = Installation::paths(AppPaths::appDirFromExecutable(QCoreApplication::applicationFilePath()),
+                                         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                                         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    dialogs.reportFailure([&] { Installation::prepareUserData(paths, dialogs); });
+    std::unique_ptr<SplashWindow> splash = createSplash(paths, dialogs, buildFileVersion());
 
     std::unique_ptr<MainWindow> mainForm;
     createWindows(*splash,

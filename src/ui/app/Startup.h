@@ -12,11 +12,10 @@ class SplashWindow;
 
 namespace Startup {
 
-// The splash window's creation: sets appDir and styleDefDir and the version label.
-// An unknown version is reported and leaves styleDefDir unset and the window where
-// it is.
-std::unique_ptr<SplashWindow> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &executablePath,
-                                           const QString &fileVersion);
+// The splash window's creation: sets styleDefDir in the data folder and the version
+// label. An unknown version is reported and leaves styleDefDir unset and the window
+// where it is.
+std::unique_ptr<SplashWindow> createSplash(AppPaths &paths, Dialogs &dialogs, const QString &fileVersion);
 
 struct WindowStep
 {

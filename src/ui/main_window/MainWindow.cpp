@@ -34,6 +34,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -71,7 +72,9 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &c
     installFontSubstitutes();
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Stylograf"));
-    setWindowIcon(Pictures::icon(QStringLiteral("assistant")));
+    // The installed icon of the desktop entry; ours where none is installed.
+    setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("org.stylograf.Stylograf"), Pictures::icon(QStringLiteral("assistant"))));
     QFont interfaceFont(QStringLiteral("MS Sans Serif"));
     interfaceFont.setStyleHint(QFont::SansSerif);
     interfaceFont.setPixelSize(11);
@@ -211,7 +214,8 @@ void MainWindow::connectActions()
     connect(a.german, &QAction::triggered, this, [this] { chooseLanguage(UiTexts::German); });
     connect(a.english, &QAction::triggered, this, [this] { chooseLanguage(UiTexts::English); });
 
-    connect(a.help, &QAction::triggered, this, [this] { HelpCommands::showHelp(m_dialogs, m_texts, m_paths.appDir); });
+    connect(a.help, &QAction::triggered, this,
+            [this] { HelpCommands::showHelp(m_dialogs, m_texts, m_paths.helpFolder()); });
     connect(a.homePage, &QAction::triggered, this,
             [this] { HelpCommands::openWebLink(m_dialogs, m_texts, QString::fromLatin1(kHomePageAddress)); });
     connect(a.about, &QAction::triggered, this, [this] { aboutBox().exec(); });
@@ -253,7 +257,7 @@ void MainWindow::resizeEvent(QResizeEvent *e)
 void MainWindow::createParts()
 {
     m_structure->setStatus(ParserStatus::NotAnalysed, QStringLiteral("Parserinformationen"));
-    m_paths.infDir = AppPaths::subFolder(m_paths.appDir, QStringLiteral("inf"));
+    m_paths.infDir = AppPaths::subFolder(m_paths.dataFolder(), QStringLiteral("inf"));
     m_statusBar->showCaretPosition(0, 0);
     m_statusBar->showFileName(QString());
     setAcceptDrops(true);

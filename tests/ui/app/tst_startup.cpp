@@ -37,9 +37,8 @@ private slots:
     {
         ScriptedDialogs dialogs;
         AppPaths paths;
-        auto splash
-            = Startup::createSplash(paths, dialogs, QStringLiteral("/opt/sg/stylograf"), QStringLiteral("1.1.0.1"));
-        QCOMPARE(paths.appDir, QStringLiteral("/opt/sg/"));
+        paths.appDir = QStringLiteral("/opt/sg/");
+        auto splash = Startup::createSplash(paths, dialogs, QStringLiteral("1.1.0.1"));
         QCOMPARE(paths.styleDefDir, QStringLiteral("/opt/sg/styledefs/"));
         QVERIFY(paths.infDir.isEmpty()); // set by the main window
         QCOMPARE(splash->versionText(), QStringLiteral("Version 1.1.0"));
@@ -53,8 +52,8 @@ private slots:
     {
         ScriptedDialogs dialogs;
         AppPaths paths;
-        auto splash = Startup::createSplash(paths, dialogs, QStringLiteral("/stylograf"), QString());
-        QCOMPARE(paths.appDir, QStringLiteral("/"));
+        paths.appDir = QStringLiteral("/");
+        auto splash = Startup::createSplash(paths, dialogs, QString());
         QVERIFY(paths.styleDefDir.isEmpty());
         QCOMPARE(splash->versionText(), QStringLiteral("Version 1.0.0")); // the design text
         QCOMPARE(dialogs.askedTexts(), QStringList{QStringLiteral("Keine Versionsinformationen vorhanden.")});
