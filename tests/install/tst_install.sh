@@ -57,6 +57,6 @@ wait "$pid" 2>/dev/null || true
 pid=""
 [ -s "$user/inf/selektoren.inf" ] || fail "no element list in the user's data folder"
 [ -s "$user/styledefs/styles.dat" ] || fail "no style definitions in the user's data folder"
-[ -d "$HOME/.config/stylograf" ] || fail "no settings folder"
+[ -f "$HOME/.config/stylograf/einstellungen.ini" ] || fail "no settings file"
 [ "$(listing)" = "$before" ] || { diff <(echo "$before") <(listing) >&2; fail "something was written under the prefix"; }
 echo "installed program: fine"

@@ -40,7 +40,11 @@ QStringList dataFiles(const QString &dataDir)
     return files;
 }
 
-void copyData(const QString &from, const QString &to, bool keepElementList)
+// Copies the shipped files into the user's folder: all of them, or only those the
+// user's copy lacks; the element list stays when `keepElementList`.
+enum class Copy { All, Missing };
+
+void copyData(const QString &from, const QString &to, Copy which, bool keepElementList)
 {
     for (const QString &folder : kDataFolders) {
         if (!QDir().mkpath(to + folder))
@@ -50,6 +54,8 @@ void copyData(const QString &from, const QString &to, bool keepElementList)
         if (keepElementList && file == kElementList)
             continue;
         const QString target = to + file;
+        if (which == Copy::Missing && QFileInfo::exists(target))
+            continue;
         QFile::remove(target);
         if (!QFile::copy(from + file, target))
             throw AppError::cannotCreate(target);
@@ -114,19 +120,26 @@ void prepareUserData(const AppPaths &paths, Dialogs &dialogs)
         throw AppError::cannotCreate(user);
     if (!QDir().mkpath(paths.configDir))
         throw AppError::cannotCreate(paths.configDir);
+    // Made at once, so that the user finds it where the manual page says.
+    QFile settings(paths.settingsFile());
+    if (!settings.exists() && !settings.open(QIODevice::WriteOnly))
+        throw AppError::cannotCreate(paths.settingsFile());
     const QByteArray shippedStamp = dataStamp(shared);
     const QByteArray shippedList = fileDigest(shared + kElementList);
 
     QFile stampFile(user + kStampFile);
     if (!stampFile.open(QIODevice::ReadOnly)) {
-        copyData(shared, user, false);
+        copyData(shared, user, Copy::All, false);
         writeStamp(user, shippedStamp, shippedList);
         return;
     }
     const QList<QByteArray> stamp = stampFile.readAll().split('\n');
     stampFile.close();
-    if (stamp.value(0) == shippedStamp)
+    if (stamp.value(0) == shippedStamp) {
+        // A file the user deleted comes back as shipped.
+        copyData(shared, user, Copy::Missing, false);
         return;
+    }
     // Asked once for each new data set: the answer is remembered with the stamp.
     const Answer answer = dialogs.message(
         BoxKind::Confirmation,
@@ -137,7 +150,7 @@ void prepareUserData(const AppPaths &paths, Dialogs &dialogs)
     QByteArray listDigest = stamp.value(1);
     if (answer == Answer::Yes) {
         const bool edited = fileDigest(user + kElementList) != stamp.value(1);
-        copyData(shared, user, edited);
+        copyData(shared, user, Copy::All, edited);
         if (!edited)
             listDigest = shippedList;
     }

@@ -25,9 +25,10 @@ bool isPortable(const QString &appDir);
 AppPaths paths(const QString &appDir, const QString &userDataHome, const QString &userConfigHome);
 
 // For an installed program: copies the shipped data into the user's data folder at
-// the first start. When the shipped data changed since (an update of the program),
-// asks once whether to take it; the user's own edits of the element list are kept.
-// Throws AppError when the user's folder cannot be made. Does nothing when portable.
+// the first start, and at later starts the files the user's copy lacks. When the
+// shipped data changed since (an update of the program), asks once whether to take
+// it; the user's own edits of the element list are kept. Makes the settings file.
+// Throws AppError when the user's folders cannot be made. Does nothing when portable.
 void prepareUserData(const AppPaths &paths, Dialogs &dialogs);
 
 // The stamp of a data folder's inf/ and styledefs/ files: equal stamps, equal files.

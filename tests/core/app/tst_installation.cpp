@@ -142,16 +142,22 @@ private slots:
         QCOMPARE(readFile(installed.user("inf/farben.inf")), QByteArray("red\r\n"));
         QCOMPARE(readFile(installed.user("styledefs/styles.dat")), QByteArray("CSS Level 2\r\n"));
         QVERIFY(QFileInfo(installed.user("inf/selektoren.inf")).isWritable() || geteuid() == 0);
-        QVERIFY(QFileInfo(installed.configHome + QStringLiteral("/stylograf")).isDir());
+        QVERIFY(QFileInfo(paths.settingsFile()).isFile());
+        QCOMPARE(paths.settingsFile(), installed.configHome + QStringLiteral("/stylograf/einstellungen.ini"));
         // The user's copy is the user's: it may be written, the shipped data is not touched.
         writeFile(installed.user("inf/farben.inf"), "blue\r\n");
         QCOMPARE(readFile(installed.user("inf/farben.inf")), QByteArray("blue\r\n"));
         QCOMPARE(snapshot(installed.root.filePath(QStringLiteral("usr"))), shippedBefore);
 
-        // The next start leaves everything as it is and asks nothing.
+        // The next start leaves everything as it is and asks nothing; a file the user
+        // deleted comes back.
+        writeFile(paths.settingsFile(), "[Editor]\r\n");
+        QFile::remove(installed.user("styledefs/styles.dat"));
         Installation::prepareUserData(paths, dialogs);
         QVERIFY(dialogs.asked.isEmpty());
         QCOMPARE(readFile(installed.user("inf/farben.inf")), QByteArray("blue\r\n"));
+        QCOMPARE(readFile(installed.user("styledefs/styles.dat")), QByteArray("CSS Level 2\r\n"));
+        QCOMPARE(readFile(paths.settingsFile()), QByteArray("[Editor]\r\n"));
     }
 
     // An update ships other data: offered once; the user's own element list survives.
