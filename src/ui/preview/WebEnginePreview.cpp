@@ -175,6 +175,10 @@ WebEnginePreview::~WebEnginePreview()
 
 void WebEnginePreview::showPage(const QString &html, const QString &folder)
 {
+    // The page shown (or on its way) once more, as after a key in a comment: loading it
+    // again would only draw the same pixels, at the cost of a whole page.
+    if (m_written > 0 && html == m_handler->page && folder == m_folder)
+        return;
     m_handler->page = html;
     m_handler->folder.clear();
     if (!folder.isEmpty()) {

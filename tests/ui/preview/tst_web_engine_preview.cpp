@@ -214,6 +214,21 @@ private slots:
         QCOMPARE(shown.size(), 1); // the replaced pages are never reported as shown
     }
 
+    // A key that leaves the page as it was (in a comment, say) costs the engine nothing.
+    void theSamePageIsNotLoadedAgain()
+    {
+        const QString page = pageFor(QStringLiteral("p { color: red }"));
+        QVERIFY(show(*preview, page));
+        QSignalSpy started(preview->view()->page(), &QWebEnginePage::loadStarted);
+        preview->showPage(page, {});
+        QTest::qWait(500);
+        QCOMPARE(started.count(), 0);
+        // Another folder is another page: its relative addresses resolve elsewhere.
+        QTemporaryDir dir;
+        QVERIFY(show(*preview, page, dir.path()));
+        QVERIFY(show(*preview, pageFor(QStringLiteral("p { color: blue }")), dir.path()));
+    }
+
     void pagesOverTwoMegabytesShow()
     {
         QString sheet;
