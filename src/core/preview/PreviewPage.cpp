@@ -213,31 +213,48 @@ QString buildSamples(const QString &flatText)
     return samples;
 }
 
-QString buildPage(const QString &flatText)
+Parts buildParts(const QString &flatText)
 {
     const QString samples = buildSamples(flatText);
+    Parts parts;
+    parts.style.reserve(flatText.size() + 32);
+    parts.style += QStringLiteral("\r\n"
+                                  "<!-- \r\n");
+    parts.style += styleText(flatText);
+    parts.style += QStringLiteral("\r\n-->\r\n");
+    parts.body.reserve(samples.size() + 8);
+    parts.body += QStringLiteral("\r\n"
+                                 "\r\n");
+    parts.body += samples; // a line of its own, though its samples end with their own line ends
+    parts.body += QStringLiteral("\r\n"
+                                 "\r\n");
+    return parts;
+}
+
+QString pageOf(const Parts &parts)
+{
     QString page;
-    page.reserve(flatText.size() + samples.size() + 512);
+    page.reserve(parts.style.size() + parts.body.size() + 512);
     page += QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n"
                            "<HTML>\r\n"
                            "<HEAD>\r\n"
                            "<TITLE>Original</TITLE>\r\n"
                            "<META content=\"text/html; charset=iso-8859-1\" http-equiv=Content-Type>\r\n");
     page += QStringLiteral("<META http-equiv=\"Content-Security-Policy\" content=\"%1\">\r\n").arg(securityPolicy());
-    page += QStringLiteral("<style type=\"text/css\">\r\n"
-                           "<!-- \r\n");
-    page += styleText(flatText);
-    page += QStringLiteral("\r\n-->\r\n"
-                           "</style>\r\n"
+    page += QStringLiteral("<style type=\"text/css\">");
+    page += parts.style;
+    page += QStringLiteral("</style>\r\n"
                            "</head>\r\n"
-                           "<Body>\r\n"
-                           "\r\n");
-    page += samples; // a line of its own, though its samples end with their own line ends
-    page += QStringLiteral("\r\n"
-                           "\r\n"
-                           "</Body>\r\n"
+                           "<Body>");
+    page += parts.body;
+    page += QStringLiteral("</Body>\r\n"
                            "</Html>\r\n");
     return page;
+}
+
+QString buildPage(const QString &flatText)
+{
+    return pageOf(buildParts(flatText));
 }
 
 } // namespace PreviewPage

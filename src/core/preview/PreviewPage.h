@@ -27,7 +27,18 @@ QString complexIdSample(const QString &elementPart, const QString &idPart, const
 // The samples of all rules of the flat text, each followed by CR LF, in document order.
 QString buildSamples(const QString &flatText);
 
-// The whole page for the flat text of the sheet.
+// What of the page depends on the sheet: the text of its style element (the sheet)
+// and the markup of its body (the samples). The rest is the same for every sheet.
+struct Parts
+{
+    QString style;
+    QString body;
+};
+Parts buildParts(const QString &flatText);
+// The whole page around its parts.
+QString pageOf(const Parts &parts);
+
+// The whole page for the flat text of the sheet: pageOf(buildParts(flatText)).
 QString buildPage(const QString &flatText);
 
 } // namespace PreviewPage

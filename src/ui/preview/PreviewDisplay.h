@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preview/PreviewPage.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -14,4 +16,9 @@ public:
 
     // Replaces the page shown; the previous one is gone.
     virtual void showPage(const QString &html, const QString &folder) = 0;
+    // The same for a sheet's page, which a display may update where it is shown.
+    virtual void showSheet(const PreviewPage::Parts &parts, const QString &folder)
+    {
+        showPage(PreviewPage::pageOf(parts), folder);
+    }
 };

@@ -6,12 +6,16 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QMimeDatabase>
+#include <QPointer>
 #include <QUrlQuery>
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineUrlRequestJob>
@@ -163,6 +167,7 @@ WebEnginePreview::WebEnginePreview(QWidget *parent) : PreviewDisplay(parent)
         if (m_loading == 0 || info.status() == QWebEngineLoadingInfo::LoadStartedStatus || info.url() != m_latestUrl)
             return;
         m_loading = 0;
+        m_sheetShown = m_latestIsSheet && info.status() == QWebEngineLoadingInfo::LoadSucceededStatus;
         emit pageShown();
     });
 }
@@ -175,10 +180,43 @@ WebEnginePreview::~WebEnginePreview()
 
 void WebEnginePreview::showPage(const QString &html, const QString &folder)
 {
+    loadPage(html, folder, false);
+}
+
+void WebEnginePreview::showSheet(const PreviewPage::Parts &parts, const QString &folder)
+{
+    const QString html = PreviewPage::pageOf(parts);
+    if (!m_sheetShown || m_loading != 0 || folder != m_folder) {
+        loadPage(html, folder, true);
+        return;
+    }
+    if (html == m_handler->page)
+        return;
+    m_handler->page = html; // what a reload of the page would show
+    const quint64 update = ++m_written;
+    // In the application's world, which the page's own scripts (none run) cannot reach.
+    // The text goes in as data: the sheet stays the style element's text, and the
+    // samples' markup is the page's own, its selectors already escaped.
+    const QString data
+        = QString::fromUtf8(QJsonDocument(QJsonArray{parts.style, parts.body}).toJson(QJsonDocument::Compact));
+    m_page->runJavaScript(QStringLiteral("(function (parts) { document.querySelector('style').textContent = parts[0]; "
+                                         "document.body.innerHTML = parts[1]; })(%1)")
+                              .arg(data),
+                          QWebEngineScript::ApplicationWorld,
+                          [self = QPointer<WebEnginePreview>(this), update](const QVariant &) {
+                              if (self && update == self->m_written && self->m_loading == 0)
+                                  emit self->pageShown();
+                          });
+}
+
+void WebEnginePreview::loadPage(const QString &html, const QString &folder, bool sheet)
+{
     // The page shown (or on its way) once more, as after a key in a comment: loading it
     // again would only draw the same pixels, at the cost of a whole page.
-    if (m_written > 0 && html == m_handler->page && folder == m_folder)
+    if (m_written > 0 && html == m_handler->page && folder == m_folder && sheet == m_latestIsSheet)
         return;
+    m_latestIsSheet = sheet;
+    m_sheetShown = false;
     m_handler->page = html;
     m_handler->folder.clear();
     if (!folder.isEmpty()) {

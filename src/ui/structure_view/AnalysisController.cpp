@@ -76,5 +76,5 @@ void AnalysisController::analyseSheet()
 
 void AnalysisController::refreshPreview(const QString &flatText)
 {
-    m_preview.showPage(PreviewPage::buildPage(flatText), m_documentFolder);
+    m_preview.showSheet(PreviewPage::buildParts(flatText), m_documentFolder);
 }

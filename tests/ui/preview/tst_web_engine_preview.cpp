@@ -45,6 +45,14 @@ bool show(WebEnginePreview &preview, const QString &html, const QString &folder 
     return shown.wait(120000);
 }
 
+// The page of a sheet, loaded or updated where it is shown.
+bool showSheet(WebEnginePreview &preview, const QString &flatText, const QString &folder = {})
+{
+    QSignalSpy shown(&preview, &WebEnginePreview::pageShown);
+    preview.showSheet(PreviewPage::buildParts(flatText), folder);
+    return shown.wait(120000);
+}
+
 } // namespace
 
 class TestWebEnginePreview : public QObject
@@ -132,29 +140,35 @@ private slots:
     void hostileSheetsStayInThePreview_data()
     {
         QTest::addColumn<QString>("sheet");
-        QTest::newRow("style element closed early")
-            << "h1 </style><script>document.title='ran'</script><img src=\"pic.png\"> {}";
-        QTest::newRow("meta refresh in an ID") << "#y<meta http-equiv=\"refresh\" content=\"0;url=pic.png\"> {}";
-        QTest::newRow("meta refresh as an element") << "meta http-equiv=refresh content=0;url=pic.png {}";
-        QTest::newRow("frame of a file outside the folder") << "iframe src=../secret.png {}";
-        QTest::newRow("frame of a system file") << "iframe src=/etc/hostname {}";
-        QTest::newRow("frame of the network") << "iframe src=http://127.0.0.1:%PORT%/frame {}";
-        QTest::newRow("object") << "object data=../secret.png type=image/png {}";
-        QTest::newRow("javascript addresses") << "p { background-image: url(javascript:document.title='ran') } embed "
-                                                 "src=javascript:document.title='ran' {}";
-        QTest::newRow("data frame") << "iframe src=data:text/html,<b>framed</b> {}";
-        QTest::newRow("remote import and picture")
-            << "@import url(http://127.0.0.1:%PORT%/a.css); p { background: url(http://127.0.0.1:%PORT%/x.png) }";
-        QTest::newRow("pictures outside the folder")
-            << "p { background: url(../secret.png) } h1 { background: url(/etc/hostname) } "
-               "h2 { background: url(file:///etc/hostname) } h3 { background: url(link.png) } h4 { background: "
-               "url(t.txt) }";
-        QTest::newRow("base address and form")
-            << "base href=http://127.0.0.1:%PORT%/ {} form action=http://127.0.0.1:%PORT%/f {}";
+        QTest::addColumn<bool>("inPlace"); // loaded, or written into a sheet's page already shown
+        const std::pair<const char *, const char *> rows[] = {
+            {"style element closed early", "h1 </style><script>document.title='ran'</script><img src=\"pic.png\"> {}"},
+            {"meta refresh in an ID", "#y<meta http-equiv=\"refresh\" content=\"0;url=pic.png\"> {}"},
+            {"meta refresh as an element", "meta http-equiv=refresh content=0;url=pic.png {}"},
+            {"frame of a file outside the folder", "iframe src=../secret.png {}"},
+            {"frame of a system file", "iframe src=/etc/hostname {}"},
+            {"frame of the network", "iframe src=http://127.0.0.1:%PORT%/frame {}"},
+            {"object", "object data=../secret.png type=image/png {}"},
+            {"javascript addresses",
+             "p { background-image: url(javascript:document.title='ran') } embed src=javascript:document.title='ran' "
+             "{}"},
+            {"data frame", "iframe src=data:text/html,<b>framed</b> {}"},
+            {"remote import and picture",
+             "@import url(http://127.0.0.1:%PORT%/a.css); p { background: url(http://127.0.0.1:%PORT%/x.png) }"},
+            {"pictures outside the folder",
+             "p { background: url(../secret.png) } h1 { background: url(/etc/hostname) } h2 { background: "
+             "url(file:///etc/hostname) } h3 { background: url(link.png) } h4 { background: url(t.txt) }"},
+            {"base address and form", "base href=http://127.0.0.1:%PORT%/ {} form action=http://127.0.0.1:%PORT%/f {}"},
+        };
+        for (const auto &[name, sheet] : rows) {
+            QTest::newRow(name) << QString::fromUtf8(sheet) << false;
+            QTest::newRow((QByteArray(name) + ", in place").constData()) << QString::fromUtf8(sheet) << true;
+        }
     }
     void hostileSheetsStayInThePreview()
     {
         QFETCH(QString, sheet);
+        QFETCH(bool, inPlace);
         QTcpServer listener;
         QVERIFY(listener.listen(QHostAddress::LocalHost));
         sheet.replace(QLatin1String("%PORT%"), QString::number(listener.serverPort()));
@@ -170,7 +184,14 @@ private slots:
         const QString last = QStringLiteral("p.after { color: rgb(1, 2, 3) }");
         const QString flat = joinAndStripComments({sheet, last}).text;
         const int rules = PreviewPage::buildSamples(flat).count(QLatin1String("\r\n"));
-        QVERIFY(show(*preview, PreviewPage::buildPage(flat), folder));
+        if (inPlace) {
+            QVERIFY(showSheet(*preview, QStringLiteral(" p { color: red }"), folder));
+            QSignalSpy started(preview->view()->page(), &QWebEnginePage::loadStarted);
+            QVERIFY(showSheet(*preview, flat, folder));
+            QCOMPARE(started.count(), 0);
+        } else {
+            QVERIFY(show(*preview, PreviewPage::buildPage(flat), folder));
+        }
         const QUrl shown = preview->view()->url();
         QTest::qWait(500); // time for a refresh, a frame or a request to go out
 
@@ -212,6 +233,33 @@ private slots:
                  QStringLiteral("rgb(5, 0, 0)"));
         QTest::qWait(300);
         QCOMPARE(shown.size(), 1); // the replaced pages are never reported as shown
+    }
+
+    // A sheet's page is updated where it is shown, without a new load, while its folder
+    // stays; another folder loads the page anew, so that its addresses resolve there.
+    void aSheetIsUpdatedWhereItIsShown()
+    {
+        QTemporaryDir dir;
+        QVERIFY(showSheet(*preview, QStringLiteral(" p { color: rgb(1, 0, 0) }"), dir.path()));
+        QSignalSpy started(preview->view()->page(), &QWebEnginePage::loadStarted);
+        QSignalSpy shown(preview.get(), &WebEnginePreview::pageShown);
+        for (int i = 2; i <= 4; ++i)
+            preview->showSheet(PreviewPage::buildParts(QStringLiteral(" p { color: rgb(%1, 0, 0) } .k%1 {}").arg(i)),
+                               dir.path());
+        QVERIFY(shown.wait(20000));
+        QTest::qWait(300);
+        QCOMPARE(shown.count(), 1); // the replaced updates are never reported as shown
+        QCOMPARE(started.count(), 0);
+        QCOMPARE(evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('p')).color")).toString(),
+                 QStringLiteral("rgb(4, 0, 0)"));
+        QCOMPARE(evaluate(*preview, QStringLiteral("document.body.innerText.trim().replace(/\\s+/g, ' ')")).toString(),
+                 QStringLiteral("Element: p Klasse: .k4"));
+        QCOMPARE(evaluate(*preview, QStringLiteral("document.title")).toString(), QStringLiteral("Original"));
+
+        QVERIFY(showSheet(*preview, QStringLiteral(" p { color: rgb(5, 0, 0) }")));
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('p')).color")).toString(),
+                 QStringLiteral("rgb(5, 0, 0)"));
     }
 
     // A key that leaves the page as it was (in a comment, say) costs the engine nothing.
