@@ -193,7 +193,21 @@ void WebEnginePreview::showSheet(const PreviewPage::Parts &parts, const QString 
     if (html == m_handler->page)
         return;
     m_handler->page = html; // what a reload of the page would show
-    const quint64 update = ++m_written;
+    ++m_written;
+    // One update at a time: keys faster than the engine replace the waiting one, so
+    // that the engine never works through updates a newer one has replaced.
+    m_waitingUpdate = parts;
+    if (!m_updating)
+        sendUpdate();
+}
+
+void WebEnginePreview::sendUpdate()
+{
+    const PreviewPage::Parts parts = std::move(*m_waitingUpdate);
+    m_waitingUpdate.reset();
+    m_updating = true;
+    const quint64 update = m_written;
+    const quint64 generation = ++m_updateGeneration;
     // In the application's world, which the page's own scripts (none run) cannot reach.
     // The text goes in as data: the sheet stays the style element's text, and the
     // samples' markup is the page's own, its selectors already escaped.
@@ -203,8 +217,14 @@ void WebEnginePreview::showSheet(const PreviewPage::Parts &parts, const QString 
                                          "document.body.innerHTML = parts[1]; })(%1)")
                               .arg(data),
                           QWebEngineScript::ApplicationWorld,
-                          [self = QPointer<WebEnginePreview>(this), update](const QVariant &) {
-                              if (self && update == self->m_written && self->m_loading == 0)
+                          [self = QPointer<WebEnginePreview>(this), update, generation](const QVariant &) {
+                              // A page loaded since has replaced the update.
+                              if (!self || generation != self->m_updateGeneration)
+                                  return;
+                              self->m_updating = false;
+                              if (self->m_waitingUpdate)
+                                  self->sendUpdate();
+                              else if (update == self->m_written)
                                   emit self->pageShown();
                           });
 }
@@ -217,6 +237,9 @@ void WebEnginePreview::loadPage(const QString &html, const QString &folder, bool
         return;
     m_latestIsSheet = sheet;
     m_sheetShown = false;
+    m_waitingUpdate.reset();
+    m_updating = false;
+    ++m_updateGeneration;
     m_handler->page = html;
     m_handler->folder.clear();
     if (!folder.isEmpty()) {

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <optional>
+
 class QWebEnginePage;
 class QWebEngineView;
 class PreviewSchemeHandler;
@@ -36,6 +38,7 @@ signals:
 
 private:
     void loadPage(const QString &html, const QString &folder, bool sheet);
+    void sendUpdate();
     void loadLatest();
     void load(const QUrl &url);
 
@@ -48,4 +51,7 @@ private:
     QUrl m_latestUrl; // the address of the newest page
     bool m_latestIsSheet = false; // the newest page was made by showSheet
     bool m_sheetShown = false; // a sheet's page has loaded and is shown
+    bool m_updating = false; // an update of the shown sheet is with the engine
+    std::optional<PreviewPage::Parts> m_waitingUpdate; // the newest update, while another is with the engine
+    quint64 m_updateGeneration = 0; // counts updates sent; a load makes those in flight stale
 };
