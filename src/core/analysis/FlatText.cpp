@@ -1,17 +1,21 @@
 #include "FlatText.h"
 
+#include <algorithm>
+
 namespace {
 
-void appendTrimmedLine(QString &out, QStringView line)
+void appendTrimmedLine(QString &out, QStringView line, std::vector<FlatText::Line> &lines)
 {
+    const QStringView kept = trimmedView(line);
+    lines.push_back({out.size(), kept.isEmpty() ? 0 : kept.data() - line.data()});
     out += QLatin1Char(' ');
-    out += trimmedView(line);
+    out += kept;
 }
 
 // Removes comments as the repeated search from the start would, in one pass: the
 // kept text never holds a whole "/*" or "*/", so after a removal the next tokens
 // can only start at the seam (the kept text's last character) or further on.
-int stripComments(QString &text)
+int stripComments(QString &text, std::vector<FlatText::Piece> &pieces)
 {
     const qsizetype n = text.size();
     if (n < 2)
@@ -51,11 +55,12 @@ int stripComments(QString &text)
         if (closeAt == n || closeAt < openAt)
             break;
         ++count;
-        if (kept < 0)
+        if (kept < 0) {
             kept = openAt; // the text before the first comment stays where it is
-        else if (seamOpen)
+        } else if (seamOpen) {
             --kept;
-        else {
+        } else if (openAt > pos) {
+            pieces.push_back({kept, pos - kept});
             std::copy(buffer + pos, buffer + openAt, buffer + kept);
             kept += openAt - pos;
         }
@@ -63,6 +68,8 @@ int stripComments(QString &text)
     }
     if (kept < 0)
         return 0;
+    if (pos < n)
+        pieces.push_back({kept, pos - kept});
     std::copy(buffer + pos, buffer + n, buffer + kept);
     text.truncate(kept + (n - pos));
     return count;
@@ -87,9 +94,10 @@ FlatText joinAndStripComments(const QStringList &lines)
     for (const QString &line : lines)
         size += line.size() + 1;
     result.text.reserve(size);
+    result.lines.reserve(size_t(lines.size()));
     for (const QString &line : lines)
-        appendTrimmedLine(result.text, line);
-    result.commentCount = stripComments(result.text);
+        appendTrimmedLine(result.text, line, result.lines);
+    result.commentCount = stripComments(result.text, result.pieces);
     return result;
 }
 
@@ -98,12 +106,14 @@ namespace {
 // Joins the lines of in[0, n), each trimmed and preceded by one blank, into out and
 // returns the length written. `out` may be in - 1: every line end becomes one blank,
 // so what is written never overtakes what is still to be read.
-qsizetype joinLines(const char16_t *in, qsizetype n, char16_t *out)
+qsizetype joinLines(const char16_t *in, qsizetype n, char16_t *out, std::vector<FlatText::Line> &lines)
 {
     qsizetype written = 0;
     auto appendLine = [&](qsizetype from, qsizetype to) {
+        const qsizetype lineStart = from;
         while (from < to && in[from] <= 0x20)
             ++from;
+        lines.push_back({written, from < to ? from - lineStart : 0});
         while (to > from && in[to - 1] <= 0x20)
             --to;
         out[written++] = u' ';
@@ -142,8 +152,8 @@ FlatText joinAndStripComments(QStringView sheetText, bool hasLines)
     // The joined text is at most one character longer than the sheet.
     result.text.resize(sheetText.size() + 1);
     result.text.truncate(joinLines(reinterpret_cast<const char16_t *>(sheetText.utf16()), sheetText.size(),
-                                   reinterpret_cast<char16_t *>(result.text.data())));
-    result.commentCount = stripComments(result.text);
+                                   reinterpret_cast<char16_t *>(result.text.data()), result.lines));
+    result.commentCount = stripComments(result.text, result.pieces);
     return result;
 }
 
@@ -158,8 +168,8 @@ FlatText joinAndStripComments(QString &&sheetText, bool hasLines)
     result.text.resize(n + 1);
     char16_t *data = reinterpret_cast<char16_t *>(result.text.data());
     std::copy_backward(data, data + n, data + n + 1);
-    result.text.truncate(joinLines(data + 1, n, data));
-    result.commentCount = stripComments(result.text);
+    result.text.truncate(joinLines(data + 1, n, data, result.lines));
+    result.commentCount = stripComments(result.text, result.pieces);
     return result;
 }
 
@@ -174,4 +184,20 @@ FlatText joinAndStripFileText(QString &&fileText)
         fileText.chop(1);
     }
     return joinAndStripComments(std::move(fileText), hasLines);
+}
+
+std::pair<qsizetype, qsizetype> FlatText::sheetPosition(qsizetype offset) const
+{
+    // Back to the joined text: the last piece starting at or before the offset moved it.
+    qsizetype joined = offset;
+    const auto piece = std::upper_bound(pieces.begin(), pieces.end(), offset,
+                                        [](qsizetype o, const Piece &p) { return o < p.start; });
+    if (piece != pieces.begin())
+        joined += std::prev(piece)->shift;
+    const auto line = std::upper_bound(lines.begin(), lines.end(), joined,
+                                       [](qsizetype o, const Line &l) { return o < l.joinedStart; });
+    if (line == lines.begin())
+        return {0, 0};
+    const Line &l = *std::prev(line);
+    return {std::prev(line) - lines.begin(), qMax<qsizetype>(0, joined - l.joinedStart - 1 + l.trimmed)};
 }

@@ -4,11 +4,35 @@
 #include <QStringList>
 #include <QStringView>
 
-// The sheet as one line without comments.
+#include <vector>
+
+// The sheet as one line without comments, and where its characters came from.
 struct FlatText
 {
     QString text;
     int commentCount = 0;
+
+    // Each line of the sheet in the joined text (before comments were removed): the
+    // offset of the blank put in front of it, and how many characters trimming took
+    // from its start.
+    struct Line
+    {
+        qsizetype joinedStart;
+        qsizetype trimmed;
+    };
+    std::vector<Line> lines;
+    // Each piece of the joined text kept by the comments' removal: where it starts in
+    // the flat text, and how far it was moved back. In flat-text order.
+    struct Piece
+    {
+        qsizetype start;
+        qsizetype shift;
+    };
+    std::vector<Piece> pieces;
+
+    // The line and column in the sheet (both from 0, the column in characters) of the
+    // flat text's character at `offset`.
+    std::pair<qsizetype, qsizetype> sheetPosition(qsizetype offset) const;
 };
 
 // Joins the lines, each trimmed and preceded by one space, and removes comments:

@@ -28,5 +28,9 @@ struct SheetAnalysis
     QStringList repeatedSelectors; // in the order found, once per repeat
     int commentCount = 0;
     bool parseError = false;
+    // Where in the flat text the analysis stopped, -1 without error: the opening brace
+    // of the rule that is not closed, or the start of the text after the last complete
+    // rule that has no opening brace.
+    qsizetype errorOffset = -1;
     ParserStatus status = ParserStatus::NotAnalysed;
 };

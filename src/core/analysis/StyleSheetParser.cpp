@@ -5,6 +5,7 @@
 QList<Occurrence> StyleSheetParser::parseSheet(const QString &flatText, SheetAnalysis &analysis)
 {
     analysis.parseError = false;
+    analysis.errorOffset = -1;
 
     QList<Occurrence> occurrences;
     occurrences.reserve(m_previous.size() + 16);
@@ -21,6 +22,10 @@ QList<Occurrence> StyleSheetParser::parseSheet(const QString &flatText, SheetAna
         const qsizetype close = braces.close(pos);
         if (open == n || close == n) {
             analysis.parseError = true;
+            qsizetype start = pos;
+            while (isTrimmed(w[start]))
+                ++start; // stops at the last visible character at the latest
+            analysis.errorOffset = open < n ? open : start;
             break;
         }
         const QStringView selector = trimmedView(QStringView(w + pos, open - pos));

@@ -56,6 +56,7 @@ Output analyse(const QString &path, bool &toStandardError)
 {
     Output out;
     SheetAnalysis a;
+    std::pair<qsizetype, qsizetype> errorPlace;
     {
         QString text;
         toStandardError = !readText(path, text, out);
@@ -65,6 +66,8 @@ Output analyse(const QString &path, bool &toStandardError)
         a.commentCount = flat.commentCount;
         StyleSheetParser parser;
         parser.parseSheet(flat.text, a);
+        if (a.parseError)
+            errorPlace = flat.sheetPosition(a.errorOffset);
     }
     const struct
     {
@@ -85,7 +88,12 @@ Output analyse(const QString &path, bool &toStandardError)
     }
     out.text += ",\"commentCount\":" + QByteArray::number(a.commentCount);
     out.text += ",\"parseError\":";
-    out.text += a.parseError ? "true}\n" : "false}\n";
+    out.text += a.parseError ? "true" : "false";
+    if (a.parseError) {
+        out.text += ",\"errorLine\":" + QByteArray::number(errorPlace.first + 1);
+        out.text += ",\"errorColumn\":" + QByteArray::number(errorPlace.second + 1);
+    }
+    out.text += "}\n";
     out.exitCode = a.parseError ? 1 : 0;
     return out;
 }

@@ -12,8 +12,10 @@ struct Output
     int exitCode = 0;
 };
 
-// The file read as Open reads it, analysed, as one JSON object. Exit code 0 without
-// a parse error, 1 with one, 2 when the file cannot be read (the error on stderr).
+// The file read as Open reads it, analysed, as one JSON object; with a parse error
+// also the line and column (from 1, in characters) where the analysis stopped. Exit
+// code 0 without a parse error, 1 with one, 2 when the file cannot be read (the error
+// on stderr).
 Output analyse(const QString &path, bool &toStandardError);
 // The preview page of the file, exactly as the HTML control gets it.
 Output previewHtml(const QString &path, bool &toStandardError);

@@ -80,6 +80,7 @@ enum class UiText : int {
     NulCharactersSaveQuestion = 454,
     ReloadQuestion = 455,
     OverwriteQuestion = 456,
+    GoToError = 460,
     ChangesMade = 600,
     SaveFileQuestion = 601,
     AssistantStart = 700,

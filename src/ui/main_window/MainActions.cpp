@@ -98,6 +98,9 @@ MainActions MainActions::create(QWidget *window)
     a.findPrevious
         = makeAction(window, "actionFindPrevious", "voherigen suchen", UiText::SearchPrevious, {}, "searchprevious");
     a.replace = makeAction(window, "actionReplace", "Ersetzen", UiText::Replace, {}, "replace");
+    a.goToError = makeAction(window, "actionGoToError", "Zum Fehler springen", UiText::GoToError,
+                             QKeySequence(Qt::CTRL | Qt::Key_E));
+    a.goToError->setEnabled(false); // until an analysis finds an error
 
     a.german = makeAction(window, "actionGerman", "Deutsch", UiText::German, {}, "german");
     a.english = makeAction(window, "actionEnglish", "Englisch", UiText::English, {}, "english");
@@ -131,7 +134,7 @@ void MainActions::buildMenus(QMenuBar *bar) const
     bar->addMenu(view);
 
     QMenu *search = addMenu(bar, "menuSearch", "Suchen", UiText::Search);
-    fill(search, {find, nullptr, findNext, findPrevious, nullptr, replace});
+    fill(search, {find, nullptr, findNext, findPrevious, nullptr, replace, nullptr, goToError});
     bar->addMenu(search);
 
     QMenu *language = addMenu(bar, "menuLanguage", "Sprache", UiText::MenuLanguage);

@@ -13,7 +13,7 @@ struct MainActions
     QAction *newDocument, *open, *save, *saveAs, *close, *settings, *print, *exit;
     QAction *undo, *redo, *cut, *copy, *paste, *deleteSelection, *selectAll;
     QAction *showAnalysis, *showReference, *showPreview; // the View menu's ticks
-    QAction *find, *findNext, *findPrevious, *replace;
+    QAction *find, *findNext, *findPrevious, *replace, *goToError;
     QAction *german, *english;
     QAction *help, *homePage, *about;
     QList<QAction *> webLinks; // in the order of kWebLinks

@@ -210,6 +210,9 @@ void MainWindow::connectActions()
     connect(a.findNext, &QAction::triggered, this, [this] { m_search->runSearch(false, false); });
     connect(a.findPrevious, &QAction::triggered, this, [this] { m_search->runSearch(false, true); });
     connect(a.replace, &QAction::triggered, this, [this] { m_search->openSearchDialog(true); });
+    connect(a.goToError, &QAction::triggered, this, &MainWindow::goToError);
+    connect(m_structure, &StructureView::errorPlaceActivated, this, &MainWindow::goToError);
+    connect(m_analysis, &AnalysisController::errorPlaceChanged, a.goToError, &QAction::setEnabled);
 
     connect(a.german, &QAction::triggered, this, [this] { chooseLanguage(UiTexts::German); });
     connect(a.english, &QAction::triggered, this, [this] { chooseLanguage(UiTexts::English); });
@@ -385,6 +388,18 @@ void MainWindow::restorePanels()
 {
     const PanelVisibility v = PanelVisibility::read(IniFile(m_paths.settingsFile()));
     applyPanelVisibility(v.parser, v.objects, v.preview);
+}
+
+// ---- the error's place ----
+
+void MainWindow::goToError()
+{
+    const auto place = m_analysis->errorPlace();
+    if (!place)
+        return;
+    // The column counts characters, as --analyse does, not tab stops.
+    editor()->setCursorPosition(place->first, place->second);
+    editor()->setFocus();
 }
 
 // ---- printing ----

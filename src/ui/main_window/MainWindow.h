@@ -78,6 +78,8 @@ private:
     void onActivated();
     void onTextReplaced();
     void showCaretPosition();
+    // Puts the caret where the analysis stopped.
+    void goToError();
 
     void toggleView();
     void chooseLanguage(int offset);

@@ -29,6 +29,15 @@ AnalysisController::Walk AnalysisController::walk(bool sortRules)
     w.flat = joinAndStripComments(m_editor.wholeText(), hasLines);
     m_analysis.commentCount = w.flat.commentCount;
     w.occurrences = m_parser.parseSheet(w.flat.text, m_analysis);
+    const bool hadError = m_errorPlace.has_value();
+    m_errorPlace.reset();
+    if (m_analysis.parseError) {
+        const auto [line, column] = w.flat.sheetPosition(m_analysis.errorOffset);
+        m_errorPlace = std::pair(int(line), int(column));
+    }
+    m_view.setErrorPlace(m_errorPlace);
+    if (hadError != m_errorPlace.has_value())
+        emit errorPlaceChanged(m_errorPlace.has_value());
     m_view.setRepeated(m_analysis.repeatedSelectors);
 
     // The flat tree is filled only while the grouped view is off.

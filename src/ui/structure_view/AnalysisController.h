@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include "analysis/SheetAnalysis.h"
 #include "analysis/StyleSheetParser.h"
 
@@ -32,6 +35,13 @@ public:
     void parseSheet();
 
     const SheetAnalysis &analysis() const { return m_analysis; }
+    // Where in the sheet the last analysis stopped (line and column from 0); nothing
+    // when it found no error.
+    std::optional<std::pair<int, int>> errorPlace() const { return m_errorPlace; }
+
+signals:
+    // The last analysis found an error, or no longer does.
+    void errorPlaceChanged(bool present);
 
 private:
     struct Walk
@@ -49,4 +59,5 @@ private:
     QString m_documentFolder;
     StyleSheetParser m_parser;
     SheetAnalysis m_analysis;
+    std::optional<std::pair<int, int>> m_errorPlace;
 };

@@ -4,6 +4,7 @@
 #include "pictures/Pictures.h"
 
 #include <QCollatorSortKey>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -194,11 +195,18 @@ StructureView::StructureView(QWidget *parent) : QWidget(parent)
     m_statusText->setObjectName(QStringLiteral("parserStatusText"));
     m_statusText->setMinimumWidth(55);
     m_statusText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_errorPlace = new QLabel(m_parserStatus);
+    m_errorPlace->setObjectName(QStringLiteral("parserErrorPlace"));
+    m_errorPlace->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_errorPlace->setCursor(Qt::PointingHandCursor);
+    m_errorPlace->installEventFilter(this);
+    m_errorPlace->hide();
     auto *statusLayout = new QHBoxLayout(m_parserStatus);
     statusLayout->setContentsMargins(0, 1, 0, 0);
     statusLayout->setSpacing(2);
     statusLayout->addWidget(m_statusIcon);
     statusLayout->addWidget(m_statusText, 1);
+    statusLayout->addWidget(m_errorPlace);
     setStatus(ParserStatus::NotAnalysed, QStringLiteral("Parserinformationen"));
 
     auto *layout = new QVBoxLayout(this);
@@ -237,6 +245,20 @@ void StructureView::setStatus(ParserStatus status, const QString &text)
     m_statusIcon->setPixmap(Pictures::statusPicture(status).pixmap(16, 16));
     m_statusText->setText(text);
     m_statusIcon->repaint();
+}
+
+void StructureView::setErrorPlace(const std::optional<std::pair<int, int>> &place)
+{
+    m_errorPlace->setVisible(place.has_value());
+    if (place)
+        m_errorPlace->setText(QStringLiteral("%1:%2").arg(place->first + 1).arg(place->second + 1));
+}
+
+bool StructureView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_errorPlace && event->type() == QEvent::MouseButtonDblClick)
+        emit errorPlaceActivated();
+    return QWidget::eventFilter(watched, event);
 }
 
 void StructureView::setRepeated(const QStringList &repeated)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include "analysis/SheetAnalysis.h"
 
 #include <QCollatorSortKey>
@@ -45,6 +48,9 @@ public:
     // The texts drawn bold red.
     void setRepeated(const QStringList &repeated);
     void setStatus(ParserStatus status, const QString &text);
+    // Beside the status: where the analysis stopped (line and column from 0), shown
+    // from 1 as the status bar shows the caret; hidden without an error.
+    void setErrorPlace(const std::optional<std::pair<int, int>> &place);
 
     QToolButton *groupedViewButton() const { return m_groupedViewButton; }
     QToolButton *declarationsButton() const { return m_declarationsButton; }
@@ -55,6 +61,11 @@ public:
 signals:
     // A toggle asks for the parse walk alone.
     void parseRequested();
+    // The error's place was double-clicked.
+    void errorPlaceActivated();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Group
@@ -80,4 +91,5 @@ private:
     QWidget *m_parserStatus;
     QLabel *m_statusIcon;
     QLabel *m_statusText;
+    QLabel *m_errorPlace;
 };

@@ -149,6 +149,44 @@ private slots:
         compareWithReference(parser, QStringList());
     }
 
+    // Where the analysis stopped, in the sheet: the opening brace of the rule that is not
+    // closed, or the first character of the text that has no opening brace; the same
+    // through every way the sheet is flattened.
+    void errorPlace_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<int>("line"); // from 1
+        QTest::addColumn<int>("column"); // from 1
+        QTest::newRow("text after the last rule") << "p{} q" << 1 << 5;
+        QTest::newRow("rule not closed") << "x { a: 1;\n b: 2;" << 1 << 3;
+        QTest::newRow("on a later line, indented") << "a{}\n\n   b" << 3 << 4;
+        QTest::newRow("tabs") << "\ta{}\n\t\tb {" << 2 << 5;
+        QTest::newRow("CR LF") << "a{}\r\nb" << 2 << 1;
+        QTest::newRow("after a comment over two lines") << "/* x */ a{} /* y\n z */ b {" << 2 << 9;
+        QTest::newRow("after two comments in a row") << "a{} /*1*//*2*/ q{" << 1 << 17;
+        QTest::newRow("after a comment that ends a line") << "a{}\n/* c\nd */ e" << 3 << 6;
+        QTest::newRow("a closing brace without an opening one") << "a{} b }" << 1 << 5;
+        QTest::newRow("a comment across the seam of another") << "a{} //*x*/*y*/ z" << 1 << 16;
+    }
+    void errorPlace()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(int, line);
+        QFETCH(int, column);
+        const QStringList lines = TextFileFormat::splitLines(sheet);
+        const FlatText flats[] = {joinAndStripComments(lines), joinAndStripComments(QStringView(sheet), true),
+                                  joinAndStripComments(QString(sheet), true), joinAndStripFileText(QString(sheet))};
+        for (const FlatText &flat : flats) {
+            StyleSheetParser parser;
+            SheetAnalysis analysis;
+            parser.parseSheet(flat.text, analysis);
+            QVERIFY(analysis.parseError);
+            const auto place = flat.sheetPosition(analysis.errorOffset);
+            QCOMPARE(place.first + 1, line);
+            QCOMPARE(place.second + 1, column);
+        }
+    }
+
     // A file's text flattened in one piece gives what its lines give, whatever its line
     // ends and whether the last line has one.
     void fileTextFlattensAsItsLines_data()

@@ -66,7 +66,13 @@ private slots:
         QTest::newRow("parse error") << QByteArray("p{} q") << 1
                                      << QByteArray(
                                             "{\"elementSelectors\":[\"p\"],\"classSelectors\":[],\"idSelectors\":[],"
-                                            "\"repeatedSelectors\":[],\"commentCount\":0,\"parseError\":true}\n");
+                                            "\"repeatedSelectors\":[],\"commentCount\":0,\"parseError\":true,"
+                                            "\"errorLine\":1,\"errorColumn\":5}\n");
+        QTest::newRow("rule not closed, after a comment, CR LF")
+            << QByteArray("/* a\r\n   b */ p{}\r\n\r\n\t .k { color: red\r\n") << 1
+            << QByteArray("{\"elementSelectors\":[\"p\"],\"classSelectors\":[],\"idSelectors\":[],"
+                          "\"repeatedSelectors\":[],\"commentCount\":1,\"parseError\":true,"
+                          "\"errorLine\":4,\"errorColumn\":6}\n");
         QTest::newRow("UTF-8 selector")
             << QByteArray(".gr\xc3\xb6\xc3\x9f"
                           "e{}\n")

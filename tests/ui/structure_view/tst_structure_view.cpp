@@ -269,6 +269,36 @@ private slots:
         QVERIFY(std::any_of(spies.begin(), spies.end(), [](const auto &spy) { return !spy->isEmpty(); }));
     }
 
+    // Where the analysis stopped is shown beside the status; a double-click on it, the
+    // menu entry or Ctrl+E put the caret there.
+    void theErrorsPlaceTakesTheCaretThere()
+    {
+        auto *place = f->find<QLabel>("parserErrorPlace");
+        QAction *goToError = f->action("actionGoToError");
+        f->editor()->setText(QStringLiteral("a {}\n/* a comment */\n\t.k { color: red\n"));
+        QVERIFY(place->isVisible());
+        QCOMPARE(place->text(), QStringLiteral("3:5")); // the opening brace of ".k", after the tab
+        QVERIFY(goToError->isEnabled());
+        QCOMPARE(goToError->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+
+        int line = -1, index = -1;
+        f->editor()->setCursorPosition(0, 0);
+        QTest::mouseDClick(place, Qt::LeftButton);
+        f->editor()->getCursorPosition(&line, &index);
+        QCOMPARE(std::pair(line, index), std::pair(2, 4));
+
+        f->editor()->setCursorPosition(0, 0);
+        goToError->trigger();
+        f->editor()->getCursorPosition(&line, &index);
+        QCOMPARE(std::pair(line, index), std::pair(2, 4));
+        QVERIFY(f->editor()->hasFocus());
+
+        f->editor()->setCursorPosition(2, 17);
+        QTest::keyClick(f->editor(), '}');
+        QVERIFY(!place->isVisible());
+        QVERIFY(!goToError->isEnabled());
+    }
+
     void emptySheetCountsZero()
     {
         f->action("actionNew")->trigger();
