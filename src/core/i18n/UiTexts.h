@@ -81,6 +81,7 @@ enum class UiText : int {
     ReloadQuestion = 455,
     OverwriteQuestion = 456,
     GoToError = 460,
+    GoToRule = 461,
     ChangesMade = 600,
     SaveFileQuestion = 601,
     AssistantStart = 700,

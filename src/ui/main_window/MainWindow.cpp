@@ -213,6 +213,10 @@ void MainWindow::connectActions()
     connect(a.goToError, &QAction::triggered, this, &MainWindow::goToError);
     connect(m_structure, &StructureView::errorPlaceActivated, this, &MainWindow::goToError);
     connect(m_analysis, &AnalysisController::errorPlaceChanged, a.goToError, &QAction::setEnabled);
+    connect(m_structure, &StructureView::occurrenceRequested, this,
+            [this](int occurrence) { moveCaretTo(m_analysis->rulePlace(occurrence)); });
+    connect(m_structure, &StructureView::selectorRequested, this,
+            [this](const QString &selector) { moveCaretTo(m_analysis->rulePlace(selector)); });
 
     connect(a.german, &QAction::triggered, this, [this] { chooseLanguage(UiTexts::German); });
     connect(a.english, &QAction::triggered, this, [this] { chooseLanguage(UiTexts::English); });
@@ -394,11 +398,16 @@ void MainWindow::restorePanels()
 
 void MainWindow::goToError()
 {
-    const auto place = m_analysis->errorPlace();
+    moveCaretTo(m_analysis->errorPlace());
+}
+
+void MainWindow::moveCaretTo(const std::optional<std::pair<int, int>> &place)
+{
     if (!place)
         return;
     // The column counts characters, as --analyse does, not tab stops.
     editor()->setCursorPosition(place->first, place->second);
+    editor()->ensureLineVisible(place->first);
     editor()->setFocus();
 }
 

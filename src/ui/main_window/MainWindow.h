@@ -80,6 +80,8 @@ private:
     void showCaretPosition();
     // Puts the caret where the analysis stopped.
     void goToError();
+    // Puts the caret at a place of the sheet (line and column from 0) and scrolls to it.
+    void moveCaretTo(const std::optional<std::pair<int, int>> &place);
 
     void toggleView();
     void chooseLanguage(int offset);

@@ -22,7 +22,7 @@ void AnalysisController::setDocumentFileName(const QString &fileName)
     m_documentFolder = fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath();
 }
 
-AnalysisController::Walk AnalysisController::walk(bool sortRules)
+const AnalysisController::Walk &AnalysisController::walk(bool sortRules)
 {
     Walk w;
     const bool hasLines = m_editor.lineCount() > 0;
@@ -46,7 +46,7 @@ AnalysisController::Walk AnalysisController::walk(bool sortRules)
         rules.reserve(size_t(w.occurrences.size()));
         QStringList firstRules;
         for (const Occurrence &o : std::as_const(w.occurrences)) {
-            rules.push_back({o.selector.toString(), o.kind, {}});
+            rules.push_back({o.selector.toString(), o.kind, {}, int(rules.size())});
             if (m_view.withDeclarations() && !o.repeat)
                 firstRules << rules.back().text;
         }
@@ -60,7 +60,26 @@ AnalysisController::Walk AnalysisController::walk(bool sortRules)
         }
     }
     m_view.showRules(std::move(rules), sortRules && !m_analysis.parseError);
-    return w;
+    m_last = std::move(w); // moving keeps the text's buffer, so the views stay valid
+    return m_last;
+}
+
+std::optional<std::pair<int, int>> AnalysisController::rulePlace(int occurrence) const
+{
+    if (occurrence < 0 || occurrence >= m_last.occurrences.size())
+        return std::nullopt;
+    const QStringView selector = m_last.occurrences[occurrence].selector;
+    const auto [line, column] = m_last.flat.sheetPosition(selector.data() - m_last.flat.text.constData());
+    return std::pair(int(line), int(column));
+}
+
+std::optional<std::pair<int, int>> AnalysisController::rulePlace(const QString &selector) const
+{
+    for (qsizetype i = 0; i < m_last.occurrences.size(); ++i) {
+        if (m_last.occurrences[i].selector.compare(selector, Qt::CaseInsensitive) == 0)
+            return rulePlace(int(i));
+    }
+    return std::nullopt;
 }
 
 void AnalysisController::parseSheet()
@@ -70,7 +89,7 @@ void AnalysisController::parseSheet()
 
 void AnalysisController::analyseSheet()
 {
-    const Walk w = walk(m_view.autoSort());
+    const Walk &w = walk(m_view.autoSort());
     if (m_analysis.parseError) {
         m_analysis.status = ParserStatus::Error;
         m_view.setStatus(m_analysis.status, QStringLiteral("Fehler gefunden!"));

@@ -38,6 +38,10 @@ public:
     // Where in the sheet the last analysis stopped (line and column from 0); nothing
     // when it found no error.
     std::optional<std::pair<int, int>> errorPlace() const { return m_errorPlace; }
+    // Where the selector of a rule of the last analysis starts (line and column from
+    // 0): the rule at `occurrence` in document order, or the first rule of `selector`.
+    std::optional<std::pair<int, int>> rulePlace(int occurrence) const;
+    std::optional<std::pair<int, int>> rulePlace(const QString &selector) const;
 
 signals:
     // The last analysis found an error, or no longer does.
@@ -49,7 +53,7 @@ private:
         FlatText flat;
         QList<Occurrence> occurrences;
     };
-    Walk walk(bool sortRules);
+    const Walk &walk(bool sortRules);
     void refreshPreview(const QString &flatText);
 
     SheetEditor &m_editor;
@@ -60,4 +64,5 @@ private:
     StyleSheetParser m_parser;
     SheetAnalysis m_analysis;
     std::optional<std::pair<int, int>> m_errorPlace;
+    Walk m_last; // the last walk, whose occurrences view into its flat text
 };

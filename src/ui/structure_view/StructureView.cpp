@@ -1,12 +1,16 @@
 #include "StructureView.h"
 
 #include "app/Collation.h"
+#include "i18n/UiTexts.h"
 #include "pictures/Pictures.h"
 
+#include <QAction>
 #include <QCollatorSortKey>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
@@ -223,6 +227,47 @@ StructureView::StructureView(QWidget *parent) : QWidget(parent)
         emit parseRequested();
     });
     connect(m_declarationsButton, &QToolButton::clicked, this, &StructureView::parseRequested);
+
+    // "Go to rule": in each tree's context menu and on Enter. A click still only selects.
+    m_goToRuleAction = new QAction(QStringLiteral("Zur Regel springen"), this);
+    m_goToRuleAction->setObjectName(QStringLiteral("actionGoToRule"));
+    setUiTextId(m_goToRuleAction, UiText::GoToRule);
+    connect(m_goToRuleAction, &QAction::triggered, this, &StructureView::goToRule);
+    for (QTreeWidget *tree : {m_groupedTree, m_ruleTree}) {
+        tree->installEventFilter(this);
+        tree->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(tree, &QTreeWidget::customContextMenuRequested, this, [this, tree](const QPoint &pos) {
+            QTreeWidgetItem *item = tree->itemAt(pos);
+            if (!item || (tree == m_groupedTree && !item->parent()))
+                return; // a group has no rule
+            tree->setCurrentItem(item);
+            auto *menu = new QMenu(tree);
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->addAction(m_goToRuleAction);
+            menu->popup(tree->viewport()->mapToGlobal(pos));
+        });
+    }
+}
+
+bool StructureView::goToRule()
+{
+    QTreeWidget *tree = groupedView() ? m_groupedTree : m_ruleTree;
+    QTreeWidgetItem *item = tree->currentItem();
+    if (!item)
+        return false;
+    if (tree == m_groupedTree) {
+        if (!item->parent())
+            return false; // a group
+        emit selectorRequested(item->text(0));
+        return true;
+    }
+    if (item->parent())
+        item = item->parent(); // a declaration: its rule
+    const int row = tree->indexOfTopLevelItem(item);
+    if (row < 0 || size_t(row) >= m_shownRules.size())
+        return false;
+    emit occurrenceRequested(m_shownRules[size_t(row)].occurrence);
+    return true;
 }
 
 bool StructureView::groupedView() const
@@ -258,6 +303,11 @@ bool StructureView::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_errorPlace && event->type() == QEvent::MouseButtonDblClick)
         emit errorPlaceActivated();
+    if ((watched == m_groupedTree || watched == m_ruleTree) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && goToRule())
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -12,6 +12,7 @@
 
 #include <vector>
 
+class QAction;
 class QLabel;
 class QToolButton;
 class QTreeWidget;
@@ -30,7 +31,11 @@ public:
         QString text;
         SelectorKind kind;
         QStringList declarations;
-        bool operator==(const FlatNode &) const = default;
+        int occurrence = -1; // its place among the rules in document order; not shown
+        bool operator==(const FlatNode &other) const
+        {
+            return text == other.text && kind == other.kind && declarations == other.declarations;
+        }
     };
 
     explicit StructureView(QWidget *parent = nullptr);
@@ -57,12 +62,18 @@ public:
     QToolButton *autoSortButton() const { return m_autoSortButton; }
     QTreeWidget *groupedTree() const { return m_groupedTree; }
     QTreeWidget *ruleTree() const { return m_ruleTree; }
+    // "Go to rule" for the current node of the tree shown; also its context menu's entry.
+    QAction *goToRuleAction() const { return m_goToRuleAction; }
 
 signals:
     // A toggle asks for the parse walk alone.
     void parseRequested();
     // The error's place was double-clicked.
     void errorPlaceActivated();
+    // "Go to rule" on a node of the flat tree: the rule at this place in document order.
+    void occurrenceRequested(int occurrence);
+    // The same on a selector of the grouped tree: its first rule.
+    void selectorRequested(const QString &selector);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -78,6 +89,8 @@ private:
     };
 
     void syncGroup(Group &group, const QStringList &list);
+    // False when the current node stands for no rule.
+    bool goToRule();
 
     Group m_groups[3]; // element, ID, class: the order of the tree
     std::vector<FlatNode> m_shownRules;
@@ -92,4 +105,5 @@ private:
     QLabel *m_statusIcon;
     QLabel *m_statusText;
     QLabel *m_errorPlace;
+    QAction *m_goToRuleAction;
 };

@@ -5,6 +5,7 @@
 #include "structure_view/StructureView.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
@@ -297,6 +298,56 @@ private slots:
         QTest::keyClick(f->editor(), '}');
         QVERIFY(!place->isVisible());
         QVERIFY(!goToError->isEnabled());
+    }
+
+    // "Go to rule" from a node: Enter or the context menu put the caret on the rule's
+    // selector; in the grouped tree the selector's first rule, in the flat tree the rule
+    // the row stands for. A click only selects.
+    void goToRuleFromTheTrees()
+    {
+        f->editor()->setText(QStringLiteral("a { }\n.k { x: 1 }\n  b { }\n\t.k { y: 2 }\n"));
+        auto caret = [this] {
+            int line = -1, index = -1;
+            f->editor()->getCursorPosition(&line, &index);
+            return std::pair(line, index);
+        };
+        QTreeWidget *grouped = view->groupedTree();
+        QTreeWidgetItem *k = grouped->topLevelItem(2)->child(0);
+        QCOMPARE(k->text(0), QStringLiteral(".k"));
+        f->editor()->setCursorPosition(0, 0);
+        QTest::mouseClick(grouped->viewport(), Qt::LeftButton, {}, grouped->visualItemRect(k).center());
+        QCOMPARE(grouped->currentItem(), k);
+        QCOMPARE(caret(), std::pair(0, 0));
+        QTest::keyClick(grouped, Qt::Key_Return);
+        QCOMPARE(caret(), std::pair(1, 0));
+
+        // The context menu offers the entry for a selector, not for a group.
+        f->editor()->setCursorPosition(0, 0);
+        QTreeWidgetItem *b = grouped->topLevelItem(0)->child(1);
+        emit grouped->customContextMenuRequested(grouped->visualItemRect(b).center());
+        auto *menu = grouped->findChild<QMenu *>();
+        QVERIFY(menu && menu->actions().contains(view->goToRuleAction()));
+        view->goToRuleAction()->trigger();
+        menu->close();
+        QCOMPARE(caret(), std::pair(2, 2));
+        QTest::qWait(50); // the closed menu goes
+        emit grouped->customContextMenuRequested(grouped->visualItemRect(grouped->topLevelItem(1)).center());
+        QVERIFY(!grouped->findChild<QMenu *>());
+
+        // The flat tree: each ".k" row goes to its own rule, a declaration to its rule.
+        view->declarationsButton()->click();
+        view->groupedViewButton()->click();
+        QTreeWidget *flat = view->ruleTree();
+        QList<std::pair<int, int>> places;
+        for (int row = 0; row < flat->topLevelItemCount(); ++row) {
+            if (flat->topLevelItem(row)->text(0) != QLatin1String(".k"))
+                continue;
+            QTreeWidgetItem *rule = flat->topLevelItem(row);
+            flat->setCurrentItem(rule->childCount() > 0 ? rule->child(0) : rule); // a repeat has no declarations
+            QTest::keyClick(flat, Qt::Key_Enter);
+            places << caret();
+        }
+        QCOMPARE(places, (QList<std::pair<int, int>>{{3, 1}, {1, 0}})); // the newest on top
     }
 
     void emptySheetCountsZero()
