@@ -232,25 +232,23 @@ int main(int argc, char **argv)
     Startup::chooseGraphics();
     QApplication app(argc, argv);
     const QList<Sheet> all = sheets();
-    for (const Sheet &sheet : all) {
-        benchmark::RegisterBenchmark(("keyAndRepaint/" + sheet.name).c_str(), keyAndRepaint, sheet)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(40);
-        benchmark::RegisterBenchmark(("keyAndNextFrame/" + sheet.name).c_str(), keyAndNextFrame, sheet)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(40);
-    }
-    for (const Sheet &sheet : all) {
-        benchmark::RegisterBenchmark(("keyToPreview/" + sheet.name).c_str(), keyToPreview, sheet)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(6);
-        benchmark::RegisterBenchmark(("open/" + sheet.name).c_str(), openSheet, sheet)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(3);
+    using Measure = void (*)(benchmark::State &, const Sheet &);
+    const struct
+    {
+        const char *name;
+        Measure measure;
+        int iterations;
+    } kinds[] = {{"keyAndRepaint/", keyAndRepaint, 40},
+                 {"keyAndNextFrame/", keyAndNextFrame, 40},
+                 {"keyToPreview/", keyToPreview, 6},
+                 {"open/", openSheet, 3}};
+    for (const auto &kind : kinds) {
+        for (const Sheet &sheet : all) {
+            benchmark::RegisterBenchmark((kind.name + sheet.name).c_str(), kind.measure, sheet)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(kind.iterations);
+        }
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

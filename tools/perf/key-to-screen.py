@@ -17,7 +17,6 @@ passed over. Needs Xvfb and openbox (Debian packages xvfb, openbox).
 import argparse
 import ctypes
 import os
-import random
 import shlex
 import statistics
 import subprocess
@@ -25,7 +24,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from processes import tree_cpu  # noqa: E402
+from processes import desktop, tree_cpu  # noqa: E402
 
 
 class XImage(ctypes.Structure):
@@ -132,18 +131,15 @@ def main():
     args = ap.parse_args()
     x, y = (int(v) for v in args.at.split(","))
 
-    display = f":{random.randint(150, 250)}"
-    env = dict(os.environ, DISPLAY=display)
-    env.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu")
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x900x24", "-nolisten", "tcp"],
-                            stderr=subprocess.DEVNULL)
-    time.sleep(1)
-    wm = subprocess.Popen(["openbox"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(0.5)
+    with desktop() as env:
+        measure(args, env, x, y)
+
+
+def measure(args, env, x, y):
     command = [part.replace("{sheet}", os.path.abspath(args.sheet)) for part in shlex.split(args.command)]
     editor = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        screen = Screen(display)
+        screen = Screen(env["DISPLAY"])
         band = (0, max(0, y - 12), 1280, 24)  # the clicked line, the whole width of the screen
         time.sleep(args.settle)
         wait_idle(editor.pid, screen, band, args.idle_cpu)
@@ -168,8 +164,6 @@ def main():
     finally:
         editor.kill()
         editor.wait()
-        wm.kill()
-        xvfb.kill()
 
 
 if __name__ == "__main__":

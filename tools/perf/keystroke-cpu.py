@@ -9,13 +9,12 @@ environment for the program (QT_QUICK_BACKEND=..., say) is passed through.
 """
 import argparse
 import os
-import random
 import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from processes import tree_cpu, wait_quiet  # noqa: E402
+from processes import desktop, tree_cpu, wait_quiet  # noqa: E402
 
 
 def main():
@@ -26,14 +25,11 @@ def main():
     ap.add_argument("--interval", type=float, default=0.3)
     args = ap.parse_args()
 
-    display = f":{random.randint(150, 250)}"
-    env = dict(os.environ, DISPLAY=display)
-    env.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu")
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x900x24"], stderr=subprocess.DEVNULL)
-    time.sleep(1)
-    wm = subprocess.Popen(["openbox"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(0.5)
-    opened = time.monotonic()
+    with desktop() as env:
+        measure(args, env)
+
+
+def measure(args, env):
     app = subprocess.Popen([args.exe, args.sheet], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         settle = wait_quiet(app.pid)
@@ -54,8 +50,6 @@ def main():
     finally:
         app.kill()
         app.wait()
-        wm.kill()
-        xvfb.kill()
 
 
 if __name__ == "__main__":

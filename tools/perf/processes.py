@@ -1,5 +1,9 @@
-"""CPU time of a program and every process it started (a browser engine's, say)."""
+"""What the measurement scripts share: a desktop to run an editor on, and the CPU time
+of a program and every process it started (a browser engine's, say)."""
+import contextlib
 import os
+import random
+import subprocess
 import time
 
 TICK = os.sysconf("SC_CLK_TCK")
@@ -40,3 +44,22 @@ def wait_quiet(root, limit=60.0, window=1.0, threshold=0.1):
             return time.monotonic() - start - window
         last = now
     return limit
+
+
+@contextlib.contextmanager
+def desktop():
+    """An Xvfb display of 1280 x 900 with openbox; yields the environment for programs
+    on it (with the browser engine's flags for running as root without a GPU)."""
+    display = f":{random.randint(150, 250)}"
+    env = dict(os.environ, DISPLAY=display)
+    env.setdefault("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu")
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x900x24", "-nolisten", "tcp"],
+                            stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    wm = subprocess.Popen(["openbox"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(0.5)
+    try:
+        yield env
+    finally:
+        wm.kill()
+        xvfb.kill()
