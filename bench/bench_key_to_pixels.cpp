@@ -6,6 +6,8 @@
 //   text, key and repaint, and the ratio of the two;
 // - keyAndNextFrame: the same, but painting only what the key marked for repainting,
 //   as the window's next frame does;
+// - keyAndRepaintWithoutSwatches: keyAndRepaint with the editor's colour swatches
+//   switched off, to show what they cost;
 // - keyToPreview: the key until the preview has shown the new page;
 // - open: opening the file until the window with its trees is painted, and until the
 //   preview has shown the sheet.
@@ -117,6 +119,7 @@ struct OpenSheet
 };
 
 enum class Frame { WholeWindow, PendingUpdates };
+enum class Swatches { On, Off };
 
 // Paints the window: all of it, or the regions waiting for the next frame.
 void paint(QWidget &window, Frame frame)
@@ -127,11 +130,12 @@ void paint(QWidget &window, Frame frame)
         QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
 }
 
-void keyAndPaint(benchmark::State &state, const Sheet &sheet, Frame frame)
+void keyAndPaint(benchmark::State &state, const Sheet &sheet, Frame frame, Swatches swatches = Swatches::On)
 {
     OpenSheet open(sheet);
     MainWindow &window = *open.fixture.window;
     SheetEditor *editor = open.fixture.editor();
+    editor->setColourSwatchesVisible(swatches == Swatches::On);
 
     QWidget bareWindow;
     auto *bare = new QsciScintilla(&bareWindow);
@@ -163,6 +167,11 @@ void keyAndPaint(benchmark::State &state, const Sheet &sheet, Frame frame)
 void keyAndRepaint(benchmark::State &state, const Sheet &sheet)
 {
     keyAndPaint(state, sheet, Frame::WholeWindow);
+}
+
+void keyAndRepaintWithoutSwatches(benchmark::State &state, const Sheet &sheet)
+{
+    keyAndPaint(state, sheet, Frame::WholeWindow, Swatches::Off);
 }
 
 void keyAndNextFrame(benchmark::State &state, const Sheet &sheet)
@@ -239,6 +248,7 @@ int main(int argc, char **argv)
         Measure measure;
         int iterations;
     } kinds[] = {{"keyAndRepaint/", keyAndRepaint, 40},
+                 {"keyAndRepaintWithoutSwatches/", keyAndRepaintWithoutSwatches, 40},
                  {"keyAndNextFrame/", keyAndNextFrame, 40},
                  {"keyToPreview/", keyToPreview, 6},
                  {"open/", openSheet, 3}};

@@ -24,9 +24,10 @@ const features = require('web-features/data.json');
 const mdnProperties = require('mdn-data/css/properties.json');
 const mdnSyntaxes = require('mdn-data/css/syntaxes.json');
 const csstree = require('css-tree');
+const colourNames = require('color-name').default; // an ES module
 
 const sources = Object.fromEntries(
-    ['@webref/css', '@webref/elements', 'mdn-data', 'web-features', 'css-tree'].map((n) => [n, packageVersion(n)]));
+    ['@webref/css', '@webref/elements', 'mdn-data', 'web-features', 'css-tree', 'color-name'].map((n) => [n, packageVersion(n)]));
 
 const MODERN = 'CSS (Baseline 2026)';
 const HISTORICAL = ['CSS Level 1', 'CSS Level 2'];
@@ -523,6 +524,17 @@ const extract = {
 };
 fs.mkdirSync(path.join(dataDir, 'standards'), { recursive: true });
 fs.writeFileSync(path.join(dataDir, 'standards', 'css-grammar.json'), JSON.stringify(extract, null, 1) + '\n');
+
+// The named colours' values, for the editor's colour swatches: every name of the grammar's
+// <named-color> but "transparent", which is no colour of its own.
+const swatchColours = namedColours.filter((n) => n !== 'transparent');
+const missing = swatchColours.filter((n) => !colourNames[n]);
+if (missing.length)
+    throw new Error(`named colours without a value: ${missing.join(' ')}`);
+const hex = (rgb) => rgb.map((c) => c.toString(16).padStart(2, '0')).join('');
+writeLines(path.join(dataDir, 'standards', 'named-colours.txt'),
+    [`# CSS named colours (color-name ${sources['color-name']}): name and hexadecimal red, green, blue`,
+        ...[...swatchColours].sort().map((n) => `${n} ${hex(colourNames[n])}`)]);
 
 console.log(`${modern.length} properties in "${MODERN}", ${modernColours.size} of them colour properties; `
     + `${written.size} value files written`);

@@ -82,6 +82,7 @@ enum class UiText : int {
     OverwriteQuestion = 456,
     GoToError = 460,
     GoToRule = 461,
+    ShowColourSwatches = 462,
     ChangesMade = 600,
     SaveFileQuestion = 601,
     AssistantStart = 700,

@@ -20,6 +20,7 @@ const Key<bool> kDisplaySwitches[] = {
     {"Liniennummern", "Status", &EditorSettings::lineNumbers},
     {"Formatierungen", "Status", &EditorSettings::formattingMarks},
     {"XP-Menue", "Status", &EditorSettings::xpMenu},
+    {"Farbmuster", "Status", &EditorSettings::colourSwatches},
 };
 const char kLanguageSection[] = "Sprache";
 const char kLanguageKey[] = "lingual";

@@ -12,6 +12,7 @@ struct EditorSettings
     bool lineNumbers = true;
     bool formattingMarks = true;
     bool xpMenu = true;
+    bool colourSwatches = true;
     QString fontName = QStringLiteral("Courier New");
     QString fontSize = QStringLiteral("10"); // as typed
     bool keyBold = true;

@@ -1,6 +1,7 @@
 #include "SheetEditor.h"
 
 #include "ChangeBatch.h"
+#include "ColourSwatches.h"
 
 #include "UndoGroup.h"
 #include "document/TextFileFormat.h"
@@ -40,7 +41,7 @@ QStringList localFiles(const QMimeData *mime)
 
 } // namespace
 
-SheetEditor::SheetEditor(QWidget *parent) : QsciScintilla(parent)
+SheetEditor::SheetEditor(QWidget *parent) : QsciScintilla(parent), m_colourSwatches(new ColourSwatches(*this))
 {
     configure();
     clearControlKeys();
@@ -391,6 +392,21 @@ void SheetEditor::setLineNumbersVisible(bool on)
 {
     m_lineNumbers = on;
     updateGutterWidth();
+}
+
+void SheetEditor::setColourSwatchesVisible(bool on)
+{
+    m_colourSwatches->setEnabled(on);
+}
+
+bool SheetEditor::colourSwatchesVisible() const
+{
+    return m_colourSwatches->isEnabled();
+}
+
+int SheetEditor::colourSwatchIndicator() const
+{
+    return m_colourSwatches->indicator();
 }
 
 void SheetEditor::setEditorFont(const QString &family, int pointSize)

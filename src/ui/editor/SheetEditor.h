@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+class ColourSwatches;
+
 // The text editor control with the behaviour the program needs, and the one set of
 // operations the rest of the program edits the style sheet through. Line and column
 // numbers are 1-based; line indexes of the line list are 0-based.
@@ -61,6 +63,10 @@ public:
     void setLineNumbersVisible(bool on);
     bool lineNumbersVisible() const { return m_lineNumbers; }
     void setEditorFont(const QString &family, int pointSize);
+    // A bar of its colour under every colour value; off at first.
+    void setColourSwatchesVisible(bool on);
+    bool colourSwatchesVisible() const;
+    int colourSwatchIndicator() const;
 
     int bookmarkLine(int number) const; // 1-based, 0 when unset
     void setBookmark(int number, int line);
@@ -119,6 +125,7 @@ private:
     bool deleteSelectedLines();
     QString referenceLineAbove(int lineIndex) const;
 
+    ColourSwatches *m_colourSwatches;
     bool m_specialChars = false;
     QString m_lineEndMark = QStringLiteral("LF");
     bool m_gutterVisible = true;

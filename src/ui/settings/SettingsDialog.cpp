@@ -146,12 +146,14 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
     m_formattingMarksSwitch
         = checkBox(optionGroup, "formattingMarksSwitch", "Formatierungen anzeigen", UiText::ShowFormattingMarks, true);
     m_xpMenuSwitch = checkBox(optionGroup, "xpMenuSwitch", "XP-Menü verwenden", UiText::UseXpMenu, true);
+    m_colourSwatchesSwitch
+        = checkBox(optionGroup, "colourSwatchesSwitch", "Farbmuster anzeigen", UiText::ShowColourSwatches, true);
     m_languageSwitch
         = checkBox(optionGroup, "languageSwitch", "Zuletzt genutzte Sprache speichern", UiText::KeepLanguage, true);
     m_languageSwitch->setEnabled(false);
     auto *optionLayout = new QVBoxLayout(optionGroup);
-    for (QCheckBox *box :
-         {m_highlightingSwitch, m_lineNumbersSwitch, m_formattingMarksSwitch, m_xpMenuSwitch, m_languageSwitch})
+    for (QCheckBox *box : {m_highlightingSwitch, m_lineNumbersSwitch, m_formattingMarksSwitch, m_xpMenuSwitch,
+                           m_colourSwatchesSwitch, m_languageSwitch})
         optionLayout->addWidget(box);
     (new QVBoxLayout(options))->addWidget(optionGroup);
 
@@ -329,6 +331,7 @@ void SettingsDialog::applyDisplaySwitches()
     m_editor.setEditorFont(m_fontFamilyBox->currentText(), m_fontSize); // plain text keeps the font too
     m_editor.setLineNumbersVisible(m_lineNumbersSwitch->isChecked());
     m_editor.setShowSpecialChars(m_formattingMarksSwitch->isChecked());
+    m_editor.setColourSwatchesVisible(m_colourSwatchesSwitch->isChecked());
 }
 
 void SettingsDialog::readAtStart()
@@ -338,6 +341,7 @@ void SettingsDialog::readAtStart()
     m_lineNumbersSwitch->setChecked(s.lineNumbers);
     m_formattingMarksSwitch->setChecked(s.formattingMarks);
     m_xpMenuSwitch->setChecked(s.xpMenu);
+    m_colourSwatchesSwitch->setChecked(s.colourSwatches);
     {
         const QSignalBlocker quiet(m_fontFamilyBox);
         m_fontFamilyBox->setEditText(s.fontName);
@@ -367,6 +371,7 @@ void SettingsDialog::applySettings()
     s.lineNumbers = m_lineNumbersSwitch->isChecked();
     s.formattingMarks = m_formattingMarksSwitch->isChecked();
     s.xpMenu = m_xpMenuSwitch->isChecked();
+    s.colourSwatches = m_colourSwatchesSwitch->isChecked();
     s.fontName = m_fontFamilyBox->currentText();
     s.fontSize = m_fontSizeBox->currentText();
     s.keyBold = m_keyBoldSwitch->isChecked();

@@ -47,7 +47,8 @@ private:
     quint32 pickedColour(const QComboBox *picker) const;
 
     QTabWidget *m_settingsPages;
-    QCheckBox *m_highlightingSwitch, *m_lineNumbersSwitch, *m_formattingMarksSwitch, *m_xpMenuSwitch, *m_languageSwitch;
+    QCheckBox *m_highlightingSwitch, *m_lineNumbersSwitch, *m_formattingMarksSwitch, *m_xpMenuSwitch,
+        *m_colourSwatchesSwitch, *m_languageSwitch;
     QLineEdit *m_elementNameEdit;
     QPushButton *m_addElementButton, *m_deleteElementButton;
     QListWidget *m_elementList;

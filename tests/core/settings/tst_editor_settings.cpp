@@ -44,7 +44,7 @@ private slots:
     {
         QTemporaryDir dir;
         const EditorSettings s = EditorSettings::read(IniFile(dir.filePath(QStringLiteral("einstellungen.ini"))));
-        QVERIFY(s.highlighting && s.lineNumbers && s.formattingMarks && s.xpMenu);
+        QVERIFY(s.highlighting && s.lineNumbers && s.formattingMarks && s.xpMenu && s.colourSwatches);
         QCOMPARE(s.fontName, QStringLiteral("Courier New"));
         QCOMPARE(s.fontSize, QStringLiteral("10"));
         QVERIFY(s.keyBold && s.identBold && s.numBold);
@@ -78,6 +78,7 @@ private slots:
         const IniFile ini(dir.filePath(QStringLiteral("einstellungen.ini")));
         EditorSettings s;
         s.lineNumbers = false;
+        s.colourSwatches = false;
         s.fontSize = QStringLiteral("14");
         s.keyColour = ColourValues::rgbNumber(1, 2, 3);
         s.write(ini, 1000);
@@ -85,6 +86,8 @@ private slots:
         QCOMPARE(ini.read(QStringLiteral("StyleColor"), QStringLiteral("Key_fg")), QStringLiteral("$00030201"));
         const EditorSettings back = EditorSettings::read(ini);
         QVERIFY(!back.lineNumbers);
+        QVERIFY(!back.colourSwatches);
+        QCOMPARE(ini.read(QStringLiteral("Farbmuster"), QStringLiteral("Status")), QStringLiteral("0"));
         QCOMPARE(back.fontSize, QStringLiteral("14"));
         QCOMPARE(back.keyColour, s.keyColour);
     }

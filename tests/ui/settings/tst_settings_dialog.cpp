@@ -38,6 +38,7 @@ private slots:
         QVERIFY(qobject_cast<CssLexer *>(f->editor()->lexer()));
         QVERIFY(f->editor()->marginWidth(0) > 0);
         QVERIFY(f->editor()->showSpecialChars());
+        QVERIFY(f->editor()->colourSwatchesVisible());
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontFamilyBox"))->currentText(),
                  QStringLiteral("Courier New"));
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontSizeBox"))->currentText(), QStringLiteral("10"));
@@ -52,9 +53,12 @@ private slots:
     {
         f->window->texts().setOffset(1000);
         dialog->findChild<QCheckBox *>(QStringLiteral("lineNumbersSwitch"))->setChecked(false);
+        dialog->findChild<QCheckBox *>(QStringLiteral("colourSwatchesSwitch"))->setChecked(false);
         dialog->findChild<QPushButton *>(QStringLiteral("applyButton"))->click();
         const QByteArray ini = f->contents(QStringLiteral("einstellungen.ini"));
         QVERIFY(ini.contains("[Liniennummern]\r\nStatus=0\r\n"));
+        QVERIFY(ini.contains("[Farbmuster]\r\nStatus=0\r\n"));
+        QVERIFY(!f->editor()->colourSwatchesVisible());
         QVERIFY(ini.contains("lingual=1000\r\n"));
         QVERIFY(ini.contains("Key_fg=clBlue\r\n"));
         QCOMPARE(f->editor()->marginWidth(0), 0);
@@ -62,6 +66,7 @@ private slots:
         QCOMPARE(f->window->texts().offset(), 0);
         QVERIFY(!f->window->settingsDialog().findChild<QCheckBox *>(QStringLiteral("lineNumbersSwitch"))->isChecked());
         QCOMPARE(f->editor()->marginWidth(0), 0);
+        QVERIFY(!f->editor()->colourSwatchesVisible());
     }
 
     void unwritableFileAppliesNothing()
