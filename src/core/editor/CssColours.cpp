@@ -100,6 +100,8 @@ std::optional<Rgba> namedColour(QByteArrayView name)
 std::optional<Rgba> hexColour(QByteArrayView digits)
 {
     int v[8];
+    if (digits.size() > 8)
+        return std::nullopt;
     for (qsizetype i = 0; i < digits.size(); ++i)
         if ((v[i] = hexValue(digits[i])) < 0)
             return std::nullopt;

@@ -36,6 +36,7 @@ private slots:
         row("#a1b2c3", 0xFFA1B2C3);
         row("#a1b2c380", 0x80A1B2C3);
         invalid("#abcde");
+        invalid("#bbbbbbbbbbbbbbbbbbbbbbbbbbbb");
         invalid("#ggg");
         invalid("#");
         row("rgb(255, 0, 0)", 0xFFFF0000);
