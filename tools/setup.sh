@@ -7,7 +7,8 @@ set -euo pipefail
 # clang with its sanitizer and fuzzer runtimes and clang-format for CI; the tools
 # the tests call (pdfinfo and pdftotext, Xvfb for the splash window's first paint);
 # the icon's renderer, the checkers of the desktop entry and the AppStream file, and
-# the Debian packaging tools with lintian.
+# the Debian packaging tools with lintian; curl for the real style sheets some tests
+# and the benchmarks read.
 packages=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-webengine-dev libqscintilla2-qt6-dev libgl-dev
@@ -16,6 +17,7 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format-14
   poppler-utils xvfb
   librsvg2-bin desktop-file-utils appstream dpkg-dev lintian
+  curl ca-certificates
 )
 
 missing=()

@@ -83,6 +83,7 @@ enum class UiText : int {
     GoToError = 460,
     GoToRule = 461,
     ShowColourSwatches = 462,
+    FormatSheet = 463,
     ChangesMade = 600,
     SaveFileQuestion = 601,
     AssistantStart = 700,

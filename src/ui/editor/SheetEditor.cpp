@@ -6,6 +6,7 @@
 #include "UndoGroup.h"
 #include "document/TextFileFormat.h"
 #include "editor/IndentRules.h"
+#include "editor/SheetFormatter.h"
 #include "highlighter/CssLexer.h"
 
 #include <Qsci/qscicommandset.h>
@@ -264,6 +265,44 @@ void SheetEditor::replaceSelection(const QString &text)
     const QByteArray bytes = insertion.toUtf8();
     SendScintilla(SCI_REPLACESEL, 0UL, bytes.constData());
     send(SCI_CHOOSECARETX);
+}
+
+void SheetEditor::formatSheet()
+{
+    const QString text = wholeText();
+    const auto *bytes = reinterpret_cast<const char *>(send(SCI_GETCHARACTERPOINTER));
+    // Characters of the text from the control's byte positions, and back.
+    const auto characters = [&](long position) { return QString::fromUtf8(bytes, position).size(); };
+    const auto bytesOf = [](QStringView t) { return long(QStringView(t).toUtf8().size()); };
+
+    const QString indent = indentationsUseTabs() ? QStringLiteral("\t") : QString(tabWidth(), QLatin1Char(' '));
+    QList<SheetFormatter::Edit> edits = SheetFormatter::edits(text, indent);
+    const long anchorBytes = send(SCI_GETANCHOR);
+    const long caretBytes = currentPos();
+    const qsizetype anchor = characters(anchorBytes);
+    const qsizetype caret = anchorBytes == caretBytes ? anchor : characters(caretBytes);
+    if (anchor != caret)
+        edits = SheetFormatter::within(edits, qMin(anchor, caret), qMax(anchor, caret));
+    if (edits.isEmpty())
+        return;
+
+    // One replacement from the first change to the last.
+    const qsizetype from = edits.first().start;
+    const qsizetype to = edits.last().end;
+    const QString result = SheetFormatter::applied(text, edits);
+    const qsizetype replacedTo = SheetFormatter::positionAfter(edits, to);
+    const QByteArray replacement = QStringView(result).sliced(from, replacedTo - from).toUtf8();
+    const long start = bytesOf(QStringView(text).first(from));
+    const long end = start + bytesOf(QStringView(text).sliced(from, to - from));
+
+    ChangeBatch batch(*this);
+    send(SCI_SETTARGETRANGE, start, end);
+    SendScintilla(SCI_REPLACETARGET, replacement.size(), replacement.constData());
+    const long newAnchor = bytesOf(QStringView(result).first(SheetFormatter::positionAfter(edits, anchor)));
+    const long newCaret = bytesOf(QStringView(result).first(SheetFormatter::positionAfter(edits, caret)));
+    send(SCI_SETSEL, newAnchor, newCaret);
+    send(SCI_CHOOSECARETX);
+    send(SCI_SCROLLCARET);
 }
 
 // ---- caret ----

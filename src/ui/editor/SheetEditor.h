@@ -40,6 +40,12 @@ public:
     // ends after the text; reported as one change.
     void replaceSelection(const QString &text);
 
+    // Lays the sheet out one rule per block and one declaration per line, indented with
+    // the tab setting, or only the selection; white space alone changes. One undo step,
+    // reported as one change; nothing happens when the layout is already so. The
+    // caret (and the selection) stays with its text.
+    void formatSheet();
+
     int caretLine() const;
     int caretColumn() const; // counts columns beyond the line end
     void setCaretLine(int line);

@@ -82,6 +82,8 @@ MainActions MainActions::create(QWidget *window)
     a.deleteSelection = makeAction(window, "actionDelete", "Löschen", UiText::Delete, {}, "delete");
     a.selectAll = makeAction(window, "actionSelectAll", "Alles markieren", UiText::SelectAll,
                              QKeySequence(Qt::CTRL | Qt::Key_A), "selectall");
+    a.formatSheet = makeAction(window, "actionFormatSheet", "Formatieren", UiText::FormatSheet,
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
 
     a.showAnalysis
         = makeAction(window, "actionShowAnalysis", "CSS-Parser", UiText::ViewParser, QKeySequence(Qt::Key_F4));
@@ -126,7 +128,7 @@ void MainActions::buildMenus(QMenuBar *bar) const
     bar->addMenu(file);
 
     QMenu *edit = addMenu(bar, "menuEdit", "Bearbeiten", UiText::MenuEdit);
-    fill(edit, {undo, redo, nullptr, cut, copy, paste, deleteSelection, selectAll});
+    fill(edit, {undo, redo, nullptr, cut, copy, paste, deleteSelection, selectAll, nullptr, formatSheet});
     bar->addMenu(edit);
 
     QMenu *view = addMenu(bar, "menuView", "Ansicht", UiText::MenuView);

@@ -202,6 +202,7 @@ void MainWindow::connectActions()
     connect(a.paste, &QAction::triggered, editor(), &SheetEditor::paste);
     connect(a.deleteSelection, &QAction::triggered, editor(), &SheetEditor::removeSelectedText);
     connect(a.selectAll, &QAction::triggered, editor(), [this] { editor()->selectAll(); });
+    connect(a.formatSheet, &QAction::triggered, editor(), &SheetEditor::formatSheet);
 
     for (QAction *toggle : {a.showAnalysis, a.showReference, a.showPreview})
         connect(toggle, &QAction::triggered, this, &MainWindow::toggleView);

@@ -3,6 +3,7 @@
 #include "i18n/UiTexts.h"
 #include "main_window/RegionSplitter.h"
 #include "reference/ReferencePanel.h"
+#include "structure_view/AnalysisController.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -515,6 +516,50 @@ private slots:
         QTest::mouseRelease(splitter, Qt::LeftButton, {}, QPoint(2 - 200, 50));
         QTest::qWait(0);
         QCOMPARE(panel->width(), 0);
+    }
+
+    // Bearbeiten > Formatieren lays out the sheet (or the selection) in one undo step,
+    // marks it modified and leaves the analysis as it was; a laid-out sheet stays as it is.
+    void formattingTheSheet()
+    {
+        f->open();
+        QAction *format = f->action("actionFormatSheet");
+        QCOMPARE(format->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+        QVERIFY(f->find<QMenu>("menuEdit")->actions().contains(format));
+        const QString minified = QStringLiteral("@media x{a,b{color:red}}.k{x:1}.k{y:2}/* end */");
+        f->openFile(QStringLiteral("min.css"), minified.toUtf8());
+        const SheetAnalysis before = f->window->analysis().analysis();
+        f->editor()->setCursorPosition(0, minified.indexOf(QLatin1String("red")) + 1);
+
+        format->trigger();
+        // The analysis reads "}.k" after the nested block as a selector: it stays whole.
+        const QString laidOut = QStringLiteral(
+            "@media x {\n        a,b {\n                color: red\n        }\n}.k {\n        x: 1\n}\n"
+            ".k {\n        y: 2\n} /* end */");
+        QCOMPARE(f->editor()->text(), laidOut);
+        QVERIFY(f->editor()->isDocumentModified());
+        int line = -1, index = -1;
+        f->editor()->getCursorPosition(&line, &index);
+        QCOMPARE(std::pair(line, index), std::pair(2, 24)); // still after the "r" of "red"
+        const SheetAnalysis after = f->window->analysis().analysis();
+        QCOMPARE(after.elementSelectors, before.elementSelectors);
+        QCOMPARE(after.classSelectors, before.classSelectors);
+        QCOMPARE(after.repeatedSelectors, before.repeatedSelectors);
+        QCOMPARE(after.commentCount, 1);
+
+        format->trigger(); // nothing to do: no undo step
+        f->editor()->undo();
+        QCOMPARE(f->editor()->text(), minified);
+        QVERIFY(!f->editor()->isDocumentModified());
+        QVERIFY(!f->editor()->canUndoEdit() && f->editor()->canRedoEdit());
+
+        // Only the selection: the second rule.
+        const qsizetype second = minified.indexOf(QLatin1String(".k{x"));
+        f->editor()->SendScintilla(QsciScintillaBase::SCI_SETSEL, second, second + 7);
+        format->trigger();
+        QCOMPARE(f->editor()->text(),
+                 QString(minified).replace(QLatin1String(".k{x:1}"), QLatin1String(".k {\n        x: 1\n}")));
+        QCOMPARE(f->editor()->selectedText(), QStringLiteral(".k {\n        x: 1\n}"));
     }
 
 private:

@@ -1,0 +1,332 @@
+#include "SheetFormatter.h"
+
+#include "analysis/FlatText.h"
+#include "analysis/StyleSheetParser.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace SheetFormatter {
+namespace {
+
+// The white space of CSS; other control characters are text and stay.
+bool isSpace(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == u' ' || u == u'\t' || u == u'\n' || u == u'\r' || u == u'\f';
+}
+
+bool isNameChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'-' || u == u'_'
+        || u >= 0x80;
+}
+
+// The parts of the sheet the analysis reads as selectors, from their first to their
+// last visible character. The analysis knows neither strings nor at-rules, so these
+// can differ from the rules' own selectors.
+std::vector<std::pair<qsizetype, qsizetype>> selectorSpans(QStringView sheet)
+{
+    std::vector<std::pair<qsizetype, qsizetype>> spans;
+    if (sheet.isEmpty())
+        return spans;
+    const FlatText flat = joinAndStripComments(sheet, true);
+    SheetAnalysis analysis;
+    StyleSheetParser parser;
+    const QList<Occurrence> occurrences = parser.parseSheet(flat.text, analysis);
+    // Where the lines start, split as the analysis splits them.
+    std::vector<qsizetype> lineStarts{0};
+    for (qsizetype i = 0; i < sheet.size(); ++i) {
+        const char16_t c = sheet[i].unicode();
+        if (c == u'\n' || c == u'\r' || c == 0) {
+            if (c == u'\r' && i + 1 < sheet.size() && sheet[i + 1] == u'\n')
+                ++i;
+            lineStarts.push_back(i + 1);
+        }
+    }
+    const auto sheetOffset = [&](qsizetype flatOffset) {
+        const auto [line, column] = flat.sheetPosition(flatOffset);
+        return lineStarts[size_t(line)] + column;
+    };
+    for (const Occurrence &o : occurrences) {
+        if (o.selector.isEmpty())
+            continue;
+        const qsizetype start = o.selector.data() - flat.text.constData();
+        spans.emplace_back(sheetOffset(start), sheetOffset(start + o.selector.size() - 1) + 1);
+    }
+    return spans;
+}
+
+// The walk over the sheet's blocks and items (a declaration or statement up to its
+// ";", a rule up to its "{", a comment between them), proposing the white space
+// between them.
+class Layout
+{
+public:
+    Layout(QStringView sheet, const QString &indent) : m_s(sheet), m_n(sheet.size()), m_indent(indent) { }
+
+    QList<Edit> run()
+    {
+        block(0);
+        return m_edits;
+    }
+
+private:
+    QChar at(qsizetype i) const { return i < m_n ? m_s[i] : QChar(); }
+
+    qsizetype spaceEnd(qsizetype i) const
+    {
+        while (i < m_n && isSpace(m_s[i]))
+            ++i;
+        return i;
+    }
+
+    // After the last character before `end` that is no white space, but not before `start`.
+    qsizetype visibleEnd(qsizetype start, qsizetype end) const
+    {
+        while (end > start && isSpace(m_s[end - 1]))
+            --end;
+        return end;
+    }
+
+    int lineEnds(qsizetype from, qsizetype to) const
+    {
+        int count = 0;
+        for (qsizetype i = from; i < to; ++i)
+            count += m_s[i] == u'\n' || (m_s[i] == u'\r' && at(i + 1) != u'\n');
+        return count;
+    }
+
+    QString lineBreak(int depth, bool blankLine) const
+    {
+        return QString(blankLine ? 2 : 1, u'\n') + m_indent.repeated(depth);
+    }
+
+    void propose(qsizetype start, qsizetype end, const QString &text)
+    {
+        // The line end that closes an unclosed string stays, or the string would
+        // run on into what follows.
+        if (!text.startsWith(u'\n') && std::binary_search(m_openStringEnds.cbegin(), m_openStringEnds.cend(), start))
+            return;
+        // Nor may white space come between or go from "/" and "*": the analysis finds
+        // comments its own way, also where this walk sees none.
+        const QChar before = start > 0 ? m_s[start - 1] : QChar();
+        const QChar after = at(end);
+        const bool commentMark = (before == u'/' && after == u'*') || (before == u'*' && after == u'/');
+        if (commentMark && (start == end) != text.isEmpty())
+            return;
+        if (m_s.sliced(start, end - start) != text)
+            m_edits.append({start, end, text});
+    }
+
+    bool commentAt(qsizetype i) const { return m_s[i] == u'/' && at(i + 1) == u'*'; }
+
+    qsizetype commentEnd(qsizetype i) const
+    {
+        const qsizetype close = m_s.indexOf(u"*/", i + 2);
+        return close < 0 ? m_n : close + 2;
+    }
+
+    // The end of the comment, string, escape or unquoted url() that starts at `i`; `i`
+    // when none starts there. Their insides are never laid out.
+    qsizetype atomEnd(qsizetype i)
+    {
+        const QChar c = m_s[i];
+        if (commentAt(i))
+            return commentEnd(i);
+        if (c == u'"' || c == u'\'') {
+            for (qsizetype p = i + 1; p < m_n; ++p) {
+                if (m_s[p] == c)
+                    return p + 1;
+                if (m_s[p] == u'\n' || m_s[p] == u'\r' || m_s[p] == u'\f') {
+                    m_openStringEnds.push_back(p); // an unclosed string ends with its line
+                    return p;
+                }
+                if (m_s[p] == u'\\')
+                    ++p;
+            }
+            return m_n;
+        }
+        if (c == u'\\')
+            return qMin(i + 2, m_n);
+        if ((c == u'u' || c == u'U') && (i == 0 || !isNameChar(m_s[i - 1]))
+            && m_s.sliced(i).startsWith(u"url(", Qt::CaseInsensitive)) {
+            qsizetype p = spaceEnd(i + 4);
+            if (p < m_n && (m_s[p] == u'"' || m_s[p] == u'\''))
+                return i + 4; // the quoted address is a string of its own
+            for (; p < m_n; ++p) {
+                if (m_s[p] == u')')
+                    return p + 1;
+                if (m_s[p] == u'\\')
+                    ++p;
+            }
+            return m_n;
+        }
+        return i;
+    }
+
+    // The items of a block from m_pos, up to and including its "}" (none at the top).
+    void block(int depth)
+    {
+        bool first = true;
+        for (;;) {
+            const qsizetype gapStart = m_pos;
+            const qsizetype next = spaceEnd(m_pos);
+            if (next == m_n) {
+                propose(gapStart, next,
+                        lineEnds(gapStart, next) > 0 && !(first && depth == 0) ? QStringLiteral("\n") : QString());
+                m_pos = m_n;
+                return;
+            }
+            if (m_s[next] == u'}') {
+                // An empty block closes on its line; a "}" without its "{" gets a line of its own.
+                propose(gapStart, next, first ? QString() : lineBreak(qMax(depth - 1, 0), false));
+                m_pos = next + 1;
+                if (depth > 0)
+                    return;
+                first = false;
+                continue;
+            }
+            const bool comment = commentAt(next);
+            QString gap;
+            if (first && depth == 0)
+                gap = QString(); // the sheet starts with its first item
+            else if (comment && lineEnds(gapStart, next) == 0)
+                gap = QStringLiteral(" "); // a comment at the end of a line stays there
+            else
+                gap = lineBreak(depth, !first && lineEnds(gapStart, next) > 1); // one blank line stays
+            propose(gapStart, next, gap);
+            first = false;
+            if (comment)
+                m_pos = commentEnd(next);
+            else
+                item(next, depth);
+        }
+    }
+
+    void item(qsizetype start, int depth)
+    {
+        qsizetype k = start;
+        qsizetype atomsEnd = start; // white space inside them ("\\" and a line end) is theirs
+        int brackets = 0;
+        while (k < m_n) {
+            if (const qsizetype after = atomEnd(k); after > k) {
+                k = atomsEnd = after;
+                continue;
+            }
+            const QChar c = m_s[k];
+            if (c == u'(' || c == u'[')
+                ++brackets;
+            else if ((c == u')' || c == u']') && brackets > 0)
+                --brackets;
+            else if (c == u'{' || c == u'}' || (c == u';' && brackets == 0))
+                break;
+            ++k;
+        }
+        const qsizetype end = visibleEnd(atomsEnd, k);
+        if (k < m_n && m_s[k] == u'{') {
+            if (end > start)
+                propose(end, k, QStringLiteral(" "));
+            m_pos = k + 1;
+            block(depth + 1);
+            return;
+        }
+        if (depth > 0)
+            declaration(start, end);
+        if (k < m_n && m_s[k] == u';') {
+            propose(end, k, QString());
+            m_pos = k + 1;
+        } else {
+            m_pos = end; // the block lays out the white space before its "}"
+        }
+    }
+
+    // "name: value", unless a line break stands around the colon.
+    void declaration(qsizetype start, qsizetype end)
+    {
+        qsizetype p = start;
+        if (m_s[p] == u'*' || m_s[p] == u'_')
+            ++p; // the hacks of old browsers
+        const qsizetype nameStart = p;
+        while (p < end && isNameChar(m_s[p]))
+            ++p;
+        const qsizetype colon = spaceEnd(p);
+        if (p == nameStart || colon >= end || m_s[colon] != u':')
+            return;
+        if (lineEnds(p, colon) == 0)
+            propose(p, colon, QString());
+        const qsizetype value = spaceEnd(colon + 1);
+        if (value < end && lineEnds(colon + 1, value) == 0)
+            propose(colon + 1, value, QStringLiteral(" "));
+    }
+
+    QStringView m_s;
+    qsizetype m_n;
+    QString m_indent;
+    qsizetype m_pos = 0;
+    QList<Edit> m_edits;
+    std::vector<qsizetype> m_openStringEnds; // in increasing order, as the walk finds them
+};
+
+} // namespace
+
+QList<Edit> edits(QStringView sheet, const QString &indent)
+{
+    const QList<Edit> proposed = Layout(sheet, indent).run();
+    // White space inside what the analysis reads as one selector stays as it is.
+    const auto spans = selectorSpans(sheet);
+    QList<Edit> kept;
+    kept.reserve(proposed.size());
+    size_t s = 0;
+    for (const Edit &e : proposed) {
+        while (s < spans.size() && spans[s].second <= e.start)
+            ++s;
+        if (s == spans.size() || spans[s].first >= e.start)
+            kept.append(e);
+    }
+    return kept;
+}
+
+QList<Edit> within(const QList<Edit> &edits, qsizetype from, qsizetype to)
+{
+    QList<Edit> kept;
+    for (const Edit &e : edits) {
+        // White space put in at either end belongs to what lies outside.
+        const bool atAnEnd = e.start == e.end && (e.start == from || e.start == to);
+        if (e.start >= from && e.end <= to && !atAnEnd)
+            kept.append(e);
+    }
+    return kept;
+}
+
+QString applied(QStringView sheet, const QList<Edit> &edits)
+{
+    QString out;
+    out.reserve(sheet.size() + sheet.size() / 4);
+    qsizetype copied = 0;
+    for (const Edit &e : edits) {
+        out += sheet.sliced(copied, e.start - copied);
+        out += e.text;
+        copied = e.end;
+    }
+    out += sheet.sliced(copied);
+    return out;
+}
+
+qsizetype positionAfter(const QList<Edit> &edits, qsizetype position)
+{
+    qsizetype shift = 0;
+    for (const Edit &e : edits) {
+        if (e.end <= position)
+            shift += e.text.size() - (e.end - e.start);
+        else if (e.start < position)
+            return e.start + shift + e.text.size();
+        else
+            break;
+    }
+    return position + shift;
+}
+
+} // namespace SheetFormatter
