@@ -1,10 +1,13 @@
 // The analysis after an edit: join, strip, walk, the three sorted lists, repeats.
 // Each iteration alternates between the sheet and a copy with one selector changed,
 // as typing does; the parser keeps its lists between runs as in the program.
+// Also formatting a whole sheet (Bearbeiten > Formatieren), which runs the analysis
+// once more to keep its selectors.
 
 #include "ReferenceParser.h"
 #include "SheetGenerator.h"
 #include "analysis/StyleSheetParser.h"
+#include "editor/SheetFormatter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -68,8 +71,19 @@ void literalReference(benchmark::State &state)
     state.SetLabel(kNames[state.range(0)]);
 }
 
+void formatting(benchmark::State &state)
+{
+    const QString sheet = input(int(state.range(0)));
+    const QString indent(8, QLatin1Char(' '));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SheetFormatter::applied(sheet, SheetFormatter::edits(sheet, indent)));
+    state.SetLabel(kNames[state.range(0)]);
+    state.SetBytesProcessed(state.iterations() * sheet.size());
+}
+
 } // namespace
 
+BENCHMARK(formatting)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(analysis)->ArgsProduct({{0, 1, 2, 3}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(literalReference)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK_MAIN();
