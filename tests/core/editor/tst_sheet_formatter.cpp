@@ -99,8 +99,8 @@ private slots:
                                                                  << "}a {\n  b: c\n}";
         QTest::newRow("an escaped brace in a selector") << ".a\\{b{c:d}"
                                                         << ".a\\{b {\n  c: d\n}";
-        QTest::newRow("the line end that closes an unclosed string")
-            << "a \"x\f{b:c}" << "a \"x\f{\n  b: c\n}";
+        QTest::newRow("the line end that closes an unclosed string") << "a \"x\f{b:c}"
+                                                                     << "a \"x\f{\n  b: c\n}";
         QTest::newRow("white space only") << " \n\t\n"
                                           << "";
     }
