@@ -66,6 +66,8 @@ constexpr Entry kTable[] = {
     {UiText::GoToRule, "Zur Regel springen", "Go to rule"},
     {UiText::ShowColourSwatches, "Farbmuster anzeigen", "Show colour swatches"},
     {UiText::FormatSheet, "Formatieren", "Format sheet"},
+    {UiText::Complete, "Vervollständigen", "Complete"},
+    {UiText::OfferCompletion, "Vervollständigung anbieten", "Offer completion"},
     {UiText::MixOfValues, "Sie können dieser Eigenschaft einen Mix aus allen verfügbaren Werten zuweisen.", "You can add a mix of available values to this property."},
     {UiText::HelpMissing, "Eine Hilfe wird demnächst erstellt und eingebunden", "A helpfile will be created and implemented as soon as possible"},
     {UiText::Elements, "Elemente", "Elements"},

@@ -84,6 +84,8 @@ enum class UiText : int {
     GoToRule = 461,
     ShowColourSwatches = 462,
     FormatSheet = 463,
+    Complete = 464,
+    OfferCompletion = 465,
     ChangesMade = 600,
     SaveFileQuestion = 601,
     AssistantStart = 700,

@@ -21,6 +21,7 @@ const Key<bool> kDisplaySwitches[] = {
     {"Formatierungen", "Status", &EditorSettings::formattingMarks},
     {"XP-Menue", "Status", &EditorSettings::xpMenu},
     {"Farbmuster", "Status", &EditorSettings::colourSwatches},
+    {"Vervollstaendigung", "Status", &EditorSettings::completion},
 };
 const char kLanguageSection[] = "Sprache";
 const char kLanguageKey[] = "lingual";

@@ -13,6 +13,7 @@ struct EditorSettings
     bool formattingMarks = true;
     bool xpMenu = true;
     bool colourSwatches = true;
+    bool completion = true;
     QString fontName = QStringLiteral("Courier New");
     QString fontSize = QStringLiteral("10"); // as typed
     bool keyBold = true;

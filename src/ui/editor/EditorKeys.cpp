@@ -55,6 +55,34 @@ bool SheetEditor::runEditorKey(QKeyEvent *e)
     const bool shift = mods.testFlag(Qt::ShiftModifier);
 
     auto cmd = [this](unsigned int msg) { send(msg); };
+    // An open completion list takes the keys that choose from it: the control's own
+    // key table, which would pass them on, is empty.
+    if (mods == kNone && send(SCI_AUTOCACTIVE)) {
+        switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+            cmd(SCI_AUTOCCOMPLETE);
+            return true;
+        case Qt::Key_Escape:
+            cmd(SCI_AUTOCCANCEL);
+            return true;
+        case Qt::Key_Up:
+            cmd(SCI_LINEUP);
+            return true;
+        case Qt::Key_Down:
+            cmd(SCI_LINEDOWN);
+            return true;
+        case Qt::Key_PageUp:
+            cmd(SCI_PAGEUP);
+            return true;
+        case Qt::Key_PageDown:
+            cmd(SCI_PAGEDOWN);
+            return true;
+        default:
+            break;
+        }
+    }
     // A movement, and with Shift its variant that selects in the selection mode chosen
     // with Shift+Ctrl+N, C or L.
     auto move = [&](unsigned int plain, unsigned int extend, unsigned int rectExtend = 0) {
@@ -141,6 +169,10 @@ bool SheetEditor::runEditorKey(QKeyEvent *e)
         default:
             break;
         }
+    }
+    if (key == Qt::Key_Space && (mods == kShift || mods == kCtrl) && m_completion) {
+        emit completionRequested();
+        return true;
     }
     if (mods == kShift) {
         switch (key) {

@@ -443,6 +443,13 @@ bool SheetEditor::colourSwatchesVisible() const
     return m_colourSwatches->isEnabled();
 }
 
+void SheetEditor::setCompletionEnabled(bool on)
+{
+    m_completion = on;
+    if (!on)
+        send(SCI_AUTOCCANCEL);
+}
+
 int SheetEditor::colourSwatchIndicator() const
 {
     return m_colourSwatches->indicator();

@@ -73,6 +73,9 @@ public:
     void setColourSwatchesVisible(bool on);
     bool colourSwatchesVisible() const;
     int colourSwatchIndicator() const;
+    // Completion as you type and on Shift+Space or Ctrl+Space; on at first.
+    void setCompletionEnabled(bool on);
+    bool completionEnabled() const { return m_completion; }
 
     int bookmarkLine(int number) const; // 1-based, 0 when unset
     void setBookmark(int number, int line);
@@ -98,6 +101,8 @@ signals:
     // reported when the control brings its view up to date.
     void caretMoved();
     void filesDropped(const QStringList &paths);
+    // Shift+Space or Ctrl+Space while completion is on.
+    void completionRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -133,6 +138,7 @@ private:
 
     ColourSwatches *m_colourSwatches;
     bool m_specialChars = false;
+    bool m_completion = true;
     QString m_lineEndMark = QStringLiteral("LF");
     bool m_gutterVisible = true;
     bool m_lineNumbers = true;

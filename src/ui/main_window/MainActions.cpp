@@ -84,6 +84,8 @@ MainActions MainActions::create(QWidget *window)
                              QKeySequence(Qt::CTRL | Qt::Key_A), "selectall");
     a.formatSheet = makeAction(window, "actionFormatSheet", "Formatieren", UiText::FormatSheet,
                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    a.complete = makeAction(window, "actionComplete", "Vervollständigen", UiText::Complete,
+                            QKeySequence(Qt::CTRL | Qt::Key_Space));
 
     a.showAnalysis
         = makeAction(window, "actionShowAnalysis", "CSS-Parser", UiText::ViewParser, QKeySequence(Qt::Key_F4));
@@ -128,7 +130,7 @@ void MainActions::buildMenus(QMenuBar *bar) const
     bar->addMenu(file);
 
     QMenu *edit = addMenu(bar, "menuEdit", "Bearbeiten", UiText::MenuEdit);
-    fill(edit, {undo, redo, nullptr, cut, copy, paste, deleteSelection, selectAll, nullptr, formatSheet});
+    fill(edit, {undo, redo, nullptr, cut, copy, paste, deleteSelection, selectAll, nullptr, complete, formatSheet});
     bar->addMenu(edit);
 
     QMenu *view = addMenu(bar, "menuView", "Ansicht", UiText::MenuView);

@@ -11,7 +11,7 @@ class QWidget;
 struct MainActions
 {
     QAction *newDocument, *open, *save, *saveAs, *close, *settings, *print, *exit;
-    QAction *undo, *redo, *cut, *copy, *paste, *deleteSelection, *selectAll, *formatSheet;
+    QAction *undo, *redo, *cut, *copy, *paste, *deleteSelection, *selectAll, *formatSheet, *complete;
     QAction *showAnalysis, *showReference, *showPreview; // the View menu's ticks
     QAction *find, *findNext, *findPrevious, *replace, *goToError;
     QAction *german, *english;

@@ -21,6 +21,7 @@
 #include "pictures/Fonts.h"
 #include "pictures/Pictures.h"
 #include "preview/WebEnginePreview.h"
+#include "reference/CompletionController.h"
 #include "reference/ReferenceController.h"
 #include "reference/ReferencePanel.h"
 #include "settings/EditorSettings.h"
@@ -93,6 +94,7 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &c
     m_document = new DocumentController(*editor(), m_dialogs, m_texts, this);
     m_analysis = new AnalysisController(*editor(), *m_structure, *m_parserInfoTree, *m_previewView, this);
     m_reference = new ReferenceController(*m_referencePanel, *editor(), m_dialogs, m_texts, m_paths, this);
+    m_completion = new CompletionController(*editor(), *m_reference, this);
     m_search = std::make_unique<SearchController>(*editor(), m_dialogs,
                                                   [this](const QString &note) { m_statusBar->showSearchNote(note); });
     connectActions();
@@ -203,6 +205,7 @@ void MainWindow::connectActions()
     connect(a.deleteSelection, &QAction::triggered, editor(), &SheetEditor::removeSelectedText);
     connect(a.selectAll, &QAction::triggered, editor(), [this] { editor()->selectAll(); });
     connect(a.formatSheet, &QAction::triggered, editor(), &SheetEditor::formatSheet);
+    connect(a.complete, &QAction::triggered, m_completion, &CompletionController::open);
 
     for (QAction *toggle : {a.showAnalysis, a.showReference, a.showPreview})
         connect(toggle, &QAction::triggered, this, &MainWindow::toggleView);

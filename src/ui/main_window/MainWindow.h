@@ -11,6 +11,7 @@
 
 class AnalysisController;
 class ReferenceController;
+class CompletionController;
 class HighlighterAttributes;
 class SettingsDialog;
 class SelectorAssistant;
@@ -101,6 +102,7 @@ private:
     DocumentController *m_document = nullptr;
     AnalysisController *m_analysis = nullptr;
     ReferenceController *m_reference = nullptr;
+    CompletionController *m_completion = nullptr;
     HighlighterAttributes *m_highlighterAttributes = nullptr; // the one set of highlighter attributes
     SettingsDialog *m_settings = nullptr;
     SelectorAssistant *m_assistant = nullptr;

@@ -9,6 +9,7 @@
 #include "editor/UndoGroup.h"
 #include "i18n/UiTexts.h"
 #include "reference/Catalogue.h"
+#include "reference/CompletionLists.h"
 #include "reference/Insertion.h"
 #include "reference/ReferencePanel.h"
 #include "reference/StyleDefinition.h"
@@ -157,9 +158,11 @@ void ReferenceController::applyChosenDefinition(bool chosenAgain)
     QTreeWidget &tree = *m_panel.propertyTree();
     tree.clear();
     m_colourProperties = {};
+    m_propertyNames.clear();
     try {
         StyleDefinition::Definition definition = StyleDefinition::readDefinition(path);
         fillTree(tree, definition.tree);
+        m_propertyNames = CompletionLists::propertyNames(definition.tree);
         m_colourProperties = std::move(definition.colourProperties);
         m_failedDefinition.clear();
     } catch (const AppError &) {
@@ -167,6 +170,24 @@ void ReferenceController::applyChosenDefinition(bool chosenAgain)
             return;
         m_failedDefinition = path;
         throw;
+    }
+}
+
+QStringList ReferenceController::elementNames() const
+{
+    QStringList names;
+    const QTreeWidget &tree = *m_panel.elementTree();
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        names << tree.topLevelItem(i)->text(0);
+    return names;
+}
+
+QStringList ReferenceController::valuesOf(const QString &property) const
+{
+    try {
+        return CompletionLists::valuesOf(property, m_paths.infDir, m_colourProperties.contains(property));
+    } catch (const AppError &) {
+        return {}; // the value panel reports an unreadable file when it is opened
     }
 }
 

@@ -41,6 +41,12 @@ public:
     void insertValue();
     void insertColour();
 
+    // What completion offers: the applied definition's property names, the element
+    // list, and a property's values from the same source as the value panel.
+    QStringList propertyNames() const { return m_propertyNames; }
+    QStringList elementNames() const;
+    QStringList valuesOf(const QString &property) const;
+
 private:
     void applyChosenDefinition(bool chosenAgain);
     void insertDeclaration(const QString &text);
@@ -52,6 +58,7 @@ private:
     const AppPaths &m_paths;
     QString m_failedDefinition; // the definition file last reported as unreadable
     StyleDefinition::ColourProperties m_colourProperties; // of the applied definition
+    QStringList m_propertyNames; // of the applied definition
     QString m_reportedOnChange; // a name whose failure the last change of the chooser reported
 };
 

@@ -148,12 +148,14 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
     m_xpMenuSwitch = checkBox(optionGroup, "xpMenuSwitch", "XP-Menü verwenden", UiText::UseXpMenu, true);
     m_colourSwatchesSwitch
         = checkBox(optionGroup, "colourSwatchesSwitch", "Farbmuster anzeigen", UiText::ShowColourSwatches, true);
+    m_completionSwitch
+        = checkBox(optionGroup, "completionSwitch", "Vervollständigung anbieten", UiText::OfferCompletion, true);
     m_languageSwitch
         = checkBox(optionGroup, "languageSwitch", "Zuletzt genutzte Sprache speichern", UiText::KeepLanguage, true);
     m_languageSwitch->setEnabled(false);
     auto *optionLayout = new QVBoxLayout(optionGroup);
     for (QCheckBox *box : {m_highlightingSwitch, m_lineNumbersSwitch, m_formattingMarksSwitch, m_xpMenuSwitch,
-                           m_colourSwatchesSwitch, m_languageSwitch})
+                           m_colourSwatchesSwitch, m_completionSwitch, m_languageSwitch})
         optionLayout->addWidget(box);
     (new QVBoxLayout(options))->addWidget(optionGroup);
 
@@ -332,6 +334,7 @@ void SettingsDialog::applyDisplaySwitches()
     m_editor.setLineNumbersVisible(m_lineNumbersSwitch->isChecked());
     m_editor.setShowSpecialChars(m_formattingMarksSwitch->isChecked());
     m_editor.setColourSwatchesVisible(m_colourSwatchesSwitch->isChecked());
+    m_editor.setCompletionEnabled(m_completionSwitch->isChecked());
 }
 
 void SettingsDialog::readAtStart()
@@ -342,6 +345,7 @@ void SettingsDialog::readAtStart()
     m_formattingMarksSwitch->setChecked(s.formattingMarks);
     m_xpMenuSwitch->setChecked(s.xpMenu);
     m_colourSwatchesSwitch->setChecked(s.colourSwatches);
+    m_completionSwitch->setChecked(s.completion);
     {
         const QSignalBlocker quiet(m_fontFamilyBox);
         m_fontFamilyBox->setEditText(s.fontName);
@@ -372,6 +376,7 @@ void SettingsDialog::applySettings()
     s.formattingMarks = m_formattingMarksSwitch->isChecked();
     s.xpMenu = m_xpMenuSwitch->isChecked();
     s.colourSwatches = m_colourSwatchesSwitch->isChecked();
+    s.completion = m_completionSwitch->isChecked();
     s.fontName = m_fontFamilyBox->currentText();
     s.fontSize = m_fontSizeBox->currentText();
     s.keyBold = m_keyBoldSwitch->isChecked();

@@ -39,6 +39,7 @@ private slots:
         QVERIFY(f->editor()->marginWidth(0) > 0);
         QVERIFY(f->editor()->showSpecialChars());
         QVERIFY(f->editor()->colourSwatchesVisible());
+        QVERIFY(f->editor()->completionEnabled());
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontFamilyBox"))->currentText(),
                  QStringLiteral("Courier New"));
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontSizeBox"))->currentText(), QStringLiteral("10"));
@@ -54,11 +55,14 @@ private slots:
         f->window->texts().setOffset(1000);
         dialog->findChild<QCheckBox *>(QStringLiteral("lineNumbersSwitch"))->setChecked(false);
         dialog->findChild<QCheckBox *>(QStringLiteral("colourSwatchesSwitch"))->setChecked(false);
+        dialog->findChild<QCheckBox *>(QStringLiteral("completionSwitch"))->setChecked(false);
         dialog->findChild<QPushButton *>(QStringLiteral("applyButton"))->click();
         const QByteArray ini = f->contents(QStringLiteral("einstellungen.ini"));
         QVERIFY(ini.contains("[Liniennummern]\r\nStatus=0\r\n"));
         QVERIFY(ini.contains("[Farbmuster]\r\nStatus=0\r\n"));
+        QVERIFY(ini.contains("[Vervollstaendigung]\r\nStatus=0\r\n"));
         QVERIFY(!f->editor()->colourSwatchesVisible());
+        QVERIFY(!f->editor()->completionEnabled());
         QVERIFY(ini.contains("lingual=1000\r\n"));
         QVERIFY(ini.contains("Key_fg=clBlue\r\n"));
         QCOMPARE(f->editor()->marginWidth(0), 0);
@@ -67,6 +71,7 @@ private slots:
         QVERIFY(!f->window->settingsDialog().findChild<QCheckBox *>(QStringLiteral("lineNumbersSwitch"))->isChecked());
         QCOMPARE(f->editor()->marginWidth(0), 0);
         QVERIFY(!f->editor()->colourSwatchesVisible());
+        QVERIFY(!f->editor()->completionEnabled());
     }
 
     void unwritableFileAppliesNothing()
