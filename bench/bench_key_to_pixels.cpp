@@ -6,8 +6,8 @@
 //   text, key and repaint, and the ratio of the two;
 // - keyAndNextFrame: the same, but painting only what the key marked for repainting,
 //   as the window's next frame does;
-// - keyAndRepaintWithoutSwatches: keyAndRepaint with the editor's colour swatches
-//   switched off, to show what they cost;
+// - keyAndRepaintWithoutHelpers: keyAndRepaint with the editor's colour swatches and
+//   completion switched off, to show what they cost;
 // - keyToPreview: the key until the preview has shown the new page;
 // - open: opening the file until the window with its trees is painted, and until the
 //   preview has shown the sheet.
@@ -119,7 +119,7 @@ struct OpenSheet
 };
 
 enum class Frame { WholeWindow, PendingUpdates };
-enum class Swatches { On, Off };
+enum class Helpers { On, Off };
 
 // Paints the window: all of it, or the regions waiting for the next frame.
 void paint(QWidget &window, Frame frame)
@@ -130,12 +130,13 @@ void paint(QWidget &window, Frame frame)
         QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
 }
 
-void keyAndPaint(benchmark::State &state, const Sheet &sheet, Frame frame, Swatches swatches = Swatches::On)
+void keyAndPaint(benchmark::State &state, const Sheet &sheet, Frame frame, Helpers helpers = Helpers::On)
 {
     OpenSheet open(sheet);
     MainWindow &window = *open.fixture.window;
     SheetEditor *editor = open.fixture.editor();
-    editor->setColourSwatchesVisible(swatches == Swatches::On);
+    editor->setColourSwatchesVisible(helpers == Helpers::On);
+    editor->setCompletionEnabled(helpers == Helpers::On);
 
     QWidget bareWindow;
     auto *bare = new QsciScintilla(&bareWindow);
@@ -169,9 +170,9 @@ void keyAndRepaint(benchmark::State &state, const Sheet &sheet)
     keyAndPaint(state, sheet, Frame::WholeWindow);
 }
 
-void keyAndRepaintWithoutSwatches(benchmark::State &state, const Sheet &sheet)
+void keyAndRepaintWithoutHelpers(benchmark::State &state, const Sheet &sheet)
 {
-    keyAndPaint(state, sheet, Frame::WholeWindow, Swatches::Off);
+    keyAndPaint(state, sheet, Frame::WholeWindow, Helpers::Off);
 }
 
 void keyAndNextFrame(benchmark::State &state, const Sheet &sheet)
@@ -248,7 +249,7 @@ int main(int argc, char **argv)
         Measure measure;
         int iterations;
     } kinds[] = {{"keyAndRepaint/", keyAndRepaint, 40},
-                 {"keyAndRepaintWithoutSwatches/", keyAndRepaintWithoutSwatches, 40},
+                 {"keyAndRepaintWithoutHelpers/", keyAndRepaintWithoutHelpers, 40},
                  {"keyAndNextFrame/", keyAndNextFrame, 40},
                  {"keyToPreview/", keyToPreview, 6},
                  {"open/", openSheet, 3}};

@@ -48,10 +48,16 @@ CompletionController::CompletionController(SheetEditor &editor, const ReferenceC
 
 CompletionController::Place CompletionController::place() const
 {
+    // The context needs the text up to the caret, and taking a value the rest of its line.
+    using Base = QsciScintillaBase;
     Place p;
-    p.text = m_editor.wholeText();
-    const long caretBytes = m_editor.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
-    p.caret = QString::fromUtf8(p.text.toUtf8().constData(), caretBytes).size();
+    const long caretBytes = m_editor.SendScintilla(Base::SCI_GETCURRENTPOS);
+    const long lineEnd = m_editor.SendScintilla(Base::SCI_GETLINEENDPOSITION,
+                                                m_editor.SendScintilla(Base::SCI_LINEFROMPOSITION, caretBytes));
+    const auto *bytes = reinterpret_cast<const char *>(m_editor.SendScintilla(Base::SCI_GETRANGEPOINTER, 0, lineEnd));
+    p.text = QString::fromUtf8(bytes, caretBytes);
+    p.caret = p.text.size();
+    p.text += QString::fromUtf8(bytes + caretBytes, lineEnd - caretBytes);
     p.context = CompletionContext::at(p.text, p.caret);
     return p;
 }

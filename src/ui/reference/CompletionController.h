@@ -35,7 +35,7 @@ private:
 
     struct Place
     {
-        QString text; // the whole sheet
+        QString text; // the sheet up to the end of the caret's line
         qsizetype caret = 0; // in characters
         CompletionContext context;
     };
