@@ -1,0 +1,86 @@
+#include "PropertyGrammar.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Edits (a letter changed, missing, extra, or two neighbours swapped) from `a` to
+// `b`, or `limit + 1` once it is sure to exceed `limit`.
+int distance(const QString &a, const QString &b, int limit)
+{
+    const qsizetype m = a.size(), n = b.size();
+    if (std::abs(m - n) > limit)
+        return limit + 1;
+    std::vector<int> before(size_t(n + 1)), previous(size_t(n + 1)), current(size_t(n + 1));
+    for (qsizetype j = 0; j <= n; ++j)
+        previous[size_t(j)] = int(j);
+    for (qsizetype i = 1; i <= m; ++i) {
+        current[0] = int(i);
+        int rowBest = current[0];
+        for (qsizetype j = 1; j <= n; ++j) {
+            const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            int d = std::min({previous[size_t(j)] + 1, current[size_t(j - 1)] + 1, previous[size_t(j - 1)] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d = std::min(d, before[size_t(j - 2)] + 1);
+            current[size_t(j)] = d;
+            rowBest = std::min(rowBest, d);
+        }
+        if (rowBest > limit)
+            return limit + 1;
+        std::swap(before, previous);
+        std::swap(previous, current);
+    }
+    return previous[size_t(n)];
+}
+
+} // namespace
+
+PropertyGrammar PropertyGrammar::read(const QString &path)
+{
+    PropertyGrammar grammar;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return grammar;
+    const QJsonObject properties
+        = QJsonDocument::fromJson(file.readAll()).object().value(QLatin1String("properties")).toObject();
+    for (auto it = properties.begin(); it != properties.end(); ++it) {
+        const QJsonObject p = it.value().toObject();
+        grammar.m_properties.insert(
+            it.key().toLower(),
+            {it.key(), p.value(QLatin1String("syntax")).toString(), p.value(QLatin1String("initial")).toString()});
+    }
+    return grammar;
+}
+
+const PropertyGrammar::Property *PropertyGrammar::find(const QString &name) const
+{
+    const auto it = m_properties.constFind(name.toLower());
+    return it == m_properties.cend() ? nullptr : &*it;
+}
+
+QStringList PropertyGrammar::nearest(const QString &name, const QStringList &more, int count) const
+{
+    constexpr int kLimit = 2;
+    const QString wanted = name.toLower();
+    QStringList candidates;
+    for (const Property &p : m_properties)
+        candidates << p.name;
+    candidates << more;
+    QList<std::pair<int, QString>> found;
+    for (const QString &c : std::as_const(candidates)) {
+        const int d = distance(wanted, c.toLower(), kLimit);
+        if (d <= kLimit && d > 0)
+            found.append({d, c});
+    }
+    std::sort(found.begin(), found.end());
+    QStringList names;
+    for (const auto &[d, c] : found)
+        if (!names.contains(c, Qt::CaseInsensitive) && names.size() < count)
+            names << c;
+    return names;
+}

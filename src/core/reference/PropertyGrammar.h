@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+// What today's standards say a property takes: its value syntax and initial value,
+// from the standards' extract the data generator writes (standards/css-grammar.json).
+class PropertyGrammar
+{
+public:
+    struct Property
+    {
+        QString name;
+        QString syntax;
+        QString initial;
+    };
+
+    // Reads the extract; a file that is missing or cannot be read gives a grammar that
+    // knows no property.
+    static PropertyGrammar read(const QString &path);
+
+    // The property of that name, letter case ignored; nullptr when the standards do
+    // not know it.
+    const Property *find(const QString &name) const;
+    bool isEmpty() const { return m_properties.isEmpty(); }
+
+    // The names nearest to a misspelt one among the standards' and `more`: at most
+    // two letters wrong, missing, extra or swapped; nearest first, then alphabetical;
+    // at most `count`.
+    QStringList nearest(const QString &name, const QStringList &more = {}, int count = 3) const;
+
+private:
+    QHash<QString, Property> m_properties; // by lower-case name
+};
