@@ -24,7 +24,8 @@ public:
     MainWindowFixture()
     {
         // The program folder as the build lays it out: the shipped reference data.
-        for (const QString &folder : {QStringLiteral("inf"), QStringLiteral("styledefs")}) {
+        for (const QString &folder :
+             {QStringLiteral("inf"), QStringLiteral("styledefs"), QStringLiteral("standards")}) {
             QDir(m_dir.path()).mkpath(folder);
             const QDir shipped(QStringLiteral(SHIPPED_DATA_DIR "/") + folder);
             for (const QString &name : shipped.entryList(QDir::Files))

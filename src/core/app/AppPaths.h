@@ -17,6 +17,8 @@ struct AppPaths
 
     QString dataFolder() const { return dataDir.isEmpty() ? appDir : dataDir; }
     QString helpFolder() const { return helpDir.isEmpty() ? appDir : helpDir; }
+    // The standards' extract, shipped beside the help and never the user's to edit.
+    QString grammarFile() const { return helpFolder() + QStringLiteral("standards/css-grammar.json"); }
 
     // The folder part of an executable's path, ending with one "/" ("/stylograf" -> "/").
     static QString appDirFromExecutable(const QString &executablePath);

@@ -68,6 +68,8 @@ constexpr Entry kTable[] = {
     {UiText::FormatSheet, "Formatieren", "Format sheet"},
     {UiText::Complete, "Vervollständigen", "Complete"},
     {UiText::OfferCompletion, "Vervollständigung anbieten", "Offer completion"},
+    {UiText::InitialValue, "Anfangswert", "Initial value"},
+    {UiText::ShowPropertyTips, "Syntax der Eigenschaften zeigen", "Show property syntax"},
     {UiText::MixOfValues, "Sie können dieser Eigenschaft einen Mix aus allen verfügbaren Werten zuweisen.", "You can add a mix of available values to this property."},
     {UiText::HelpMissing, "Eine Hilfe wird demnächst erstellt und eingebunden", "A helpfile will be created and implemented as soon as possible"},
     {UiText::Elements, "Elemente", "Elements"},

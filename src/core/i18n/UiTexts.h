@@ -86,6 +86,8 @@ enum class UiText : int {
     FormatSheet = 463,
     Complete = 464,
     OfferCompletion = 465,
+    InitialValue = 466,
+    ShowPropertyTips = 467,
     ChangesMade = 600,
     SaveFileQuestion = 601,
     AssistantStart = 700,

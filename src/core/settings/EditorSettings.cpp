@@ -22,6 +22,7 @@ const Key<bool> kDisplaySwitches[] = {
     {"XP-Menue", "Status", &EditorSettings::xpMenu},
     {"Farbmuster", "Status", &EditorSettings::colourSwatches},
     {"Vervollstaendigung", "Status", &EditorSettings::completion},
+    {"Syntaxhinweise", "Status", &EditorSettings::propertyTips},
 };
 const char kLanguageSection[] = "Sprache";
 const char kLanguageKey[] = "lingual";

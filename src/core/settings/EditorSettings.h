@@ -14,6 +14,7 @@ struct EditorSettings
     bool xpMenu = true;
     bool colourSwatches = true;
     bool completion = true;
+    bool propertyTips = true;
     QString fontName = QStringLiteral("Courier New");
     QString fontSize = QStringLiteral("10"); // as typed
     bool keyBold = true;

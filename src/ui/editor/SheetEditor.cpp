@@ -450,6 +450,13 @@ void SheetEditor::setCompletionEnabled(bool on)
         send(SCI_AUTOCCANCEL);
 }
 
+void SheetEditor::setPropertyTipsEnabled(bool on)
+{
+    m_propertyTips = on;
+    if (!on)
+        send(SCI_CALLTIPCANCEL);
+}
+
 int SheetEditor::colourSwatchIndicator() const
 {
     return m_colourSwatches->indicator();

@@ -76,6 +76,9 @@ public:
     // Completion as you type and on Shift+Space or Ctrl+Space; on at first.
     void setCompletionEnabled(bool on);
     bool completionEnabled() const { return m_completion; }
+    // What a property takes, as a call tip; on at first.
+    void setPropertyTipsEnabled(bool on);
+    bool propertyTipsEnabled() const { return m_propertyTips; }
 
     int bookmarkLine(int number) const; // 1-based, 0 when unset
     void setBookmark(int number, int line);
@@ -139,6 +142,7 @@ private:
     ColourSwatches *m_colourSwatches;
     bool m_specialChars = false;
     bool m_completion = true;
+    bool m_propertyTips = true;
     QString m_lineEndMark = QStringLiteral("LF");
     bool m_gutterVisible = true;
     bool m_lineNumbers = true;

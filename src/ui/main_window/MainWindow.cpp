@@ -22,6 +22,7 @@
 #include "pictures/Pictures.h"
 #include "preview/WebEnginePreview.h"
 #include "reference/CompletionController.h"
+#include "reference/PropertyTips.h"
 #include "reference/ReferenceController.h"
 #include "reference/ReferencePanel.h"
 #include "settings/EditorSettings.h"
@@ -95,6 +96,7 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &c
     m_analysis = new AnalysisController(*editor(), *m_structure, *m_parserInfoTree, *m_previewView, this);
     m_reference = new ReferenceController(*m_referencePanel, *editor(), m_dialogs, m_texts, m_paths, this);
     m_completion = new CompletionController(*editor(), *m_reference, this);
+    new PropertyTips(*editor(), PropertyGrammar::read(m_paths.grammarFile()), m_texts, this);
     m_search = std::make_unique<SearchController>(*editor(), m_dialogs,
                                                   [this](const QString &note) { m_statusBar->showSearchNote(note); });
     connectActions();

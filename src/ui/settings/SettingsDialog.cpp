@@ -150,12 +150,14 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
         = checkBox(optionGroup, "colourSwatchesSwitch", "Farbmuster anzeigen", UiText::ShowColourSwatches, true);
     m_completionSwitch
         = checkBox(optionGroup, "completionSwitch", "Vervollständigung anbieten", UiText::OfferCompletion, true);
+    m_propertyTipsSwitch = checkBox(optionGroup, "propertyTipsSwitch", "Syntax der Eigenschaften zeigen",
+                                    UiText::ShowPropertyTips, true);
     m_languageSwitch
         = checkBox(optionGroup, "languageSwitch", "Zuletzt genutzte Sprache speichern", UiText::KeepLanguage, true);
     m_languageSwitch->setEnabled(false);
     auto *optionLayout = new QVBoxLayout(optionGroup);
     for (QCheckBox *box : {m_highlightingSwitch, m_lineNumbersSwitch, m_formattingMarksSwitch, m_xpMenuSwitch,
-                           m_colourSwatchesSwitch, m_completionSwitch, m_languageSwitch})
+                           m_colourSwatchesSwitch, m_completionSwitch, m_propertyTipsSwitch, m_languageSwitch})
         optionLayout->addWidget(box);
     (new QVBoxLayout(options))->addWidget(optionGroup);
 
@@ -335,6 +337,7 @@ void SettingsDialog::applyDisplaySwitches()
     m_editor.setShowSpecialChars(m_formattingMarksSwitch->isChecked());
     m_editor.setColourSwatchesVisible(m_colourSwatchesSwitch->isChecked());
     m_editor.setCompletionEnabled(m_completionSwitch->isChecked());
+    m_editor.setPropertyTipsEnabled(m_propertyTipsSwitch->isChecked());
 }
 
 void SettingsDialog::readAtStart()
@@ -346,6 +349,7 @@ void SettingsDialog::readAtStart()
     m_xpMenuSwitch->setChecked(s.xpMenu);
     m_colourSwatchesSwitch->setChecked(s.colourSwatches);
     m_completionSwitch->setChecked(s.completion);
+    m_propertyTipsSwitch->setChecked(s.propertyTips);
     {
         const QSignalBlocker quiet(m_fontFamilyBox);
         m_fontFamilyBox->setEditText(s.fontName);
@@ -377,6 +381,7 @@ void SettingsDialog::applySettings()
     s.xpMenu = m_xpMenuSwitch->isChecked();
     s.colourSwatches = m_colourSwatchesSwitch->isChecked();
     s.completion = m_completionSwitch->isChecked();
+    s.propertyTips = m_propertyTipsSwitch->isChecked();
     s.fontName = m_fontFamilyBox->currentText();
     s.fontSize = m_fontSizeBox->currentText();
     s.keyBold = m_keyBoldSwitch->isChecked();

@@ -40,6 +40,7 @@ private slots:
         QVERIFY(f->editor()->showSpecialChars());
         QVERIFY(f->editor()->colourSwatchesVisible());
         QVERIFY(f->editor()->completionEnabled());
+        QVERIFY(f->editor()->propertyTipsEnabled());
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontFamilyBox"))->currentText(),
                  QStringLiteral("Courier New"));
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontSizeBox"))->currentText(), QStringLiteral("10"));
@@ -56,11 +57,14 @@ private slots:
         dialog->findChild<QCheckBox *>(QStringLiteral("lineNumbersSwitch"))->setChecked(false);
         dialog->findChild<QCheckBox *>(QStringLiteral("colourSwatchesSwitch"))->setChecked(false);
         dialog->findChild<QCheckBox *>(QStringLiteral("completionSwitch"))->setChecked(false);
+        dialog->findChild<QCheckBox *>(QStringLiteral("propertyTipsSwitch"))->setChecked(false);
         dialog->findChild<QPushButton *>(QStringLiteral("applyButton"))->click();
         const QByteArray ini = f->contents(QStringLiteral("einstellungen.ini"));
         QVERIFY(ini.contains("[Liniennummern]\r\nStatus=0\r\n"));
         QVERIFY(ini.contains("[Farbmuster]\r\nStatus=0\r\n"));
         QVERIFY(ini.contains("[Vervollstaendigung]\r\nStatus=0\r\n"));
+        QVERIFY(ini.contains("[Syntaxhinweise]\r\nStatus=0\r\n"));
+        QVERIFY(!f->editor()->propertyTipsEnabled());
         QVERIFY(!f->editor()->colourSwatchesVisible());
         QVERIFY(!f->editor()->completionEnabled());
         QVERIFY(ini.contains("lingual=1000\r\n"));

@@ -1,0 +1,92 @@
+// What a property takes, as a call tip in the real main window.
+
+#include "MainWindowFixture.h"
+#include "reference/PropertyTips.h"
+
+class TestPropertyTips : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->open();
+        tips = f->window->findChild<PropertyTips *>();
+        QVERIFY(tips);
+    }
+    void cleanup() { f.reset(); }
+
+    // "|" marks the caret.
+    void tipAtTheCaret_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tip"); // its first line; empty: none
+        const QString grid = QStringLiteral(
+            "grid-template-columns: none | <track-list> | <auto-track-list> | subgrid <line-name-list>?");
+        QTest::newRow("in the value") << "a { grid-template-columns: 1fr| 2fr; }" << grid;
+        QTest::newRow("right after the name") << "a {\n  grid-template-columns|\n}" << grid;
+        QTest::newRow("a second declaration of a line") << "a{margin:0;color:r|ed}"
+                                                        << "color: <color>";
+        QTest::newRow("letter case") << "a { COLOR: red| }"
+                                     << "color: <color>";
+        QTest::newRow("after the declaration") << "a { color: red; | }"
+                                               << "";
+        QTest::newRow("an unknown name") << "a { colr: red| }"
+                                         << "";
+        QTest::newRow("a selector") << "a:hov|er { }"
+                                    << "";
+        QTest::newRow("in a comment") << "a { /* color: red| */ }"
+                                      << "";
+        QTest::newRow("in a string") << "a { content: 'color: re|d' }"
+                                     << "";
+    }
+    void tipAtTheCaret()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, tip);
+        SheetEditor *e = f->editor();
+        const qsizetype caret = text.indexOf(QLatin1Char('|'));
+        e->setText(QString(text).remove(caret, 1));
+        e->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0L, -1L);
+        e->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, long(caret));
+        QCoreApplication::processEvents();
+        QCOMPARE(tips->shownTip().section(QLatin1Char('\n'), 0, 0), tip);
+        QCOMPARE(e->SendScintilla(QsciScintillaBase::SCI_CALLTIPACTIVE) != 0, !tip.isEmpty());
+        if (!tip.isEmpty())
+            QVERIFY(tips->shownTip().endsWith(
+                QLatin1String("\nAnfangswert: ")
+                + (tip.startsWith(u'c') ? QStringLiteral("CanvasText") : QStringLiteral("none"))));
+    }
+
+    void onHoveringAName()
+    {
+        SheetEditor *e = f->editor();
+        e->setText(QStringLiteral("a { grid-template-columns: 1fr; }\nb { }"));
+        e->setCursorPosition(1, 4);
+        QCOMPARE(tips->shownTip(), QString());
+        emit e->SCN_DWELLSTART(8, 10, 10); // inside "grid-template-columns"
+        QVERIFY(tips->shownTip().startsWith(QLatin1String("grid-template-columns: none")));
+        emit e->SCN_DWELLEND(8, 10, 10);
+        QCOMPARE(tips->shownTip(), QString());
+        emit e->SCN_DWELLSTART(28, 10, 10); // "1fr" is no name
+        QCOMPARE(tips->shownTip(), QString());
+    }
+
+    void switchedOff()
+    {
+        SheetEditor *e = f->editor();
+        e->setPropertyTipsEnabled(false);
+        e->setText(QStringLiteral("a { color: red }"));
+        e->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 12L);
+        QCoreApplication::processEvents();
+        QCOMPARE(tips->shownTip(), QString());
+    }
+
+private:
+    std::unique_ptr<MainWindowFixture> f;
+    PropertyTips *tips = nullptr;
+};
+
+QTEST_MAIN(TestPropertyTips)
+#include "tst_property_tips.moc"
