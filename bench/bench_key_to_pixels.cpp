@@ -6,8 +6,8 @@
 //   text, key and repaint, and the ratio of the two;
 // - keyAndNextFrame: the same, but painting only what the key marked for repainting,
 //   as the window's next frame does;
-// - keyAndRepaintWithoutHelpers: keyAndRepaint with the editor's colour swatches and
-//   completion switched off, to show what they cost;
+// - keyAndRepaintWithoutHelpers: keyAndRepaint with the editor's colour swatches,
+//   completion and property tips switched off, to show what they cost;
 // - keyToPreview: the key until the preview has shown the new page;
 // - open: opening the file until the window with its trees is painted, and until the
 //   preview has shown the sheet.
@@ -137,6 +137,7 @@ void keyAndPaint(benchmark::State &state, const Sheet &sheet, Frame frame, Helpe
     SheetEditor *editor = open.fixture.editor();
     editor->setColourSwatchesVisible(helpers == Helpers::On);
     editor->setCompletionEnabled(helpers == Helpers::On);
+    editor->setPropertyTipsEnabled(helpers == Helpers::On);
 
     QWidget bareWindow;
     auto *bare = new QsciScintilla(&bareWindow);

@@ -356,16 +356,44 @@ public:
         return i;
     }
 
-    // The next "{", ";" or "}" from `i` outside comments and strings; the text's end
-    // when there is none.
+    // Where the token at `i` ends: a comment, string or escape, a hash or class name, an
+    // at-keyword, a number with its unit, a name, a url() or colour function as a
+    // whole, or one character.
+    qsizetype advance(qsizetype i) const
+    {
+        if (const qsizetype after = skipped(i); after > i)
+            return after;
+        const char c = m_text[i];
+        if (c == '#' || c == '.' || c == '@')
+            return nameEnd(i + 1); // a fraction's "." reads its digits and unit (".5em")
+        if (isDigit(c)) {
+            while (i < m_text.size() && (isDigit(m_text[i]) || m_text[i] == '.'))
+                ++i;
+            return nameEnd(i);
+        }
+        if (!isNameByte(c))
+            return i + 1;
+        const qsizetype end = nameEnd(i);
+        if (at(end) != '(')
+            return end;
+        const QByteArrayView name = m_text.sliced(i, end - i);
+        if (equalsLower(name, "url"))
+            return urlEnd(end + 1);
+        // Other functions hold values of their own ("linear-gradient(red, blue)").
+        const qsizetype close = isColourFunction(name) ? functionClose(end + 1) : -1;
+        return close >= 0 ? close + 1 : end + 1;
+    }
+
+    // The next "{", ";" or "}" from `i`, read token by token as the search for colours
+    // reads, so that both agree on what is a comment, a string or an address; the
+    // text's end when there is none.
     qsizetype nextTerminator(qsizetype i) const
     {
         while (i < m_text.size()) {
             const char c = m_text[i];
             if (c == '{' || c == ';' || c == '}')
                 return i;
-            const qsizetype after = skipped(i);
-            i = after > i ? after : i + 1;
+            i = advance(i);
         }
         return m_text.size();
     }
@@ -409,41 +437,20 @@ QList<Swatch> find(QByteArrayView text, qsizetype from, qsizetype to, bool inCom
 
     while (i < to) {
         const char c = text[i];
-        if (const qsizetype after = reader.skipped(i); after > i) {
-            i = after;
+        const qsizetype end = reader.advance(i);
+        if (reader.skipped(i) > i) {
+            // a comment, string or escape
         } else if (c == '#') {
-            const qsizetype end = reader.nameEnd(i + 1);
             take(i, end, hexColour(text.sliced(i + 1, end - i - 1)));
-            i = end;
-        } else if (c == '.' || c == '@') {
-            // A class, an at-keyword, or a fraction with its unit (".5em").
-            i = reader.nameEnd(i + 1);
-        } else if (isDigit(c)) {
-            // A number with its unit ("2em", "1e3"); its fraction too.
-            while (i < text.size() && (isDigit(text[i]) || text[i] == '.'))
-                ++i;
-            i = reader.nameEnd(i);
-        } else if (isNameByte(c)) {
-            const qsizetype end = reader.nameEnd(i);
-            const QByteArrayView name = text.sliced(i, end - i);
-            if (reader.at(end) == '(') {
-                if (equalsLower(name, "url")) {
-                    i = reader.urlEnd(end + 1);
-                    continue;
-                }
-                // Other functions hold values of their own ("linear-gradient(red, blue)").
-                const qsizetype close = isColourFunction(name) ? reader.functionClose(end + 1) : -1;
-                if (close >= 0)
-                    take(i, close + 1, functionColour(name, text.sliced(end + 1, close - end - 1)));
-                i = close >= 0 ? close + 1 : end + 1;
-            } else {
-                if (i >= from)
-                    take(i, end, namedColour(name));
-                i = end;
-            }
-        } else {
-            ++i;
+        } else if (isNameByte(c) && !isDigit(c)) {
+            const qsizetype nameEnd = reader.nameEnd(i);
+            const QByteArrayView name = text.sliced(i, nameEnd - i);
+            if (nameEnd == end)
+                take(i, end, namedColour(name));
+            else if (reader.at(nameEnd) == '(' && isColourFunction(name) && text[end - 1] == ')')
+                take(i, end, functionColour(name, text.sliced(nameEnd + 1, end - nameEnd - 2)));
         }
+        i = end;
     }
     return swatches;
 }

@@ -110,6 +110,8 @@ private slots:
         QTest::newRow("addresses") << QByteArray(
             "a { background: url(#red) url(\"x.png#fff\") url( data:a;b#fff ) #123 }")
                                    << false << QStringList{"#123=FF112233"};
+        QTest::newRow("a quote inside an address")
+            << QByteArray("a { background: red url(x'y) } #add { }") << false << QStringList{"red=FFFF0000"};
         QTest::newRow("inside other functions")
             << QByteArray("a { background: linear-gradient(to right, red 0%, hsl(0 0% 0%) 100%) }") << false
             << QStringList{"red=FFFF0000", "hsl(0 0% 0%)=FF000000"};
