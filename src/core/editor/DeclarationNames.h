@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+
+// The property names that start declarations, for marking the ones nobody knows.
+// Works on the control's UTF-8 text.
+namespace DeclarationNames {
+
+struct Name
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+    bool operator==(const Name &) const = default;
+};
+
+// The names in [from, to) of `text` that start a declaration ("name:" after "{", ";",
+// "}" or the text's start, the declaration ending in ";" or "}" rather than "{", as a
+// selector such as "a:hover {" does). Custom properties ("--x") and vendor names
+// ("-webkit-x") are left out. The text starts outside comments and strings, or inside
+// a comment when `inComment`; what follows `to` is read to find a declaration's end.
+QList<Name> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment = false);
+
+} // namespace DeclarationNames
