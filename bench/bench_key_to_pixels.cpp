@@ -138,6 +138,7 @@ void keyAndPaint(benchmark::State &state, const Sheet &sheet, Frame frame, Helpe
     editor->setColourSwatchesVisible(helpers == Helpers::On);
     editor->setCompletionEnabled(helpers == Helpers::On);
     editor->setPropertyTipsEnabled(helpers == Helpers::On);
+    editor->setUnknownNamesMarked(helpers == Helpers::On);
 
     QWidget bareWindow;
     auto *bare = new QsciScintilla(&bareWindow);

@@ -494,7 +494,8 @@ writeLines(path.join(dataDir, 'styledefs', MODERN + '.def'), defLines);
 writeLines(path.join(dataDir, 'styledefs', 'styles.dat'), [...HISTORICAL, MODERN]);
 
 // The grammar extract: each property of the shipped definitions with its syntax,
-// initial value and Baseline status, and every property and type its syntax reaches.
+// initial value and Baseline status, every property and type its syntax reaches, and
+// the names of all other properties.
 const extractProperties = {};
 const reachedTypes = new Set();
 function addProperty(name) {
@@ -516,10 +517,16 @@ function reach(syntax) {
 }
 for (const name of [...everyProperty].sort())
     addProperty(name);
+// Every other name a standard or MDN knows, so that the editor marks only names nobody
+// knows; their syntax is left out, as no panel offers them.
+const otherNames = [...new Set([...webref.properties.map((p) => p.name), ...Object.keys(mdnProperties)])]
+    .filter((n) => !n.startsWith('-') && !(n in extractProperties))
+    .sort();
 const sortedObject = (o) => Object.fromEntries(Object.keys(o).sort().map((k) => [k, o[k]]));
 const extract = {
     sources,
     properties: sortedObject(extractProperties),
+    otherNames,
     types: sortedObject(Object.fromEntries([...reachedTypes].map((t) => [t, types.get(t)]))),
 };
 fs.mkdirSync(path.join(dataDir, 'standards'), { recursive: true });

@@ -113,4 +113,28 @@ QList<Name> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComme
     return names;
 }
 
+KnownNames::KnownNames(const QStringList &names)
+{
+    for (const QString &name : names)
+        m_lower.insert(name.trimmed().toLower().toUtf8());
+}
+
+bool KnownNames::contains(QByteArrayView name) const
+{
+    const QByteArray lower = name.toByteArray().toLower();
+    return m_lower.contains(lower) || (lower.startsWith('_') && m_lower.contains(lower.mid(1)));
+}
+
+QList<Name> unknown(QByteArrayView text, qsizetype from, qsizetype to, bool inComment, const KnownNames &known)
+{
+    QList<Name> out;
+    if (known.isEmpty())
+        return out;
+    for (const Name &n : find(text, from, to, inComment)) {
+        if (!known.contains(text.sliced(n.start, n.length)))
+            out.append(n);
+    }
+    return out;
+}
+
 } // namespace DeclarationNames

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QSet>
+#include <QStringList>
 
 // The property names that start declarations, for marking the ones nobody knows.
 // Works on the control's UTF-8 text.
@@ -20,5 +23,23 @@ struct Name
 // ("-webkit-x") are left out. The text starts outside comments and strings, or inside
 // a comment when `inComment`; what follows `to` is read to find a declaration's end.
 QList<Name> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment = false);
+
+// Known property names, letter case ignored. The old hack "_name", which only one
+// browser read, counts as "name".
+class KnownNames
+{
+public:
+    KnownNames() = default;
+    explicit KnownNames(const QStringList &names);
+    bool isEmpty() const { return m_lower.isEmpty(); }
+    bool contains(QByteArrayView name) const;
+
+private:
+    QSet<QByteArray> m_lower; // UTF-8
+};
+
+// The names `find` gives that `known` does not hold; none while `known` is empty, as
+// then nothing can be told apart.
+QList<Name> unknown(QByteArrayView text, qsizetype from, qsizetype to, bool inComment, const KnownNames &known);
 
 } // namespace DeclarationNames

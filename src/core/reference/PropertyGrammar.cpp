@@ -1,6 +1,7 @@
 #include "PropertyGrammar.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -46,14 +47,16 @@ PropertyGrammar PropertyGrammar::read(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return grammar;
-    const QJsonObject properties
-        = QJsonDocument::fromJson(file.readAll()).object().value(QLatin1String("properties")).toObject();
+    const QJsonObject extract = QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonObject properties = extract.value(QLatin1String("properties")).toObject();
     for (auto it = properties.begin(); it != properties.end(); ++it) {
         const QJsonObject p = it.value().toObject();
         grammar.m_properties.insert(
             it.key().toLower(),
             {it.key(), p.value(QLatin1String("syntax")).toString(), p.value(QLatin1String("initial")).toString()});
     }
+    for (const QJsonValue name : extract.value(QLatin1String("otherNames")).toArray())
+        grammar.m_otherNames << name.toString();
     return grammar;
 }
 
@@ -63,13 +66,20 @@ const PropertyGrammar::Property *PropertyGrammar::find(const QString &name) cons
     return it == m_properties.cend() ? nullptr : &*it;
 }
 
+QStringList PropertyGrammar::names() const
+{
+    QStringList out = m_otherNames;
+    out.reserve(m_properties.size() + m_otherNames.size());
+    for (const Property &p : m_properties)
+        out << p.name;
+    return out;
+}
+
 QStringList PropertyGrammar::nearest(const QString &name, const QStringList &more, int count) const
 {
     constexpr int kLimit = 2;
     const QString wanted = name.toLower();
-    QStringList candidates;
-    for (const Property &p : m_properties)
-        candidates << p.name;
+    QStringList candidates = names();
     candidates << more;
     QList<std::pair<int, QString>> found;
     for (const QString &c : std::as_const(candidates)) {

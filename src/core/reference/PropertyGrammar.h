@@ -24,6 +24,9 @@ public:
     // not know it.
     const Property *find(const QString &name) const;
     bool isEmpty() const { return m_properties.isEmpty(); }
+    // Every property name the standards or MDN know, also those whose syntax the
+    // extract leaves out, in no particular order.
+    QStringList names() const;
 
     // The names nearest to a misspelt one among the standards' and `more`: at most
     // two letters wrong, missing, extra or swapped; nearest first, then alphabetical;
@@ -32,4 +35,5 @@ public:
 
 private:
     QHash<QString, Property> m_properties; // by lower-case name
+    QStringList m_otherNames; // known, without syntax
 };

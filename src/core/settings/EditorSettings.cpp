@@ -23,6 +23,7 @@ const Key<bool> kDisplaySwitches[] = {
     {"Farbmuster", "Status", &EditorSettings::colourSwatches},
     {"Vervollstaendigung", "Status", &EditorSettings::completion},
     {"Syntaxhinweise", "Status", &EditorSettings::propertyTips},
+    {"Unbekannte Eigenschaften", "Status", &EditorSettings::unknownNames},
 };
 const char kLanguageSection[] = "Sprache";
 const char kLanguageKey[] = "lingual";

@@ -15,6 +15,7 @@ struct EditorSettings
     bool colourSwatches = true;
     bool completion = true;
     bool propertyTips = true;
+    bool unknownNames = true;
     QString fontName = QStringLiteral("Courier New");
     QString fontSize = QStringLiteral("10"); // as typed
     bool keyBold = true;

@@ -2,6 +2,7 @@
 
 #include "ChangeBatch.h"
 #include "ColourSwatches.h"
+#include "UnknownNames.h"
 
 #include "UndoGroup.h"
 #include "document/TextFileFormat.h"
@@ -42,7 +43,8 @@ QStringList localFiles(const QMimeData *mime)
 
 } // namespace
 
-SheetEditor::SheetEditor(QWidget *parent) : QsciScintilla(parent), m_colourSwatches(new ColourSwatches(*this))
+SheetEditor::SheetEditor(QWidget *parent)
+    : QsciScintilla(parent), m_colourSwatches(new ColourSwatches(*this)), m_unknownNames(new UnknownNames(*this))
 {
     configure();
     clearControlKeys();
@@ -460,6 +462,53 @@ void SheetEditor::setPropertyTipsEnabled(bool on)
 int SheetEditor::colourSwatchIndicator() const
 {
     return m_colourSwatches->indicator();
+}
+
+void SheetEditor::setUnknownNamesMarked(bool on)
+{
+    m_unknownNames->setEnabled(on);
+}
+
+bool SheetEditor::unknownNamesMarked() const
+{
+    return m_unknownNames->isEnabled();
+}
+
+void SheetEditor::setKnownPropertyNames(const QStringList &names)
+{
+    m_unknownNames->setKnown(names);
+}
+
+int SheetEditor::unknownNameIndicator() const
+{
+    return m_unknownNames->indicator();
+}
+
+QString SheetEditor::unknownNameAt(long position) const
+{
+    const int indicator = m_unknownNames->indicator();
+    if (!m_unknownNames->isEnabled() || position < 0 || !send(SCI_INDICATORVALUEAT, indicator, position))
+        return {};
+    const long start = send(SCI_INDICATORSTART, indicator, position);
+    const long end = send(SCI_INDICATOREND, indicator, position);
+    return QString::fromUtf8(reinterpret_cast<const char *>(send(SCI_GETRANGEPOINTER, start, end - start)),
+                             end - start);
+}
+
+bool SheetEditor::selectNextUnknownName()
+{
+    const long length = send(SCI_GETLENGTH);
+    const QByteArrayView text(reinterpret_cast<const char *>(send(SCI_GETCHARACTERPOINTER)), length);
+    const QList<QPair<long, long>> names = m_unknownNames->unknownIn(text);
+    if (names.isEmpty())
+        return false;
+    const long caret = send(SCI_GETCURRENTPOS);
+    auto next
+        = std::find_if(names.begin(), names.end(), [caret](const QPair<long, long> &n) { return n.first >= caret; });
+    if (next == names.end())
+        next = names.begin();
+    send(SCI_SETSEL, next->first, next->first + next->second);
+    return true;
 }
 
 void SheetEditor::setEditorFont(const QString &family, int pointSize)

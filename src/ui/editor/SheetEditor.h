@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class ColourSwatches;
+class UnknownNames;
 
 // The text editor control with the behaviour the program needs, and the one set of
 // operations the rest of the program edits the style sheet through. Line and column
@@ -79,6 +80,17 @@ public:
     // What a property takes, as a call tip; on at first.
     void setPropertyTipsEnabled(bool on);
     bool propertyTipsEnabled() const { return m_propertyTips; }
+    // A wavy underline under property names that none of `setKnownPropertyNames`
+    // knows; off at first.
+    void setUnknownNamesMarked(bool on);
+    bool unknownNamesMarked() const;
+    void setKnownPropertyNames(const QStringList &names);
+    int unknownNameIndicator() const;
+    // The marked name at `position`; empty when none is marked there.
+    QString unknownNameAt(long position) const;
+    // Selects the next unknown property name after the caret, from the top again
+    // past the end; false when the sheet has none.
+    bool selectNextUnknownName();
 
     int bookmarkLine(int number) const; // 1-based, 0 when unset
     void setBookmark(int number, int line);
@@ -140,6 +152,7 @@ private:
     QString referenceLineAbove(int lineIndex) const;
 
     ColourSwatches *m_colourSwatches;
+    UnknownNames *m_unknownNames;
     bool m_specialChars = false;
     bool m_completion = true;
     bool m_propertyTips = true;

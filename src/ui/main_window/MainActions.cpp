@@ -86,6 +86,10 @@ MainActions MainActions::create(QWidget *window)
                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     a.complete = makeAction(window, "actionComplete", "Vervollständigen", UiText::Complete,
                             QKeySequence(Qt::CTRL | Qt::Key_Space));
+    a.showSyntax = makeAction(window, "actionShowSyntax", "Syntax zeigen", UiText::ShowSyntax,
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Space));
+    a.nextUnknownName = makeAction(window, "actionNextUnknownName", "Nächste unbekannte Eigenschaft",
+                                   UiText::NextUnknownName, QKeySequence(Qt::Key_F8));
 
     a.showAnalysis
         = makeAction(window, "actionShowAnalysis", "CSS-Parser", UiText::ViewParser, QKeySequence(Qt::Key_F4));
@@ -130,7 +134,9 @@ void MainActions::buildMenus(QMenuBar *bar) const
     bar->addMenu(file);
 
     QMenu *edit = addMenu(bar, "menuEdit", "Bearbeiten", UiText::MenuEdit);
-    fill(edit, {undo, redo, nullptr, cut, copy, paste, deleteSelection, selectAll, nullptr, complete, formatSheet});
+    fill(edit,
+         {undo, redo, nullptr, cut, copy, paste, deleteSelection, selectAll, nullptr, complete, showSyntax,
+          formatSheet});
     bar->addMenu(edit);
 
     QMenu *view = addMenu(bar, "menuView", "Ansicht", UiText::MenuView);
@@ -138,7 +144,7 @@ void MainActions::buildMenus(QMenuBar *bar) const
     bar->addMenu(view);
 
     QMenu *search = addMenu(bar, "menuSearch", "Suchen", UiText::Search);
-    fill(search, {find, nullptr, findNext, findPrevious, nullptr, replace, nullptr, goToError});
+    fill(search, {find, nullptr, findNext, findPrevious, nullptr, replace, nullptr, goToError, nextUnknownName});
     bar->addMenu(search);
 
     QMenu *language = addMenu(bar, "menuLanguage", "Sprache", UiText::MenuLanguage);

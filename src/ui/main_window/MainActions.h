@@ -11,9 +11,9 @@ class QWidget;
 struct MainActions
 {
     QAction *newDocument, *open, *save, *saveAs, *close, *settings, *print, *exit;
-    QAction *undo, *redo, *cut, *copy, *paste, *deleteSelection, *selectAll, *formatSheet, *complete;
+    QAction *undo, *redo, *cut, *copy, *paste, *deleteSelection, *selectAll, *formatSheet, *complete, *showSyntax;
     QAction *showAnalysis, *showReference, *showPreview; // the View menu's ticks
-    QAction *find, *findNext, *findPrevious, *replace, *goToError;
+    QAction *find, *findNext, *findPrevious, *replace, *goToError, *nextUnknownName;
     QAction *german, *english;
     QAction *help, *homePage, *about;
     QList<QAction *> webLinks; // in the order of kWebLinks

@@ -96,7 +96,11 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &c
     m_analysis = new AnalysisController(*editor(), *m_structure, *m_parserInfoTree, *m_previewView, this);
     m_reference = new ReferenceController(*m_referencePanel, *editor(), m_dialogs, m_texts, m_paths, this);
     m_completion = new CompletionController(*editor(), *m_reference, this);
-    new PropertyTips(*editor(), PropertyGrammar::read(m_paths.grammarFile()), m_texts, this);
+    {
+        PropertyGrammar grammar = PropertyGrammar::read(m_paths.grammarFile());
+        m_standardNames = grammar.names();
+        m_propertyTips = new PropertyTips(*editor(), std::move(grammar), m_texts, this);
+    }
     m_search = std::make_unique<SearchController>(*editor(), m_dialogs,
                                                   [this](const QString &note) { m_statusBar->showSearchNote(note); });
     connectActions();
@@ -208,6 +212,11 @@ void MainWindow::connectActions()
     connect(a.selectAll, &QAction::triggered, editor(), [this] { editor()->selectAll(); });
     connect(a.formatSheet, &QAction::triggered, editor(), &SheetEditor::formatSheet);
     connect(a.complete, &QAction::triggered, m_completion, &CompletionController::open);
+    connect(a.showSyntax, &QAction::triggered, m_propertyTips, &PropertyTips::showAtCaret);
+    connect(a.nextUnknownName, &QAction::triggered, this, [this] {
+        if (!editor()->selectNextUnknownName())
+            m_statusBar->showSearchNote(m_texts.text(UiText::NoUnknownNames));
+    });
 
     for (QAction *toggle : {a.showAnalysis, a.showReference, a.showPreview})
         connect(toggle, &QAction::triggered, this, &MainWindow::toggleView);
@@ -280,6 +289,9 @@ void MainWindow::createParts()
         [this] { FontList::write(m_paths.infDir + QStringLiteral("font-family.inf"), QFontDatabase::families()); });
     m_dialogs.reportFailureOnce([this] { m_reference->reloadElementList(); });
     m_dialogs.reportFailureOnce([this] { m_reference->loadDefinitionList(); });
+    // A name is unknown when neither the standards nor any definition knows it.
+    m_propertyTips->setMoreNames(m_reference->everyDefinitionsNames());
+    editor()->setKnownPropertyNames(m_standardNames + m_reference->everyDefinitionsNames());
 }
 
 void MainWindow::showEvent(QShowEvent *e)

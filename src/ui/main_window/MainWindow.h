@@ -12,6 +12,7 @@
 class AnalysisController;
 class ReferenceController;
 class CompletionController;
+class PropertyTips;
 class HighlighterAttributes;
 class SettingsDialog;
 class SelectorAssistant;
@@ -103,6 +104,8 @@ private:
     AnalysisController *m_analysis = nullptr;
     ReferenceController *m_reference = nullptr;
     CompletionController *m_completion = nullptr;
+    PropertyTips *m_propertyTips = nullptr;
+    QStringList m_standardNames; // every property the standards know
     HighlighterAttributes *m_highlighterAttributes = nullptr; // the one set of highlighter attributes
     SettingsDialog *m_settings = nullptr;
     SelectorAssistant *m_assistant = nullptr;

@@ -4,6 +4,8 @@
 #include "editor/highlighter/HighlighterAttributes.h"
 #include "i18n/UiTexts.h"
 
+#include <QToolTip>
+
 namespace {
 
 using Base = QsciScintillaBase;
@@ -23,27 +25,46 @@ PropertyTips::PropertyTips(SheetEditor &editor, PropertyGrammar grammar, const U
 {
     m_editor.SendScintilla(Base::SCI_SETMOUSEDWELLTIME, 600);
     connect(&m_editor, &SheetEditor::caretMoved, this, &PropertyTips::followCaret);
-    connect(&m_editor, &Base::SCN_DWELLSTART, this, [this](int position, int, int) {
-        if (!m_editor.propertyTipsEnabled() || position < 0)
-            return;
-        // The name under the mouse, when a colon follows it.
-        long start = position, end = position;
-        while (start > 0 && isNameByte(char(m_editor.SendScintilla(Base::SCI_GETCHARAT, start - 1))))
-            --start;
-        const long length = m_editor.SendScintilla(Base::SCI_GETLENGTH);
-        while (end < length && isNameByte(char(m_editor.SendScintilla(Base::SCI_GETCHARAT, end))))
-            ++end;
-        long after = end;
-        while (after < length && m_editor.SendScintilla(Base::SCI_GETCHARAT, after) == ' ')
-            ++after;
-        if (end > start && after < length && m_editor.SendScintilla(Base::SCI_GETCHARAT, after) == ':') {
-            const QByteArray bytes(
-                reinterpret_cast<const char *>(m_editor.SendScintilla(Base::SCI_GETRANGEPOINTER, start, end - start)),
-                end - start);
-            showFor(start, QString::fromUtf8(bytes));
+    connect(&m_editor, &Base::SCN_DWELLSTART, this, [this](int position, int x, int y) { onDwell(position, x, y); });
+    connect(&m_editor, &Base::SCN_DWELLEND, this, [this](int, int, int) {
+        if (!m_note.isEmpty()) {
+            m_note.clear();
+            QToolTip::hideText();
         }
+        followCaret();
     });
-    connect(&m_editor, &Base::SCN_DWELLEND, this, [this](int, int, int) { followCaret(); });
+}
+
+void PropertyTips::onDwell(long position, int x, int y)
+{
+    if (position < 0)
+        return;
+    if (const QString unknown = m_editor.unknownNameAt(position); !unknown.isEmpty()) {
+        m_note = m_texts.text(UiText::UnknownProperty).arg(unknown);
+        const QStringList nearest = m_grammar.nearest(unknown, m_moreNames);
+        if (!nearest.isEmpty())
+            m_note += QLatin1Char('\n') + m_texts.text(UiText::DidYouMean).arg(nearest.join(QStringLiteral(", ")));
+        QToolTip::showText(m_editor.viewport()->mapToGlobal(QPoint(x, y)), m_note, m_editor.viewport());
+        return;
+    }
+    if (!m_editor.propertyTipsEnabled())
+        return;
+    // The name under the mouse, when a colon follows it.
+    long start = position, end = position;
+    while (start > 0 && isNameByte(char(m_editor.SendScintilla(Base::SCI_GETCHARAT, start - 1))))
+        --start;
+    const long length = m_editor.SendScintilla(Base::SCI_GETLENGTH);
+    while (end < length && isNameByte(char(m_editor.SendScintilla(Base::SCI_GETCHARAT, end))))
+        ++end;
+    long after = end;
+    while (after < length && m_editor.SendScintilla(Base::SCI_GETCHARAT, after) == ' ')
+        ++after;
+    if (end > start && after < length && m_editor.SendScintilla(Base::SCI_GETCHARAT, after) == ':') {
+        const QByteArray bytes(
+            reinterpret_cast<const char *>(m_editor.SendScintilla(Base::SCI_GETRANGEPOINTER, start, end - start)),
+            end - start);
+        showFor(start, QString::fromUtf8(bytes));
+    }
 }
 
 QString PropertyTips::tipFor(const QString &name) const
@@ -80,7 +101,16 @@ void PropertyTips::hide()
 
 void PropertyTips::followCaret()
 {
-    if (!m_editor.propertyTipsEnabled() || m_editor.hasSelectedText()) {
+    if (!m_editor.propertyTipsEnabled()) {
+        hide();
+        return;
+    }
+    showAtCaret();
+}
+
+void PropertyTips::showAtCaret()
+{
+    if (m_editor.hasSelectedText()) {
         hide();
         return;
     }

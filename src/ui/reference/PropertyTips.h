@@ -11,7 +11,8 @@ class UiTexts;
 // A call tip with what a property takes (its value syntax and initial value as the
 // standards give them) while the caret stands in its declaration, and on hovering
 // over its name. Looks only at the caret's declaration, so a key costs next to
-// nothing. The editor's switch turns it off.
+// nothing. The editor's switch turns it off. Hovering over a name marked unknown
+// shows a tool tip with the known names nearest to it.
 class PropertyTips : public QObject
 {
     Q_OBJECT
@@ -21,9 +22,17 @@ public:
 
     // The tip shown now; empty when none is.
     QString shownTip() const { return m_shown; }
+    // The tool tip last shown for an unknown name; empty once it is gone.
+    QString shownNote() const { return m_note; }
+
+    // Names to propose for a misspelt one besides the standards' (the definitions').
+    void setMoreNames(const QStringList &names) { m_moreNames = names; }
+    // The tip for the caret's declaration, also while the tips are switched off.
+    void showAtCaret();
 
 private:
     void followCaret();
+    void onDwell(long position, int x, int y);
     void showFor(long nameStart, const QString &name);
     void hide();
     QString tipFor(const QString &name) const;
@@ -31,6 +40,8 @@ private:
     SheetEditor &m_editor;
     PropertyGrammar m_grammar;
     const UiTexts &m_texts;
+    QStringList m_moreNames;
     QString m_shown;
+    QString m_note;
     long m_shownAt = -1;
 };

@@ -142,9 +142,18 @@ void ReferenceController::loadDefinitionList()
     m_panel.definitionChooser()->clear();
     // Without the list the start definition may still be there.
     m_panel.definitionChooser()->setEditText(QStringLiteral("CSS Level 2"));
+    m_everyDefinitionsNames.clear();
     const QStringList names = DataFile::readLines(m_paths.styleDefDir + QStringLiteral("styles.dat"));
     m_panel.definitionChooser()->addItems(names);
     m_panel.definitionChooser()->setEditText(QStringLiteral("CSS Level 2"));
+    for (const QString &name : names) {
+        try {
+            m_everyDefinitionsNames << CompletionLists::propertyNames(
+                StyleDefinition::read(m_paths.styleDefDir + name + QStringLiteral(".def")));
+        } catch (const AppError &) {
+            // reported when the definition is chosen
+        }
+    }
 }
 
 void ReferenceController::applyStyleDefinition()

@@ -46,6 +46,9 @@ public:
     QStringList propertyNames() const { return m_propertyNames; }
     QStringList elementNames() const;
     QStringList valuesOf(const QString &property) const;
+    // The property names of every definition in the list, read with it; a definition
+    // that cannot be read adds none.
+    QStringList everyDefinitionsNames() const { return m_everyDefinitionsNames; }
 
 private:
     void applyChosenDefinition(bool chosenAgain);
@@ -59,6 +62,7 @@ private:
     QString m_failedDefinition; // the definition file last reported as unreadable
     StyleDefinition::ColourProperties m_colourProperties; // of the applied definition
     QStringList m_propertyNames; // of the applied definition
+    QStringList m_everyDefinitionsNames;
     QString m_reportedOnChange; // a name whose failure the last change of the chooser reported
 };
 

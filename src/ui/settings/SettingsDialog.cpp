@@ -152,12 +152,15 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
         = checkBox(optionGroup, "completionSwitch", "Vervollständigung anbieten", UiText::OfferCompletion, true);
     m_propertyTipsSwitch = checkBox(optionGroup, "propertyTipsSwitch", "Syntax der Eigenschaften zeigen",
                                     UiText::ShowPropertyTips, true);
+    m_unknownNamesSwitch = checkBox(optionGroup, "unknownNamesSwitch", "Unbekannte Eigenschaften markieren",
+                                    UiText::MarkUnknownNames, true);
     m_languageSwitch
         = checkBox(optionGroup, "languageSwitch", "Zuletzt genutzte Sprache speichern", UiText::KeepLanguage, true);
     m_languageSwitch->setEnabled(false);
     auto *optionLayout = new QVBoxLayout(optionGroup);
-    for (QCheckBox *box : {m_highlightingSwitch, m_lineNumbersSwitch, m_formattingMarksSwitch, m_xpMenuSwitch,
-                           m_colourSwatchesSwitch, m_completionSwitch, m_propertyTipsSwitch, m_languageSwitch})
+    for (QCheckBox *box :
+         {m_highlightingSwitch, m_lineNumbersSwitch, m_formattingMarksSwitch, m_xpMenuSwitch, m_colourSwatchesSwitch,
+          m_completionSwitch, m_propertyTipsSwitch, m_unknownNamesSwitch, m_languageSwitch})
         optionLayout->addWidget(box);
     (new QVBoxLayout(options))->addWidget(optionGroup);
 
@@ -338,6 +341,7 @@ void SettingsDialog::applyDisplaySwitches()
     m_editor.setColourSwatchesVisible(m_colourSwatchesSwitch->isChecked());
     m_editor.setCompletionEnabled(m_completionSwitch->isChecked());
     m_editor.setPropertyTipsEnabled(m_propertyTipsSwitch->isChecked());
+    m_editor.setUnknownNamesMarked(m_unknownNamesSwitch->isChecked());
 }
 
 void SettingsDialog::readAtStart()
@@ -350,6 +354,7 @@ void SettingsDialog::readAtStart()
     m_colourSwatchesSwitch->setChecked(s.colourSwatches);
     m_completionSwitch->setChecked(s.completion);
     m_propertyTipsSwitch->setChecked(s.propertyTips);
+    m_unknownNamesSwitch->setChecked(s.unknownNames);
     {
         const QSignalBlocker quiet(m_fontFamilyBox);
         m_fontFamilyBox->setEditText(s.fontName);
@@ -382,6 +387,7 @@ void SettingsDialog::applySettings()
     s.colourSwatches = m_colourSwatchesSwitch->isChecked();
     s.completion = m_completionSwitch->isChecked();
     s.propertyTips = m_propertyTipsSwitch->isChecked();
+    s.unknownNames = m_unknownNamesSwitch->isChecked();
     s.fontName = m_fontFamilyBox->currentText();
     s.fontSize = m_fontSizeBox->currentText();
     s.keyBold = m_keyBoldSwitch->isChecked();

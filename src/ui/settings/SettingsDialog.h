@@ -48,7 +48,7 @@ private:
 
     QTabWidget *m_settingsPages;
     QCheckBox *m_highlightingSwitch, *m_lineNumbersSwitch, *m_formattingMarksSwitch, *m_xpMenuSwitch,
-        *m_colourSwatchesSwitch, *m_completionSwitch, *m_propertyTipsSwitch, *m_languageSwitch;
+        *m_colourSwatchesSwitch, *m_completionSwitch, *m_propertyTipsSwitch, *m_unknownNamesSwitch, *m_languageSwitch;
     QLineEdit *m_elementNameEdit;
     QPushButton *m_addElementButton, *m_deleteElementButton;
     QListWidget *m_elementList;

@@ -1,6 +1,33 @@
 #include "editor/DeclarationNames.h"
+#include "reference/CompletionLists.h"
+#include "reference/PropertyGrammar.h"
+#include "reference/StyleDefinition.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
+
+namespace {
+
+QStringList texts(QByteArrayView text, const QList<DeclarationNames::Name> &names)
+{
+    QStringList out;
+    for (const DeclarationNames::Name &n : names)
+        out << QString::fromUtf8(text.sliced(n.start, n.length));
+    return out;
+}
+
+// What the window knows: the standards' names and those of every shipped definition.
+DeclarationNames::KnownNames shippedNames()
+{
+    const QString data = QStringLiteral(SHIPPED_DATA_DIR "/");
+    QStringList names = PropertyGrammar::read(data + QStringLiteral("standards/css-grammar.json")).names();
+    for (const QString &def : QDir(data + QStringLiteral("styledefs")).entryList({QStringLiteral("*.def")}))
+        names << CompletionLists::propertyNames(StyleDefinition::read(data + QStringLiteral("styledefs/") + def));
+    return DeclarationNames::KnownNames(names);
+}
+
+} // namespace
 
 class TestDeclarationNames : public QObject
 {
@@ -34,10 +61,51 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(bool, inComment);
         QFETCH(QStringList, names);
-        QStringList found;
-        for (const DeclarationNames::Name &n : DeclarationNames::find(text, 0, text.size(), inComment))
-            found << QString::fromUtf8(text.sliced(n.start, n.length));
-        QCOMPARE(found, names);
+        QCOMPARE(texts(text, DeclarationNames::find(text, 0, text.size(), inComment)), names);
+    }
+
+    void unknownNames_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("unknown");
+        QTest::newRow("typos") << QByteArray("a { colr: red; widht: 1px; color: red }") << QStringList{"colr", "widht"};
+        QTest::newRow("letter case") << QByteArray("a { COLOR: red; Colr: red }") << QStringList{"Colr"};
+        QTest::newRow("old and legacy names")
+            << QByteArray("a { word-wrap: break-word; _zoom: 1; azimuth: left; box-flex-group: 1 }") << QStringList{};
+        QTest::newRow("an old hack of a typo") << QByteArray("a { _zom: 1 }") << QStringList{"_zom"};
+        QTest::newRow("umlauts") << QByteArray("a { größe: 1px }") << QStringList{"größe"};
+    }
+    void unknownNames()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, unknown);
+        static const DeclarationNames::KnownNames known = shippedNames();
+        QCOMPARE(texts(text, DeclarationNames::unknown(text, 0, text.size(), false, known)), unknown);
+        // Without any known name nothing can be told apart.
+        QVERIFY(DeclarationNames::unknown(text, 0, text.size(), false, {}).isEmpty());
+    }
+
+    // Real framework sheets (tools/perf/fetch-sheets.sh; make test fetches them) use no
+    // name that should be marked.
+    void realSheetsHaveNoUnknownNames_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir sheets(QStringLiteral(STYLOGRAF_SHEETS_DIR));
+        for (const QString &name : sheets.entryList({QStringLiteral("*.css")}, QDir::Files))
+            QTest::newRow(qPrintable(name)) << sheets.filePath(name);
+        if (sheets.entryList({QStringLiteral("*.css")}, QDir::Files).isEmpty())
+            QTest::newRow("no sheets") << QString();
+    }
+    void realSheetsHaveNoUnknownNames()
+    {
+        QFETCH(QString, path);
+        if (path.isEmpty())
+            QSKIP("no real sheets: run tools/perf/fetch-sheets.sh " STYLOGRAF_SHEETS_DIR);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(DeclarationNames::find(text, 0, text.size()).size() > 1000);
+        QCOMPARE(texts(text, DeclarationNames::unknown(text, 0, text.size(), false, shippedNames())), QStringList());
     }
 };
 

@@ -67,6 +67,24 @@ private slots:
         QCOMPARE(found.first(qMin(found.size(), qMax<qsizetype>(nearest.size(), 1))), nearest);
     }
 
+    // Real sheets use properties no panel offers: they are known, without a syntax.
+    void namesBeyondThePanels_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("known");
+        QTest::newRow("a panel's property") << "grid-template-columns" << true;
+        QTest::newRow("not in every browser") << "user-select" << true;
+        QTest::newRow("a legacy alias") << "word-wrap" << true;
+        QTest::newRow("only MDN's") << "box-flex-group" << true;
+        QTest::newRow("a typo") << "colr" << false;
+    }
+    void namesBeyondThePanels()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, known);
+        QCOMPARE(grammar.names().contains(name), known);
+    }
+
     void aMissingFileKnowsNothing()
     {
         QTemporaryDir dir;

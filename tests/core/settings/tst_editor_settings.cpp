@@ -45,7 +45,7 @@ private slots:
         QTemporaryDir dir;
         const EditorSettings s = EditorSettings::read(IniFile(dir.filePath(QStringLiteral("einstellungen.ini"))));
         QVERIFY(s.highlighting && s.lineNumbers && s.formattingMarks && s.xpMenu && s.colourSwatches && s.completion
-                && s.propertyTips);
+                && s.propertyTips && s.unknownNames);
         QCOMPARE(s.fontName, QStringLiteral("Courier New"));
         QCOMPARE(s.fontSize, QStringLiteral("10"));
         QVERIFY(s.keyBold && s.identBold && s.numBold);

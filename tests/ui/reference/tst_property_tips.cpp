@@ -81,6 +81,42 @@ private slots:
         e->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 12L);
         QCoreApplication::processEvents();
         QCOMPARE(tips->shownTip(), QString());
+        // Asked for, the tip comes all the same.
+        f->window->findChild<QAction *>(QStringLiteral("actionShowSyntax"))->trigger();
+        QVERIFY(tips->shownTip().startsWith(QLatin1String("color: <color>")));
+    }
+
+    // The names the shipped standards' data and definitions know, in the window.
+    void unknownNames()
+    {
+        SheetEditor *e = f->editor();
+        QVERIFY(e->unknownNamesMarked());
+        e->setText(QStringLiteral("a {\n  widht: 1px;\n  -webkit-box-flex: 1;\n  --brand: red;\n  zoom: 1;\n"
+                                  "  _zoom: 1;\n  azimuth: left;\n  colr: red;\n}\n"));
+        e->viewport()->repaint();
+        const long widht = e->positionFromLineIndex(1, 3);
+        QCOMPARE(e->unknownNameAt(widht), QStringLiteral("widht"));
+        for (int line = 2; line <= 6; ++line)
+            QCOMPARE(e->unknownNameAt(e->positionFromLineIndex(line, 3)), QString());
+        QCOMPARE(e->unknownNameAt(e->positionFromLineIndex(7, 3)), QStringLiteral("colr"));
+
+        emit e->SCN_DWELLSTART(int(widht), 10, 10);
+        QCOMPARE(tips->shownNote(), QStringLiteral("Unbekannte Eigenschaft: widht\nMeinten Sie: width, right?"));
+        QCOMPARE(tips->shownTip(), QString());
+        emit e->SCN_DWELLEND(int(widht), 10, 10);
+        QCOMPARE(tips->shownNote(), QString());
+
+        // F8 from typo to typo, and a note where there is none.
+        QAction *next = f->window->findChild<QAction *>(QStringLiteral("actionNextUnknownName"));
+        QCOMPARE(next->shortcut(), QKeySequence(Qt::Key_F8));
+        e->setCursorPosition(0, 0);
+        next->trigger();
+        QCOMPARE(e->selectedText(), QStringLiteral("widht"));
+        next->trigger();
+        QCOMPARE(e->selectedText(), QStringLiteral("colr"));
+        e->setText(QStringLiteral("a { width: 1px }"));
+        next->trigger();
+        QCOMPARE(f->find<QLabel>("searchNote")->text(), QStringLiteral("Keine unbekannten Eigenschaften"));
     }
 
 private:

@@ -41,6 +41,7 @@ private slots:
         QVERIFY(f->editor()->colourSwatchesVisible());
         QVERIFY(f->editor()->completionEnabled());
         QVERIFY(f->editor()->propertyTipsEnabled());
+        QVERIFY(f->editor()->unknownNamesMarked());
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontFamilyBox"))->currentText(),
                  QStringLiteral("Courier New"));
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontSizeBox"))->currentText(), QStringLiteral("10"));
@@ -58,6 +59,7 @@ private slots:
         dialog->findChild<QCheckBox *>(QStringLiteral("colourSwatchesSwitch"))->setChecked(false);
         dialog->findChild<QCheckBox *>(QStringLiteral("completionSwitch"))->setChecked(false);
         dialog->findChild<QCheckBox *>(QStringLiteral("propertyTipsSwitch"))->setChecked(false);
+        dialog->findChild<QCheckBox *>(QStringLiteral("unknownNamesSwitch"))->setChecked(false);
         dialog->findChild<QPushButton *>(QStringLiteral("applyButton"))->click();
         const QByteArray ini = f->contents(QStringLiteral("einstellungen.ini"));
         QVERIFY(ini.contains("[Liniennummern]\r\nStatus=0\r\n"));
@@ -65,6 +67,8 @@ private slots:
         QVERIFY(ini.contains("[Vervollstaendigung]\r\nStatus=0\r\n"));
         QVERIFY(ini.contains("[Syntaxhinweise]\r\nStatus=0\r\n"));
         QVERIFY(!f->editor()->propertyTipsEnabled());
+        QVERIFY(ini.contains("[Unbekannte Eigenschaften]\r\nStatus=0\r\n"));
+        QVERIFY(!f->editor()->unknownNamesMarked());
         QVERIFY(!f->editor()->colourSwatchesVisible());
         QVERIFY(!f->editor()->completionEnabled());
         QVERIFY(ini.contains("lingual=1000\r\n"));
