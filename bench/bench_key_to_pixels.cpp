@@ -6,8 +6,8 @@
 //   text, key and repaint, and the ratio of the two;
 // - keyAndNextFrame: the same, but painting only what the key marked for repainting,
 //   as the window's next frame does;
-// - keyAndRepaintWithoutHelpers: keyAndRepaint with the editor's colour swatches,
-//   completion and property tips switched off, to show what they cost;
+// - helpersOnAndOff: keyAndRepaint with the editor's colour swatches, completion,
+//   property tips and unknown names on and off in turn, and the ratio of the two;
 // - keyToPreview: the key until the preview has shown the new page;
 // - open: opening the file until the window with its trees is painted, and until the
 //   preview has shown the sheet.
@@ -119,7 +119,6 @@ struct OpenSheet
 };
 
 enum class Frame { WholeWindow, PendingUpdates };
-enum class Helpers { On, Off };
 
 // Paints the window: all of it, or the regions waiting for the next frame.
 void paint(QWidget &window, Frame frame)
@@ -130,15 +129,20 @@ void paint(QWidget &window, Frame frame)
         QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
 }
 
-void keyAndPaint(benchmark::State &state, const Sheet &sheet, Frame frame, Helpers helpers = Helpers::On)
+void setHelpers(SheetEditor &editor, bool on)
+{
+    editor.setColourSwatchesVisible(on);
+    editor.setCompletionEnabled(on);
+    editor.setPropertyTipsEnabled(on);
+    editor.setUnknownNamesMarked(on);
+}
+
+void keyAndPaint(benchmark::State &state, const Sheet &sheet, Frame frame)
 {
     OpenSheet open(sheet);
     MainWindow &window = *open.fixture.window;
     SheetEditor *editor = open.fixture.editor();
-    editor->setColourSwatchesVisible(helpers == Helpers::On);
-    editor->setCompletionEnabled(helpers == Helpers::On);
-    editor->setPropertyTipsEnabled(helpers == Helpers::On);
-    editor->setUnknownNamesMarked(helpers == Helpers::On);
+    setHelpers(*editor, true);
 
     QWidget bareWindow;
     auto *bare = new QsciScintilla(&bareWindow);
@@ -172,9 +176,38 @@ void keyAndRepaint(benchmark::State &state, const Sheet &sheet)
     keyAndPaint(state, sheet, Frame::WholeWindow);
 }
 
-void keyAndRepaintWithoutHelpers(benchmark::State &state, const Sheet &sheet)
+// The cost of the editing helpers (colour swatches, completion, property tips, unknown
+// names): the same keys in the same window with the helpers on and off in turn, so the
+// machine's drift between runs does not count. Each turn types "x" and takes it back;
+// switching and the paint after it are not timed.
+void helpersOnAndOff(benchmark::State &state, const Sheet &sheet)
 {
-    keyAndPaint(state, sheet, Frame::WholeWindow, Helpers::Off);
+    OpenSheet open(sheet);
+    MainWindow &window = *open.fixture.window;
+    SheetEditor *editor = open.fixture.editor();
+    double seconds[2] = {0, 0}; // off, on
+    bool onFirst = true;
+    const auto turn = [&](bool on) {
+        setHelpers(*editor, on);
+        window.repaint();
+        QCoreApplication::processEvents();
+        double elapsed = 0;
+        for (const bool type : {true, false}) {
+            elapsed += timedKey(editor, type, [&] { window.repaint(); });
+            QCoreApplication::processEvents();
+        }
+        seconds[on] += elapsed;
+        return elapsed;
+    };
+    for (auto _ : state) {
+        const double first = turn(onFirst);
+        const double second = turn(!onFirst);
+        state.SetIterationTime((onFirst ? first : second) / 2);
+        onFirst = !onFirst;
+    }
+    state.counters["off_ms"] = benchmark::Counter(seconds[0] * 500, benchmark::Counter::kAvgIterations);
+    state.counters["on_vs_off"] = seconds[0] > 0 ? seconds[1] / seconds[0] : 0;
+    state.SetLabel(sheet.name);
 }
 
 void keyAndNextFrame(benchmark::State &state, const Sheet &sheet)
@@ -251,7 +284,7 @@ int main(int argc, char **argv)
         Measure measure;
         int iterations;
     } kinds[] = {{"keyAndRepaint/", keyAndRepaint, 40},
-                 {"keyAndRepaintWithoutHelpers/", keyAndRepaintWithoutHelpers, 40},
+                 {"helpersOnAndOff/", helpersOnAndOff, 40},
                  {"keyAndNextFrame/", keyAndNextFrame, 40},
                  {"keyToPreview/", keyToPreview, 6},
                  {"open/", openSheet, 3}};

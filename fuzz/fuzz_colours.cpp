@@ -1,6 +1,7 @@
 // The colour values the editor shows as swatches: each one in the range asked for, in
 // order, a whole colour value read the same on its own; a narrower range reports the
-// same values as a full scan, and starting inside a comment is starting after "/*".
+// same values as a full scan, so does one from the place it reports as a restart, and
+// starting inside a comment is starting after "/*".
 
 #include "FuzzInput.h"
 #include "editor/CssColours.h"
@@ -40,10 +41,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const CssColours::Swatch &s : all)
         if (s.start >= from && s.start < to)
             inRange << s;
-    const QList<CssColours::Swatch> ranged = CssColours::find(text, from, to);
-    FUZZ_CHECK(
-        ranged == inRange,
-        QStringLiteral("[%1, %2): %3 instead of %4").arg(from).arg(to).arg(described(ranged), described(inRange)));
+    for (const bool inComment : {false, true}) {
+        qsizetype restart = -1;
+        const QList<CssColours::Swatch> ranged = CssColours::find(text, from, to, inComment, &restart);
+        if (!inComment)
+            FUZZ_CHECK(ranged == inRange,
+                       QStringLiteral("[%1, %2): %3 instead of %4")
+                           .arg(from)
+                           .arg(to)
+                           .arg(described(ranged), described(inRange)));
+        FUZZ_CHECK(restart >= 0 && restart <= from, QStringLiteral("restart %1").arg(restart));
+        if (restart == 0)
+            continue;
+        QList<CssColours::Swatch> resumed
+            = CssColours::find(QByteArrayView(text).sliced(restart), from - restart, to - restart);
+        for (CssColours::Swatch &s : resumed)
+            s.start += restart;
+        FUZZ_CHECK(resumed == ranged,
+                   QStringLiteral("from the restart %1: %2 instead of %3")
+                       .arg(restart)
+                       .arg(described(resumed), described(ranged)));
+    }
 
     QList<CssColours::Swatch> opened = CssColours::find("/*" + text, 0, n + 2);
     for (CssColours::Swatch &s : opened)

@@ -1,6 +1,7 @@
 // The property names the editor checks for typos: each a name followed by a colon,
 // in order, never a custom or vendor name; a narrower range reports the same names as
-// a full scan, and starting inside a comment is starting after "/*".
+// a full scan, so does one from the place it reports as a restart, and starting inside
+// a comment is starting after "/*".
 
 #include "FuzzInput.h"
 #include "editor/DeclarationNames.h"
@@ -48,10 +49,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const DeclarationNames::Name &name : all)
         if (name.start >= from && name.start < to)
             inRange << name;
-    const QList<DeclarationNames::Name> ranged = DeclarationNames::find(text, from, to);
-    FUZZ_CHECK(
-        ranged == inRange,
-        QStringLiteral("[%1, %2): %3 instead of %4").arg(from).arg(to).arg(described(ranged), described(inRange)));
+    for (const bool inComment : {false, true}) {
+        qsizetype restart = -1;
+        const QList<DeclarationNames::Name> ranged = DeclarationNames::find(text, from, to, inComment, &restart);
+        if (!inComment)
+            FUZZ_CHECK(ranged == inRange,
+                       QStringLiteral("[%1, %2): %3 instead of %4")
+                           .arg(from)
+                           .arg(to)
+                           .arg(described(ranged), described(inRange)));
+        FUZZ_CHECK(restart >= 0 && restart <= from, QStringLiteral("restart %1").arg(restart));
+        if (restart == 0)
+            continue;
+        QList<DeclarationNames::Name> resumed
+            = DeclarationNames::find(QByteArrayView(text).sliced(restart), from - restart, to - restart);
+        for (DeclarationNames::Name &n : resumed)
+            n.start += restart;
+        FUZZ_CHECK(resumed == ranged,
+                   QStringLiteral("from the restart %1: %2 instead of %3")
+                       .arg(restart)
+                       .arg(described(resumed), described(ranged)));
+    }
 
     QList<DeclarationNames::Name> opened = DeclarationNames::find("/*" + text, 0, n + 2);
     for (DeclarationNames::Name &name : opened)

@@ -415,7 +415,7 @@ std::optional<Rgba> colourOf(QByteArrayView value)
     return namedColour(value);
 }
 
-QList<Swatch> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment)
+QList<Swatch> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment, qsizetype *restart)
 {
     const Reader reader(text);
     QList<Swatch> swatches;
@@ -435,11 +435,16 @@ QList<Swatch> find(QByteArrayView text, qsizetype from, qsizetype to, bool inCom
             swatches.append({start, end - start, *colour});
     };
 
+    if (restart)
+        *restart = 0;
     while (i < to) {
         const char c = text[i];
         const qsizetype end = reader.advance(i);
         if (reader.skipped(i) > i) {
             // a comment, string or escape
+        } else if (c == '{' || c == ';' || c == '}') {
+            if (restart && end <= from)
+                *restart = end;
         } else if (c == '#') {
             take(i, end, hexColour(text.sliced(i + 1, end - i - 1)));
         } else if (isNameByte(c) && !isDigit(c)) {

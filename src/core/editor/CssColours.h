@@ -29,6 +29,10 @@ std::optional<Rgba> colourOf(QByteArrayView value);
 // outside comments and strings, or inside a comment when `inComment`. What follows a
 // value tells it from a selector ("#add" before a "{" is an id): the text after `to`
 // is read for that, and a value whose end the text does not reach counts as a value.
-QList<Swatch> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment = false);
+// `restart`, when given, gets the last place at or before `from` right after a "{", ";"
+// or "}" outside comments and strings (0 when there is none): a search of the text from
+// there, outside comments, finds the same values.
+QList<Swatch> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment = false,
+                   qsizetype *restart = nullptr);
 
 } // namespace CssColours

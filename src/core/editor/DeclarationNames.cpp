@@ -73,13 +73,15 @@ private:
 
 } // namespace
 
-QList<Name> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment)
+QList<Name> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment, qsizetype *restart)
 {
     const Reader reader(text);
     QList<Name> names;
     to = std::min(to, text.size());
     qsizetype i = inComment ? reader.commentEnd(0) : 0;
     bool atStart = true; // of a declaration, as far as this text tells
+    if (restart)
+        *restart = 0;
     while (i < to) {
         const char c = text[i];
         if (const qsizetype after = reader.skipped(i); after > i) {
@@ -94,6 +96,8 @@ QList<Name> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComme
         if (c == '{' || c == ';' || c == '}') {
             atStart = true;
             ++i;
+            if (restart && i <= from)
+                *restart = i;
             continue;
         }
         if (!atStart || !isNameByte(c)) {
@@ -125,12 +129,15 @@ bool KnownNames::contains(QByteArrayView name) const
     return m_lower.contains(lower) || (lower.startsWith('_') && m_lower.contains(lower.mid(1)));
 }
 
-QList<Name> unknown(QByteArrayView text, qsizetype from, qsizetype to, bool inComment, const KnownNames &known)
+QList<Name> unknown(QByteArrayView text, qsizetype from, qsizetype to, bool inComment, const KnownNames &known,
+                    qsizetype *restart)
 {
     QList<Name> out;
+    if (restart)
+        *restart = 0;
     if (known.isEmpty())
         return out;
-    for (const Name &n : find(text, from, to, inComment)) {
+    for (const Name &n : find(text, from, to, inComment, restart)) {
         if (!known.contains(text.sliced(n.start, n.length)))
             out.append(n);
     }

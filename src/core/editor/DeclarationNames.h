@@ -22,7 +22,11 @@ struct Name
 // selector such as "a:hover {" does). Custom properties ("--x") and vendor names
 // ("-webkit-x") are left out. The text starts outside comments and strings, or inside
 // a comment when `inComment`; what follows `to` is read to find a declaration's end.
-QList<Name> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment = false);
+// `restart`, when given, gets the last place at or before `from` right after a "{", ";"
+// or "}" outside comments and strings (0 when there is none): reading the text from
+// there, outside comments, finds the same names.
+QList<Name> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment = false,
+                 qsizetype *restart = nullptr);
 
 // Known property names, letter case ignored. The old hack "_name", which only one
 // browser read, counts as "name".
@@ -40,6 +44,7 @@ private:
 
 // The names `find` gives that `known` does not hold; none while `known` is empty, as
 // then nothing can be told apart.
-QList<Name> unknown(QByteArrayView text, qsizetype from, qsizetype to, bool inComment, const KnownNames &known);
+QList<Name> unknown(QByteArrayView text, qsizetype from, qsizetype to, bool inComment, const KnownNames &known,
+                    qsizetype *restart = nullptr);
 
 } // namespace DeclarationNames

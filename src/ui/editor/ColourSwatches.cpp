@@ -31,12 +31,12 @@ int defineBar(QsciScintilla &editor)
 
 ColourSwatches::ColourSwatches(QsciScintilla &editor) : InViewIndicator(editor, defineBar(editor)) { }
 
-QList<InViewIndicator::Mark> ColourSwatches::marks(QByteArrayView block, qsizetype from, qsizetype to,
-                                                   bool inComment) const
+QList<InViewIndicator::Mark> ColourSwatches::marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment,
+                                                   qsizetype *restart) const
 {
     const long paper = editor().SendScintilla(QsciScintillaBase::SCI_STYLEGETBACK, QsciScintillaBase::STYLE_DEFAULT);
     QList<Mark> out;
-    for (const CssColours::Swatch &s : CssColours::find(block, from, to, inComment))
+    for (const CssColours::Swatch &s : CssColours::find(block, from, to, inComment, restart))
         out.append({s.start, s.length, QsciScintillaBase::SC_INDICVALUEBIT | shownColour(s.colour, paper)});
     return out;
 }

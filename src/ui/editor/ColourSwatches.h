@@ -11,5 +11,6 @@ public:
     explicit ColourSwatches(QsciScintilla &editor);
 
 protected:
-    QList<Mark> marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment) const override;
+    QList<Mark> marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment,
+                      qsizetype *restart) const override;
 };

@@ -21,9 +21,12 @@ InViewIndicator::InViewIndicator(QsciScintilla &editor, int indicator)
     : QObject(&editor), m_editor(editor), m_indicator(indicator)
 {
     connect(&m_editor, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int type, const char *, int, int, int, int, int, int, int) {
-                if (type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT))
+            [this](int position, int type, const char *, int, int, int, int, int, int, int) {
+                if (type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)) {
                     ++m_textVersion;
+                    if (position < m_restart)
+                        m_restart = -1;
+                }
             });
 }
 
@@ -87,7 +90,7 @@ void InViewIndicator::refresh()
         return;
     }
     m_shown = view;
-    const bool inComment = lexer && firstLine > 0 && send(Base::SCI_GETLINESTATE, firstLine - 1) != 0;
+    bool inComment = lexer && firstLine > 0 && send(Base::SCI_GETLINESTATE, firstLine - 1) != 0;
 
     const long length = send(Base::SCI_GETLENGTH);
     const long lastLineEnd = send(Base::SCI_GETLINEENDPOSITION, lastLine);
@@ -103,17 +106,24 @@ void InViewIndicator::refresh()
         to = std::min(lastLineEnd, send(Base::SCI_POSITIONFROMPOINT, width, y) + kEdgeRoom);
     }
 
-    const auto *bytes
-        = reinterpret_cast<const char *>(send(Base::SCI_GETRANGEPOINTER, blockStart, blockEnd - blockStart));
+    long readFrom = blockStart;
+    if (m_restart > blockStart && m_restart <= from) {
+        readFrom = m_restart;
+        inComment = false;
+    }
+    const auto *bytes = reinterpret_cast<const char *>(send(Base::SCI_GETRANGEPOINTER, readFrom, blockEnd - readFrom));
+    qsizetype restart = 0;
     const QList<Mark> found
-        = marks(QByteArrayView(bytes, blockEnd - blockStart), from - blockStart, to - blockStart, inComment);
+        = marks(QByteArrayView(bytes, blockEnd - readFrom), from - readFrom, to - readFrom, inComment, &restart);
+    if (restart > 0)
+        m_restart = readFrom + long(restart);
 
     // Only what differs is changed: the control repaints a range only when its marks
     // change.
     send(Base::SCI_SETINDICATORCURRENT, m_indicator);
     long cursor = from;
     for (const Mark &m : found) {
-        const long start = blockStart + long(m.start);
+        const long start = readFrom + long(m.start);
         if (start > cursor)
             send(Base::SCI_INDICATORCLEARRANGE, cursor, start - cursor);
         send(Base::SCI_SETINDICATORVALUE, m.value);

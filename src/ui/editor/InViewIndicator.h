@@ -35,10 +35,12 @@ protected:
     // The marks to find again on the next paint, when what they depend on has changed.
     void invalidate();
 
-    // The marks that start in [from, to) of `block`, in order. The block starts at a
-    // line start outside strings, or inside a comment when `inComment`, and runs on
-    // past `to` far enough to read a mark's end.
-    virtual QList<Mark> marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment) const = 0;
+    // The marks that start in [from, to) of `block`, in order. The block starts outside
+    // strings, or inside a comment when `inComment`, and runs on past `to` far enough
+    // to read a mark's end. `restart` gets the last place at or before `from` from
+    // where a reading outside comments finds the same marks (0 when none is known).
+    virtual QList<Mark> marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment,
+                              qsizetype *restart) const = 0;
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -64,4 +66,8 @@ private:
     quint64 m_textVersion = 0;
     std::optional<View> m_shown;
     std::optional<View> m_deferred;
+    // A place outside comments where the reading may start instead of the line start:
+    // on a long line (a minified sheet) a key then costs only the part in view. Valid
+    // until the text before it changes.
+    long m_restart = -1;
 };

@@ -21,11 +21,11 @@ void UnknownNames::setKnown(const QStringList &names)
     invalidate();
 }
 
-QList<InViewIndicator::Mark> UnknownNames::marks(QByteArrayView block, qsizetype from, qsizetype to,
-                                                 bool inComment) const
+QList<InViewIndicator::Mark> UnknownNames::marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment,
+                                                 qsizetype *restart) const
 {
     QList<Mark> out;
-    for (const DeclarationNames::Name &n : DeclarationNames::unknown(block, from, to, inComment, m_known))
+    for (const DeclarationNames::Name &n : DeclarationNames::unknown(block, from, to, inComment, m_known, restart))
         out.append({n.start, n.length});
     return out;
 }

@@ -20,7 +20,8 @@ public:
     QList<QPair<long, long>> unknownIn(QByteArrayView text) const;
 
 protected:
-    QList<Mark> marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment) const override;
+    QList<Mark> marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment,
+                      qsizetype *restart) const override;
 
 private:
     DeclarationNames::KnownNames m_known;

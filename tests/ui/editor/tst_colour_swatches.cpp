@@ -148,6 +148,35 @@ private slots:
         QCOMPARE(bars(*editor), QStringList());
     }
 
+    // On a minified line the reading starts near the view; an edit left of the view
+    // (out of sight) can still put it all into a comment.
+    void anEditLeftOfTheViewOnALongLine()
+    {
+        QString line;
+        for (int i = 0; i < 4000; ++i)
+            line += QStringLiteral("a%1{color:red}").arg(i, 4, 10, QLatin1Char('0'));
+        editor->setLines({line});
+        const long red = long(line.indexOf(QLatin1String("a2000{")) + 12);
+        const auto barAt = [this](long position) {
+            return editor->SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT, editor->colourSwatchIndicator(),
+                                         position)
+                != 0;
+        };
+        editor->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, red + 3);
+        editor->viewport()->repaint();
+        QVERIFY(barAt(red) && barAt(red + 16));
+        QTest::keyClick(editor.get(), Qt::Key_X); // "redx" is no colour
+        editor->viewport()->repaint();
+        QVERIFY(!barAt(red) && barAt(red + 17));
+
+        editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "/*");
+        editor->viewport()->repaint();
+        QVERIFY(!barAt(red + 19));
+        editor->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, 0L, 2L);
+        editor->viewport()->repaint();
+        QVERIFY(barAt(red + 17));
+    }
+
     void switchedOffThereAreNoBars()
     {
         editor->setLines({QStringLiteral("a { color: red }")});
