@@ -45,7 +45,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // A stretch of text in view: whole short lines, or the part in view of a long one.
+    struct Segment
+    {
+        long line = 0; // where the segment starts
+        long from = 0;
+        long to = 0;
+    };
+
     void refresh();
+    QList<Segment> segmentsInView(long firstLine, long lastLine) const;
+    void mark(const Segment &segment);
     long send(unsigned int message, unsigned long w = 0, long l = 0) const;
 
     // What the marks were last set for: the lines in view and the text's version.
@@ -66,8 +76,8 @@ private:
     quint64 m_textVersion = 0;
     std::optional<View> m_shown;
     std::optional<View> m_deferred;
-    // A place outside comments where the reading may start instead of the line start:
-    // on a long line (a minified sheet) a key then costs only the part in view. Valid
-    // until the text before it changes.
-    long m_restart = -1;
+    // Places outside comments where a reading may start instead of at a line start: on a
+    // long line (a minified sheet) a key then costs only the part in view. Each is valid
+    // until the text before it changes. In order.
+    QList<long> m_restarts;
 };

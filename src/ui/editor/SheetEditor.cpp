@@ -76,6 +76,9 @@ void SheetEditor::configure()
 {
     setUtf8(true);
     setEolMode(EolUnix); // the buffer keeps LF; the file's own style is used on saving
+    // Lines in view keep their layout between paints: a long (minified) line is laid out
+    // once per change, not again for every question about where its text stands.
+    send(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
 
     // The control takes sizes in points only: 10 points are 13 pixels at 96 dpi.
     QFont font(QStringLiteral("Courier New"));

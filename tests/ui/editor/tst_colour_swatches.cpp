@@ -177,6 +177,38 @@ private slots:
         QVERIFY(barAt(red + 17));
     }
 
+    // A minified line between ordinary ones: the lines after it get their bars, the
+    // long line only in view, and a comment opened on it reaches the lines after it.
+    void aLongLineAmongShortOnes()
+    {
+        QString line;
+        for (int i = 0; i < 3000; ++i)
+            line += QStringLiteral("a%1{color:red}").arg(i, 4, 10, QLatin1Char('0'));
+        line += QStringLiteral("z{color:#abc}");
+        editor->setLines({QStringLiteral("p { color: blue }"), line, QStringLiteral("q { color: lime }")});
+        const auto paint = [this] {
+            editor->viewport()->repaint();
+            QCoreApplication::processEvents();
+            editor->viewport()->repaint();
+        };
+        paint();
+        QStringList shown = bars(*editor);
+        QVERIFY(shown.contains(QStringLiteral("blue=0000FF")));
+        QVERIFY(shown.contains(QStringLiteral("lime=00FF00")));
+        QVERIFY(shown.contains(QStringLiteral("red=FF0000")));
+        QVERIFY(!shown.contains(QStringLiteral("#abc=AABBCC"))); // far right, out of view
+
+        editor->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, long(line.size()) + 18);
+        paint();
+        QVERIFY(bars(*editor).contains(QStringLiteral("#abc=AABBCC")));
+
+        editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, long(line.size()) + 5, "/*");
+        paint();
+        shown = bars(*editor);
+        QVERIFY(!shown.contains(QStringLiteral("lime=00FF00")));
+        QVERIFY(shown.contains(QStringLiteral("blue=0000FF")));
+    }
+
     void switchedOffThereAreNoBars()
     {
         editor->setLines({QStringLiteral("a { color: red }")});
