@@ -3,6 +3,8 @@
 // What the harnesses share: text made from the fuzzer's bytes, and a check that turns
 // a wrong result into a crash, which the fuzzer reports and keeps.
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -57,4 +59,58 @@ inline QString fuzzText(FuzzedDataProvider &in, size_t bytes)
             text += special[(b - 0xE0) % special.size()];
     }
     return text;
+}
+
+// What a search for ranges of CSS text (items with `start` and `length`, read outside
+// comments and strings) must keep: items in order inside the text; a search of [from,
+// to) reports the whole text's items that start there; a search from the place it
+// reports as a restart reports the same; starting inside a comment is starting after
+// "/*". `find(text, from, to, inComment, restart)` is the search; returns every item.
+template<typename Item, typename Find>
+QList<Item> checkRangeSearch(const QByteArray &text, qsizetype from, qsizetype to, Find find)
+{
+    const auto described = [](const QList<Item> &items) {
+        QStringList out;
+        for (const Item &item : items)
+            out << QStringLiteral("%1+%2").arg(item.start).arg(item.length);
+        return out.join(QLatin1Char(' '));
+    };
+    const auto shifted = [](QList<Item> items, qsizetype by) {
+        for (Item &item : items)
+            item.start += by;
+        return items;
+    };
+    const qsizetype n = text.size();
+    const QList<Item> all = find(text, 0, n, false, nullptr);
+    qsizetype end = 0;
+    QList<Item> inRange;
+    for (const Item &item : all) {
+        FUZZ_CHECK(item.start >= end && item.length > 0 && item.start + item.length <= n, described(all));
+        end = item.start + item.length;
+        if (item.start >= from && item.start < to)
+            inRange << item;
+    }
+    for (const bool inComment : {false, true}) {
+        qsizetype restart = -1;
+        const QList<Item> ranged = find(text, from, to, inComment, &restart);
+        if (!inComment)
+            FUZZ_CHECK(ranged == inRange,
+                       QStringLiteral("[%1, %2): %3 instead of %4")
+                           .arg(from)
+                           .arg(to)
+                           .arg(described(ranged), described(inRange)));
+        FUZZ_CHECK(restart >= 0 && restart <= from, QStringLiteral("restart %1").arg(restart));
+        if (restart == 0)
+            continue;
+        const QList<Item> resumed = shifted(
+            find(QByteArrayView(text).sliced(restart), from - restart, to - restart, false, nullptr), restart);
+        FUZZ_CHECK(resumed == ranged,
+                   QStringLiteral("from the restart %1: %2 instead of %3")
+                       .arg(restart)
+                       .arg(described(resumed), described(ranged)));
+    }
+    const QList<Item> opened = shifted(find("/*" + text, 0, n + 2, false, nullptr), -2);
+    const QList<Item> inComment = find(text, 0, n, true, nullptr);
+    FUZZ_CHECK(inComment == opened, described(inComment) + QStringLiteral(" instead of ") + described(opened));
+    return all;
 }

@@ -3,6 +3,8 @@
 #include "reference/PropertyGrammar.h"
 #include "reference/StyleDefinition.h"
 
+#include "RealSheets.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -87,20 +89,11 @@ private slots:
 
     // Real framework sheets (tools/perf/fetch-sheets.sh; make test fetches them) use no
     // name that should be marked.
-    void realSheetsHaveNoUnknownNames_data()
-    {
-        QTest::addColumn<QString>("path");
-        const QDir sheets(QStringLiteral(STYLOGRAF_SHEETS_DIR));
-        for (const QString &name : sheets.entryList({QStringLiteral("*.css")}, QDir::Files))
-            QTest::newRow(qPrintable(name)) << sheets.filePath(name);
-        if (sheets.entryList({QStringLiteral("*.css")}, QDir::Files).isEmpty())
-            QTest::newRow("no sheets") << QString();
-    }
+    void realSheetsHaveNoUnknownNames_data() { addRealSheetRows(); }
     void realSheetsHaveNoUnknownNames()
     {
         QFETCH(QString, path);
-        if (path.isEmpty())
-            QSKIP("no real sheets: run tools/perf/fetch-sheets.sh " STYLOGRAF_SHEETS_DIR);
+        SKIP_WITHOUT_REAL_SHEET(path);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();

@@ -2,6 +2,8 @@
 #include "analysis/StyleSheetParser.h"
 #include "editor/SheetFormatter.h"
 
+#include "RealSheets.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -123,20 +125,11 @@ private slots:
 
     // Real framework sheets, minified and not (tools/perf/fetch-sheets.sh fetches them
     // for `make test`).
-    void realSheetsKeepTheirAnalysis_data()
-    {
-        QTest::addColumn<QString>("path");
-        const QDir sheets(QStringLiteral(STYLOGRAF_SHEETS_DIR));
-        for (const QString &name : sheets.entryList({QStringLiteral("*.css")}, QDir::Files))
-            QTest::newRow(qPrintable(name)) << sheets.filePath(name);
-        if (sheets.entryList({QStringLiteral("*.css")}, QDir::Files).isEmpty())
-            QTest::newRow("no sheets") << QString();
-    }
+    void realSheetsKeepTheirAnalysis_data() { addRealSheetRows(); }
     void realSheetsKeepTheirAnalysis()
     {
         QFETCH(QString, path);
-        if (path.isEmpty())
-            QSKIP("no real sheets: run tools/perf/fetch-sheets.sh " STYLOGRAF_SHEETS_DIR);
+        SKIP_WITHOUT_REAL_SHEET(path);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString sheet = QString::fromUtf8(file.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -1,5 +1,6 @@
 // The colour bars under colour values, in the real editor control.
 
+#include "IndicatorMarks.h"
 #include "editor/SheetEditor.h"
 #include "editor/highlighter/CssLexer.h"
 
@@ -11,21 +12,10 @@ namespace {
 QStringList bars(SheetEditor &editor)
 {
     QStringList out;
-    const int indicator = editor.colourSwatchIndicator();
-    const long length = editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    const QByteArray text = editor.text().toUtf8();
-    for (long pos = 0; pos < length;) {
-        const long value = editor.SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT, indicator, pos);
-        const long end = editor.SendScintilla(QsciScintillaBase::SCI_INDICATOREND, indicator, pos);
-        if (value != 0) {
-            const long bgr = value & 0xffffff;
-            const long rgb = (bgr & 0xff) << 16 | (bgr & 0xff00) | (bgr >> 16 & 0xff);
-            out << QString::fromUtf8(text.mid(pos, end - pos)) + QLatin1Char('=')
-                    + QStringLiteral("%1").arg(rgb, 6, 16, QLatin1Char('0')).toUpper();
-        }
-        if (end <= pos)
-            break;
-        pos = end;
+    for (const IndicatorMark &m : indicatorMarks(editor, editor.colourSwatchIndicator())) {
+        const long bgr = m.value & 0xffffff;
+        const long rgb = (bgr & 0xff) << 16 | (bgr & 0xff00) | (bgr >> 16 & 0xff);
+        out << m.text + QLatin1Char('=') + QStringLiteral("%1").arg(rgb, 6, 16, QLatin1Char('0')).toUpper();
     }
     return out;
 }

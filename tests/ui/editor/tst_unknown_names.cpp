@@ -1,5 +1,6 @@
 // The wavy underline under unknown property names, in the real editor control.
 
+#include "IndicatorMarks.h"
 #include "editor/SheetEditor.h"
 #include "editor/highlighter/CssLexer.h"
 
@@ -10,17 +11,8 @@ namespace {
 QStringList marked(SheetEditor &editor)
 {
     QStringList out;
-    const int indicator = editor.unknownNameIndicator();
-    const long length = editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    const QByteArray text = editor.text().toUtf8();
-    for (long pos = 0; pos < length;) {
-        const long end = editor.SendScintilla(QsciScintillaBase::SCI_INDICATOREND, indicator, pos);
-        if (editor.SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT, indicator, pos))
-            out << QString::fromUtf8(text.mid(pos, end - pos));
-        if (end <= pos)
-            break;
-        pos = end;
-    }
+    for (const IndicatorMark &m : indicatorMarks(editor, editor.unknownNameIndicator()))
+        out << m.text;
     return out;
 }
 
