@@ -142,7 +142,10 @@ private:
                     return p + 1;
                 if (m_s[p] == u'\n' || m_s[p] == u'\r' || m_s[p] == u'\f') {
                     m_openStringEnds.push_back(p); // an unclosed string ends with its line
-                    return p;
+                    // The analysis knows no unclosed string: a "/*" in it opens a
+                    // comment that may run on past the line.
+                    const qsizetype open = m_s.sliced(i + 1, p - i - 1).indexOf(u"/*");
+                    return open < 0 ? p : qMax(p, commentEnd(i + 1 + open));
                 }
                 if (m_s[p] == u'\\')
                     ++p;

@@ -103,6 +103,8 @@ private slots:
                                                         << ".a\\{b {\n  c: d\n}";
         QTest::newRow("the line end that closes an unclosed string") << "a \"x\f{b:c}"
                                                                      << "a \"x\f{\n  b: c\n}";
+        QTest::newRow("a comment opened in an unclosed string") << "a{b:\"x/*\n}c{d:e} */;f:g}"
+                                                                << "a {\n  b: \"x/*\n}c{d:e} */;\n  f: g\n}";
         QTest::newRow("white space only") << " \n\t\n"
                                           << "";
     }
