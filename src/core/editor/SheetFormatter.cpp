@@ -275,6 +275,20 @@ private:
 
 } // namespace
 
+namespace {
+
+// What the analysis finds in a sheet, for telling whether formatting changed it.
+QStringList analysisOf(QStringView sheet)
+{
+    const FlatText flat = joinAndStripComments(sheet, !sheet.isEmpty());
+    SheetAnalysis a;
+    StyleSheetParser().parseSheet(flat.text, a);
+    return {a.elementSelectors.join(u'|'),  a.classSelectors.join(u'|'),        a.idSelectors.join(u'|'),
+            a.repeatedSelectors.join(u'|'), QString::number(flat.commentCount), QString::number(a.parseError)};
+}
+
+} // namespace
+
 QList<Edit> edits(QStringView sheet, const QString &indent)
 {
     const QList<Edit> proposed = Layout(sheet, indent).run();
@@ -289,6 +303,11 @@ QList<Edit> edits(QStringView sheet, const QString &indent)
         if (s == spans.size() || spans[s].first >= e.start)
             kept.append(e);
     }
+    // The analysis reads comments its own way ("/*/" closes one, a stray "*/" ends
+    // the removal); where that differs from CSS enough for the layout to change what
+    // it finds, the sheet is left as it is rather than have its analysis change.
+    if (!kept.isEmpty() && analysisOf(applied(sheet, kept)) != analysisOf(sheet))
+        return {};
     return kept;
 }
 

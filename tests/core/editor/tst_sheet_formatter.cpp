@@ -105,6 +105,8 @@ private slots:
                                                                      << "a \"x\f{\n  b: c\n}";
         QTest::newRow("a comment opened in an unclosed string") << "a{b:\"x/*\n}c{d:e} */;f:g}"
                                                                 << "a {\n  b: \"x/*\n}c{d:e} */;\n  f: g\n}";
+        QTest::newRow("comments the analysis reads otherwise") << "/*/*}//**//*/*/*"
+                                                               << "/*/*}//**//*/*/*";
         QTest::newRow("white space only") << " \n\t\n"
                                           << "";
     }
