@@ -2,14 +2,21 @@
 // Each iteration alternates between the sheet and a copy with one selector changed,
 // as typing does; the parser keeps its lists between runs as in the program.
 // Also formatting a whole sheet (Bearbeiten > Formatieren), which runs the analysis
-// once more to keep its selectors.
+// once more to keep its selectors, and the analysis by CSS syntax beside the classic
+// one on the same sheets, real ones too, as a ratio measured in one run.
 
 #include "ReferenceParser.h"
 #include "SheetGenerator.h"
+#include "analysis/CssSyntaxReader.h"
 #include "analysis/StyleSheetParser.h"
 #include "editor/SheetFormatter.h"
 
 #include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <chrono>
 
 namespace {
 
@@ -81,8 +88,61 @@ void formatting(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * sheet.size());
 }
 
+// The real sheets tools/perf/fetch-sheets.sh fetched, when it did.
+const QStringList &realSheets()
+{
+    static const QStringList names
+        = QDir(QStringLiteral(STYLOGRAF_SHEETS_DIR)).entryList({QStringLiteral("*.css")}, QDir::Files);
+    return names;
+}
+
+QString sheetText(int which)
+{
+    if (which < 4)
+        return input(which);
+    QFile file(QDir(QStringLiteral(STYLOGRAF_SHEETS_DIR)).filePath(realSheets().value(which - 4)));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Both readings after the same keys, alternating in one loop so that the machine's
+// drift touches both alike: the time is the CSS reading's, `css_vs_classic` the ratio.
+void readings(benchmark::State &state)
+{
+    const int which = int(state.range(0));
+    const QString sheet = sheetText(which);
+    if (sheet.isEmpty()) {
+        state.SkipWithError("no real sheets: run tools/perf/fetch-sheets.sh");
+        return;
+    }
+    const QString edit = edited(sheet, false);
+    StyleSheetParser classic;
+    CssSyntaxParser css;
+    SheetAnalysis a, b;
+    classic.parseSheet(joinAndStripComments(sheet, true).text, a);
+    css.parseSheet(sheet, b);
+    using Clock = std::chrono::steady_clock;
+    Clock::duration classicTime{}, cssTime{};
+    bool flip = false;
+    for (auto _ : state) {
+        const QString &text = (flip = !flip) ? edit : sheet;
+        state.PauseTiming();
+        const auto t0 = Clock::now();
+        benchmark::DoNotOptimize(classic.parseSheet(joinAndStripComments(text, true).text, a));
+        const auto t1 = Clock::now();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(css.parseSheet(text, b));
+        const auto t2 = Clock::now();
+        classicTime += t1 - t0;
+        cssTime += t2 - t1;
+    }
+    state.counters["css_vs_classic"] = double(cssTime.count()) / double(std::max<Clock::rep>(1, classicTime.count()));
+    state.SetLabel(which < 4 ? kNames[which] : realSheets().value(which - 4).toStdString());
+    state.SetBytesProcessed(state.iterations() * sheet.size());
+}
+
 } // namespace
 
+BENCHMARK(readings)->DenseRange(0, 3)->DenseRange(4, 8)->Unit(benchmark::kMillisecond);
 BENCHMARK(formatting)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(analysis)->ArgsProduct({{0, 1, 2, 3}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(literalReference)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);

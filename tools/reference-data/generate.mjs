@@ -523,10 +523,28 @@ const otherNames = [...new Set([...webref.properties.map((p) => p.name), ...Obje
     .filter((n) => !n.startsWith('-') && !(n in extractProperties))
     .sort();
 const sortedObject = (o) => Object.fromEntries(Object.keys(o).sort().map((k) => [k, o[k]]));
+// The descriptors of the at-rules whose blocks hold descriptors rather than rules
+// (@font-face, @page…), so that the editor offers them there and never marks them.
+// The features of @media and @container are conditions, not descriptors.
+const CONDITION_RULES = new Set(['@media', '@container']);
+// MDN adds the names browsers still read that the standards renamed (font-stretch).
+const mdnAtRules = require('mdn-data/css/at-rules.json');
+const atRules = {};
+for (const a of webref.atrules) {
+    const descriptors = Object.fromEntries((a.descriptors ?? []).filter((d) => d.syntax)
+        .map((d) => [d.name, { syntax: d.syntax, initial: d.initial ?? '' }]));
+    for (const [name, d] of Object.entries(mdnAtRules[a.name]?.descriptors ?? {}))
+        if (!(name in descriptors) && d.syntax)
+            descriptors[name] = { syntax: d.syntax, initial: Array.isArray(d.initial) ? '' : d.initial ?? '' };
+    if (CONDITION_RULES.has(a.name) || Object.keys(descriptors).length === 0)
+        continue;
+    atRules[a.name.slice(1)] = sortedObject(descriptors);
+}
 const extract = {
     sources,
     properties: sortedObject(extractProperties),
     otherNames,
+    atRules: sortedObject(atRules),
     types: sortedObject(Object.fromEntries([...reachedTypes].map((t) => [t, types.get(t)]))),
 };
 fs.mkdirSync(path.join(dataDir, 'standards'), { recursive: true });

@@ -30,6 +30,9 @@ public:
 
     const QStringList &sorted() const { return m_sorted; }
 
+    // The hash of the text with its letter case folded, as the set tells entries apart.
+    static quint64 foldedHash(QStringView text);
+
 private:
     // The entries are found by a hash of their case-folded text; entries whose hashes
     // collide are chained.
@@ -41,7 +44,6 @@ private:
         int next = -1; // the next entry with the same hash
     };
 
-    static quint64 foldedHash(QStringView text);
     int find(QStringView text, quint64 hash) const;
     int insert(QString text, quint64 hash);
     void remove(int index);

@@ -19,6 +19,9 @@ inline SelectorKind selectorKind(QStringView selector)
 
 enum class ParserStatus { NotAnalysed, NoError, Error };
 
+// How the sheet is read: by the classic walk over its braces, or as a browser reads CSS.
+enum class AnalysisSyntax { Classic, Css };
+
 // The result of the last analysis of the sheet.
 struct SheetAnalysis
 {
@@ -26,6 +29,7 @@ struct SheetAnalysis
     QStringList classSelectors; // likewise
     QStringList idSelectors; // likewise
     QStringList repeatedSelectors; // in the order found, once per repeat
+    QStringList atRules; // by CSS syntax only: each at-rule's keyword and prelude; sorted like the selectors
     int commentCount = 0;
     bool parseError = false;
     // Where in the flat text the analysis stopped, -1 without error: the opening brace

@@ -71,6 +71,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             valueFor = &result.previewHtmlFile;
         else if (arg == QLatin1String("--tokens"))
             valueFor = &result.tokensFile;
+        else if (arg == QLatin1String("--syntax=classic"))
+            result.syntax = AnalysisSyntax::Classic;
+        else if (arg == QLatin1String("--syntax=css"))
+            result.syntax = AnalysisSyntax::Css;
         else if (isQtOption(arg, skipValue))
             continue;
         else if (result.error.isEmpty())
@@ -96,6 +100,9 @@ QString CommandLine::helpText()
                           "                 3: die Ausgabe nimmt nichts an)\n"
                           "  --preview-html DATEI\n"
                           "                 die Vorschauseite der Datei ausgeben, ohne Fenster\n"
+                          "  --syntax=classic, --syntax=css\n"
+                          "                 die Analyse der beiden Optionen klassisch (Vorgabe) oder nach\n"
+                          "                 CSS-Syntax: mit @-Regeln, Zeichenketten und Verschachtelung\n"
                           "  --tokens DATEI   die Token der Syntaxfärbung ausgeben, eines je Zeile als\n"
                           "                 Zeile:Anfang:Länge:Art, ohne Fenster\n"
                           "  --             alles Folgende ist ein Dateiname\n");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/SheetAnalysis.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,7 @@ struct CommandLine
     QString analyseFile; // --analyse FILE: print the analysis as JSON, open no window
     QString previewHtmlFile; // --preview-html FILE: print the preview page, open no window
     QString tokensFile; // --tokens FILE: print the highlighter's tokens, open no window
+    AnalysisSyntax syntax = AnalysisSyntax::Classic; // --syntax=classic or --syntax=css
     QString file; // the first argument that is no option, unchanged; empty when none
     QString error; // an option the program does not know, or one without its file name
 

@@ -39,9 +39,9 @@ std::optional<int> run(const CommandLine &commandLine)
         || !commandLine.tokensFile.isEmpty()) {
         bool toStandardError = false;
         const SheetReport::Output out = !commandLine.analyseFile.isEmpty()
-            ? SheetReport::analyse(commandLine.analyseFile, toStandardError)
+            ? SheetReport::analyse(commandLine.analyseFile, commandLine.syntax, toStandardError)
             : !commandLine.previewHtmlFile.isEmpty()
-            ? SheetReport::previewHtml(commandLine.previewHtmlFile, toStandardError)
+            ? SheetReport::previewHtml(commandLine.previewHtmlFile, commandLine.syntax, toStandardError)
             : SheetReport::tokens(commandLine.tokensFile, toStandardError);
         if (!writeOut(toStandardError ? stderr : stdout, out.text))
             return outputFailed();

@@ -1,6 +1,7 @@
 #include "SheetReport.h"
 
 #include "AppError.h"
+#include "analysis/CssSyntaxReader.h"
 #include "analysis/StyleSheetParser.h"
 #include "document/DocumentFile.h"
 #include "editor/highlighter/CssScanner.h"
@@ -52,7 +53,7 @@ bool readText(const QString &path, QString &text, Output &failure)
 
 } // namespace
 
-Output analyse(const QString &path, bool &toStandardError)
+Output analyse(const QString &path, AnalysisSyntax syntax, bool &toStandardError)
 {
     Output out;
     SheetAnalysis a;
@@ -62,12 +63,18 @@ Output analyse(const QString &path, bool &toStandardError)
         toStandardError = !readText(path, text, out);
         if (toStandardError)
             return out;
-        const FlatText flat = joinAndStripFileText(std::move(text));
-        a.commentCount = flat.commentCount;
-        StyleSheetParser parser;
-        parser.parseSheet(flat.text, a);
-        if (a.parseError)
-            errorPlace = flat.sheetPosition(a.errorOffset);
+        if (syntax == AnalysisSyntax::Css) {
+            CssSyntaxParser().parseSheet(text, a);
+            if (a.parseError)
+                errorPlace = textPosition(text, a.errorOffset);
+        } else {
+            const FlatText flat = joinAndStripFileText(std::move(text));
+            a.commentCount = flat.commentCount;
+            StyleSheetParser parser;
+            parser.parseSheet(flat.text, a);
+            if (a.parseError)
+                errorPlace = flat.sheetPosition(a.errorOffset);
+        }
     }
     const struct
     {
@@ -76,9 +83,12 @@ Output analyse(const QString &path, bool &toStandardError)
     } lists[] = {{"elementSelectors", a.elementSelectors},
                  {"classSelectors", a.classSelectors},
                  {"idSelectors", a.idSelectors},
-                 {"repeatedSelectors", a.repeatedSelectors}};
+                 {"repeatedSelectors", a.repeatedSelectors},
+                 {"atRules", a.atRules}};
     char separator = '{';
     for (const auto &[key, list] : lists) {
+        if (syntax == AnalysisSyntax::Classic && &list == &a.atRules)
+            continue;
         out.text += separator;
         out.text += '"';
         out.text += key;
@@ -116,12 +126,16 @@ Output tokens(const QString &path, bool &toStandardError)
     return out;
 }
 
-Output previewHtml(const QString &path, bool &toStandardError)
+Output previewHtml(const QString &path, AnalysisSyntax syntax, bool &toStandardError)
 {
     Output out;
     QString text;
     toStandardError = !readText(path, text, out);
-    if (!toStandardError)
+    if (toStandardError)
+        return out;
+    if (syntax == AnalysisSyntax::Css)
+        out.text = PreviewPage::pageOf(PreviewPage::buildParts(text, readSheet(text).rules)).toUtf8();
+    else
         out.text = PreviewPage::buildPage(joinAndStripFileText(std::move(text)).text).toUtf8();
     return out;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/SheetAnalysis.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -13,12 +15,12 @@ struct Output
 };
 
 // The file read as Open reads it, analysed, as one JSON object; with a parse error
-// also the line and column (from 1, in characters) where the analysis stopped. Exit
-// code 0 without a parse error, 1 with one, 2 when the file cannot be read (the error
-// on stderr).
-Output analyse(const QString &path, bool &toStandardError);
+// also the line and column (from 1, in characters) where the analysis stopped; by CSS
+// syntax also the at-rules. Exit code 0 without a parse error, 1 with one, 2 when the
+// file cannot be read (the error on stderr).
+Output analyse(const QString &path, AnalysisSyntax syntax, bool &toStandardError);
 // The preview page of the file, exactly as the HTML control gets it.
-Output previewHtml(const QString &path, bool &toStandardError);
+Output previewHtml(const QString &path, AnalysisSyntax syntax, bool &toStandardError);
 
 // Every token of every line as "line:start:length:kind" (line from 1, start from 0,
 // in characters), the comment state carried from line to line; EndOfLine is left out.

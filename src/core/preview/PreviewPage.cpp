@@ -1,6 +1,7 @@
 #include "PreviewPage.h"
 
 #include "analysis/BraceFinder.h"
+#include "analysis/CssSyntaxReader.h"
 #include "analysis/SheetAnalysis.h"
 #include "analysis/StyleSheetParser.h"
 #include "app/ProductInfo.h"
@@ -85,9 +86,9 @@ QString quoted(const QString &text)
 
 // Only "</style" can end the style element early; CSS reads "<\/" as "</" (an escaped
 // solidus), so every "</" is written so, and the sheet keeps its meaning.
-QString styleText(const QString &flatText)
+QString styleText(QStringView sheet)
 {
-    QString text = flatText;
+    QString text = sheet.toString();
     return text.replace(QLatin1String("</"), QLatin1String("<\\/"));
 }
 
@@ -213,14 +214,15 @@ QString buildSamples(const QString &flatText)
     return samples;
 }
 
-Parts buildParts(const QString &flatText)
+namespace {
+
+Parts partsOf(QStringView sheet, const QString &samples)
 {
-    const QString samples = buildSamples(flatText);
     Parts parts;
-    parts.style.reserve(flatText.size() + 32);
+    parts.style.reserve(sheet.size() + 32);
     parts.style += QStringLiteral("\r\n"
                                   "<!-- \r\n");
-    parts.style += styleText(flatText);
+    parts.style += styleText(sheet);
     parts.style += QStringLiteral("\r\n-->\r\n");
     parts.body.reserve(samples.size() + 8);
     parts.body += QStringLiteral("\r\n"
@@ -229,6 +231,34 @@ Parts buildParts(const QString &flatText)
     parts.body += QStringLiteral("\r\n"
                                  "\r\n");
     return parts;
+}
+
+} // namespace
+
+Parts buildParts(const QString &flatText)
+{
+    return partsOf(flatText, buildSamples(flatText));
+}
+
+Parts buildParts(QStringView sheet, const QList<SyntaxRule> &rules)
+{
+    QString samples;
+    for (const SyntaxRule &rule : rules) {
+        const QString &s = rule.selector;
+        switch (rule.kind) {
+        case SelectorKind::Element:
+            samples += elementSample(s);
+            break;
+        case SelectorKind::Class:
+            samples += classSample(s.left(rule.kindAt), s.mid(rule.kindAt + 1), s);
+            break;
+        case SelectorKind::Id:
+            samples += idSample(s);
+            break;
+        }
+        samples += kCrLf;
+    }
+    return partsOf(sheet, samples);
 }
 
 QString pageOf(const Parts &parts)

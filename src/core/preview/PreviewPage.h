@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringView>
+
+struct SyntaxRule;
 
 // The preview page: the whole sheet in its head and one sample element per rule in
 // its body. Every line ends with CR LF. The sheet's text cannot leave the style
@@ -35,6 +39,9 @@ struct Parts
     QString body;
 };
 Parts buildParts(const QString &flatText);
+// The same for the sheet read by CSS syntax: the sheet as written in the style element,
+// and one sample for each of its listed rules.
+Parts buildParts(QStringView sheet, const QList<SyntaxRule> &rules);
 // The whole page around its parts.
 QString pageOf(const Parts &parts);
 

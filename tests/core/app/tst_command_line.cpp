@@ -45,11 +45,36 @@ private slots:
         QCOMPARE(!line.error.isEmpty(), error);
     }
 
+    void syntax_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("syntax");
+        QTest::addColumn<bool>("error");
+        QTest::newRow("classic by default")
+            << QStringList{"--analyse", "a.css"} << int(AnalysisSyntax::Classic) << false;
+        QTest::newRow("by CSS syntax") << QStringList{"--syntax=css", "--analyse", "a.css"} << int(AnalysisSyntax::Css)
+                                       << false;
+        QTest::newRow("the last one counts")
+            << QStringList{"--syntax=css", "--syntax=classic"} << int(AnalysisSyntax::Classic) << false;
+        QTest::newRow("a reading nobody knows")
+            << QStringList{"--syntax=browser"} << int(AnalysisSyntax::Classic) << true;
+    }
+    void syntax()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, syntax);
+        QFETCH(bool, error);
+        const CommandLine line = CommandLine::parse(arguments);
+        QCOMPARE(int(line.syntax), syntax);
+        QCOMPARE(!line.error.isEmpty(), error);
+    }
+
     void helpNamesTheOptions()
     {
         const QString help = CommandLine::helpText();
         QVERIFY(help.contains(QLatin1String("--help")));
         QVERIFY(help.contains(QLatin1String("--version")));
+        QVERIFY(help.contains(QLatin1String("--syntax=css")));
     }
 };
 

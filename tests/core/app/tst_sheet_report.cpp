@@ -37,12 +37,12 @@ Run stylograf(const QStringList &arguments)
 }
 
 // The program with `option` on a sheet of these bytes.
-Run stylografOn(const QString &option, const QByteArray &bytes)
+Run stylografOn(const QString &option, const QByteArray &bytes, const QStringList &more = {})
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("s.css"));
     writeFile(path, bytes);
-    return stylograf({option, path});
+    return stylograf(more + QStringList{option, path});
 }
 
 } // namespace
@@ -94,6 +94,52 @@ private slots:
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, json);
         QVERIFY(QJsonDocument::fromJson(run.out).isObject());
+        QCOMPARE(stylografOn(QStringLiteral("--analyse"), bytes, {QStringLiteral("--syntax=classic")}).out, json);
+    }
+
+    void analyseByCssSyntax_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("at-rules, nesting and a brace in a string")
+            << QByteArray(
+                   "@charset \"UTF-8\";\r\n@media print {\r\n  .a { b: c }\r\n}\r\n.card { &:hover { x: y } }\r\n"
+                   "/* x */ .a { content: \"}\" } #i {}\r\n")
+            << 0
+            << QByteArray(
+                   "{\"elementSelectors\":[],\"classSelectors\":[\".a\",\".card:hover\"],\"idSelectors\":[\"#i\"],"
+                   "\"repeatedSelectors\":[],\"atRules\":[\"@charset \\\"UTF-8\\\"\",\"@media print\"],"
+                   "\"commentCount\":1,\"parseError\":false}\n");
+        QTest::newRow("a closing brace without its opening")
+            << QByteArray("a {}\n  }\nb {}\n") << 1
+            << QByteArray("{\"elementSelectors\":[\"a\",\"b\"],\"classSelectors\":[],\"idSelectors\":[],"
+                          "\"repeatedSelectors\":[],\"atRules\":[],\"commentCount\":0,\"parseError\":true,"
+                          "\"errorLine\":2,\"errorColumn\":3}\n");
+    }
+    void analyseByCssSyntax()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, json);
+        const Run run = stylografOn(QStringLiteral("--analyse"), bytes, {QStringLiteral("--syntax=css")});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, json);
+        QVERIFY(QJsonDocument::fromJson(run.out).isObject());
+    }
+
+    // By CSS syntax the style element holds the sheet as written, and the body one
+    // sample for each rule, those in @media and nested ones too.
+    void previewHtmlByCssSyntax()
+    {
+        const Run run = stylografOn(QStringLiteral("--preview-html"),
+                                    "@media print { .a { b: c } }\n.card { color: red; &:hover { x: y } }\n",
+                                    {QStringLiteral("--syntax=css")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("@media print { .a { b: c } }\n.card { color: red; &:hover { x: y } }"));
+        QVERIFY(run.out.contains("<span class=\"a\">Klasse: .a</span><br>\r\n"
+                                 "<span class=\"card\">Klasse: .card</span><br>\r\n"
+                                 "<span class=\"card:hover\">Klasse: .card:hover</span><br>\r\n"));
     }
 
     void unreadableFile()
@@ -146,6 +192,8 @@ private slots:
         QTest::newRow("--tokens without a file") << QStringList{"--tokens"} << "Der Option fehlt der Dateiname";
         QTest::newRow("unknown option") << QStringList{"--bogus"} << "Unbekannte Option: --bogus";
         QTest::newRow("unknown short option") << QStringList{"-x", "a.css"} << "Unbekannte Option: -x";
+        QTest::newRow("a reading nobody knows")
+            << QStringList{"--syntax=browser", "--analyse", "a.css"} << "Unbekannte Option: --syntax=browser";
     }
     void usageErrors()
     {
