@@ -29,9 +29,9 @@ inline QStringList described(const SyntaxReading &r)
 
 inline QStringList described(const SheetAnalysis &a)
 {
-    return {a.elementSelectors.join(u'|'), a.classSelectors.join(u'|'), a.idSelectors.join(u'|'),
-            a.repeatedSelectors.join(u'|'), a.atRules.join(u'|'),   QString::number(a.commentCount),
-            QString::number(a.parseError), QString::number(a.errorOffset)};
+    return {a.elementSelectors.join(u'|'),  a.classSelectors.join(u'|'),   a.idSelectors.join(u'|'),
+            a.repeatedSelectors.join(u'|'), a.atRules.join(u'|'),          QString::number(a.commentCount),
+            QString::number(a.parseError),  QString::number(a.errorOffset)};
 }
 
 // Empty when `parser`, which has read earlier forms of the sheet, reads `sheet` as a

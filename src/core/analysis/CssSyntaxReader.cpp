@@ -42,15 +42,15 @@ TokenKind closerOf(TokenKind kind)
 // The at-rules that leave a rule they are nested in when nesting is resolved.
 bool leavesTheRule(QByteArrayView name)
 {
-    return name == "media" || name == "supports" || name == "layer" || name == "container"
-        || name == "starting-style" || name == "document" || name == "font-face" || Css::isKeyframes(name);
+    return name == "media" || name == "supports" || name == "layer" || name == "container" || name == "starting-style"
+        || name == "document" || name == "font-face" || Css::isKeyframes(name);
 }
 
 bool isDescriptorRule(QByteArrayView name)
 {
     static constexpr const char *kNames[]
-        = {"font-face",     "page",          "property",        "counter-style", "font-feature-values",
-           "font-palette-values", "color-profile", "view-transition", "position-try", "function"};
+        = {"font-face",           "page",          "property",        "counter-style", "font-feature-values",
+           "font-palette-values", "color-profile", "view-transition", "position-try",  "function"};
     return std::any_of(std::begin(kNames), std::end(kNames), [&](const char *n) { return name == n; })
         || name.endsWith("viewport");
 }
@@ -402,8 +402,8 @@ private:
         const QByteArray name = Css::atRuleName(m_s, keyword);
         advance();
         qsizetype preludeEnd = keyword.end;
-        while (m_cur.kind != TokenKind::Semicolon && m_cur.kind != TokenKind::LeftBrace
-               && m_cur.kind != TokenKind::End && !(nested && m_cur.kind == TokenKind::RightBrace)) {
+        while (m_cur.kind != TokenKind::Semicolon && m_cur.kind != TokenKind::LeftBrace && m_cur.kind != TokenKind::End
+               && !(nested && m_cur.kind == TokenKind::RightBrace)) {
             if (!skipValue())
                 break;
             preludeEnd = m_consumedEnd;
@@ -713,7 +713,7 @@ namespace {
 // Reads items from `from` on, appending them and what they yield, until `stopAt` says
 // that one starts where an item to keep does (true), or the sheet ends (false). The
 // text after the last item ends the list as an item that is not kept.
-template <typename Item, typename Stop>
+template<typename Item, typename Stop>
 bool readItems(QStringView sheet, qsizetype from, const Frames &frames, std::vector<Item> &items,
                SyntaxReading &reading, Stop stopAt)
 {
@@ -751,7 +751,7 @@ namespace {
 
 // The items of a list by where they went: the first `head` as they were, then `middle`,
 // then `count` of the old ones from `from` (adjusted by `adjust`), then `rest`.
-template <typename T, typename Adjust>
+template<typename T, typename Adjust>
 QList<T> spliced(QList<T> &old, qsizetype head, QList<T> &&middle, qsizetype from, qsizetype count, QList<T> &&rest,
                  Adjust adjust)
 {
@@ -806,8 +806,7 @@ const SyntaxReading &CssSyntaxParser::parseSheet(const QString &sheet, SheetAnal
     const auto atKeptItem = [&](qsizetype position, const Frames &open) {
         while (resumed < last && m_items[resumed].start + shift < position)
             ++resumed;
-        if (resumed < last && m_items[resumed].start + shift == position
-            && sameChains(open, m_items[resumed].frames)) {
+        if (resumed < last && m_items[resumed].start + shift == position && sameChains(open, m_items[resumed].frames)) {
             frames = open;
             return true;
         }

@@ -87,7 +87,7 @@ private:
 };
 
 // The lower-case name of an at-keyword token, without "@"; escapes are left as written.
-template <typename View>
+template<typename View>
 QByteArray atRuleName(View text, const Token &atKeyword)
 {
     QByteArray name;
@@ -104,7 +104,7 @@ QByteArray atRuleName(View text, const Token &atKeyword)
 // Braces and semicolons inside brackets, inside a custom property's value, and inside
 // comments, strings and addresses (which are tokens of their own) neither open, close
 // nor end anything.
-template <typename View>
+template<typename View>
 class BlockReader
 {
 public:
@@ -128,7 +128,7 @@ public:
                 m_closers.append(u'}');
             } else {
                 m_blocks.open(m_first.kind == TokenKind::AtKeyword ? atRuleName(m_tokenizer.text(), m_first)
-                                                                    : QByteArray());
+                                                                   : QByteArray());
                 m_opened = true;
                 endItem();
             }

@@ -94,7 +94,7 @@ inline char16_t asciiLower(char16_t c)
 // Reads one token after another from a place between tokens. The state between
 // tokens is the place alone, so a reading may start at any place a former reading
 // passed between two tokens, or inside a comment when told so.
-template <typename View>
+template<typename View>
 class Tokenizer
 {
 public:
@@ -272,10 +272,7 @@ private:
         return TokenKind::BadUrl;
     }
 
-    static bool isNonPrintable(char16_t c)
-    {
-        return c <= 0x08 || c == 0x0b || (c >= 0x0e && c <= 0x1f) || c == 0x7f;
-    }
+    static bool isNonPrintable(char16_t c) { return c <= 0x08 || c == 0x0b || (c >= 0x0e && c <= 0x1f) || c == 0x7f; }
 
     // After "url(" and its blanks, an unquoted address.
     TokenKind consumeUrl()
@@ -453,7 +450,7 @@ inline bool isOpaque(TokenKind kind)
 
 // Whether the text of a token equals `word`, ASCII letter case ignored; `word` is
 // lower case ASCII.
-template <typename View>
+template<typename View>
 bool equalsLower(View text, qsizetype start, qsizetype end, const char *word)
 {
     qsizetype i = 0;

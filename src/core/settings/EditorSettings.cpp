@@ -24,7 +24,9 @@ const Key<bool> kDisplaySwitches[] = {
     {"Vervollstaendigung", "Status", &EditorSettings::completion},
     {"Syntaxhinweise", "Status", &EditorSettings::propertyTips},
     {"Unbekannte Eigenschaften", "Status", &EditorSettings::unknownNames},
+    {"CSS-Syntax", "Status", &EditorSettings::cssSyntax},
 };
+const Key<bool> &kCssSyntax = kDisplaySwitches[std::size(kDisplaySwitches) - 1];
 const char kLanguageSection[] = "Sprache";
 const char kLanguageKey[] = "lingual";
 const Key<QString> kFont = {"Font", "Font", &EditorSettings::fontName};
@@ -98,6 +100,11 @@ void EditorSettings::write(const IniFile &ini, int language) const
     writeSwitches(ini, *this, kBoldSwitches);
     for (const Key<quint32> &k : kColours)
         writeText(ini, k, ColourValues::write(this->*k.field));
+}
+
+void EditorSettings::writeCssSyntax(const IniFile &ini, bool on)
+{
+    ini.writeSwitch(QLatin1String(kCssSyntax.section), QLatin1String(kCssSyntax.key), on);
 }
 
 void EditorSettings::writeLanguage(const IniFile &ini, int language)

@@ -16,6 +16,7 @@ struct EditorSettings
     bool completion = true;
     bool propertyTips = true;
     bool unknownNames = true;
+    bool cssSyntax = false; // the analysis reads the sheet by CSS syntax, not by the classic walk
     QString fontName = QStringLiteral("Courier New");
     QString fontSize = QStringLiteral("10"); // as typed
     bool keyBold = true;
@@ -35,4 +36,6 @@ struct EditorSettings
 
     // The language offset chosen last; written on its own when the user picks one.
     static void writeLanguage(const IniFile &ini, int language);
+    // The analysis's reading; written on its own when the user picks it in the menu.
+    static void writeCssSyntax(const IniFile &ini, bool on);
 };

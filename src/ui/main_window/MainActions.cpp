@@ -100,6 +100,9 @@ MainActions MainActions::create(QWidget *window)
         toggle->setCheckable(true);
         toggle->setChecked(true);
     }
+    a.analyseByCssSyntax
+        = makeAction(window, "actionAnalyseByCssSyntax", "Analyse nach CSS-Syntax", UiText::AnalyseByCssSyntax);
+    a.analyseByCssSyntax->setCheckable(true);
 
     a.find = makeAction(window, "actionFind", "Suchen", UiText::Search, {}, "search");
     a.findNext = makeAction(window, "actionFindNext", "nächsten suchen", UiText::SearchNext, {}, "searchnext");
@@ -140,7 +143,7 @@ void MainActions::buildMenus(QMenuBar *bar) const
     bar->addMenu(edit);
 
     QMenu *view = addMenu(bar, "menuView", "Ansicht", UiText::MenuView);
-    fill(view, {showAnalysis, showReference, showPreview});
+    fill(view, {showAnalysis, showReference, showPreview, nullptr, analyseByCssSyntax});
     bar->addMenu(view);
 
     QMenu *search = addMenu(bar, "menuSearch", "Suchen", UiText::Search);

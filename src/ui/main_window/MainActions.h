@@ -13,6 +13,7 @@ struct MainActions
     QAction *newDocument, *open, *save, *saveAs, *close, *settings, *print, *exit;
     QAction *undo, *redo, *cut, *copy, *paste, *deleteSelection, *selectAll, *formatSheet, *complete, *showSyntax;
     QAction *showAnalysis, *showReference, *showPreview; // the View menu's ticks
+    QAction *analyseByCssSyntax; // a tick too: the analysis's reading
     QAction *find, *findNext, *findPrevious, *replace, *goToError, *nextUnknownName;
     QAction *german, *english;
     QAction *help, *homePage, *about;

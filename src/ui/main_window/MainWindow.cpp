@@ -220,6 +220,10 @@ void MainWindow::connectActions()
 
     for (QAction *toggle : {a.showAnalysis, a.showReference, a.showPreview})
         connect(toggle, &QAction::triggered, this, &MainWindow::toggleView);
+    connect(a.analyseByCssSyntax, &QAction::triggered, this, [this](bool on) { chooseCssSyntax(on, true); });
+    connect(m_structure, &StructureView::cssSyntaxRequested, this, [this] { chooseCssSyntax(true, true); });
+    connect(m_structure, &StructureView::cssSyntaxHintDismissed, m_analysis, &AnalysisController::dismissHint);
+    connect(m_analysis, &AnalysisController::cssSyntaxAdvised, m_structure, &StructureView::showCssSyntaxHint);
 
     connect(a.find, &QAction::triggered, this, [this] { m_search->openSearchDialog(false); });
     connect(a.findNext, &QAction::triggered, this, [this] { m_search->runSearch(false, false); });
@@ -314,10 +318,12 @@ void MainWindow::showEvent(QShowEvent *e)
 
 SettingsDialog &MainWindow::settingsDialog()
 {
-    if (!m_settings)
+    if (!m_settings) {
         m_settings = new SettingsDialog(
             *editor(), *m_highlighterAttributes, m_dialogs, m_texts, m_paths.settingsFile(),
             m_paths.infDir + QStringLiteral("selektoren.inf"), [this] { m_reference->reloadElementList(); }, this);
+        connect(m_settings, &SettingsDialog::cssSyntaxChosen, this, [this](bool on) { chooseCssSyntax(on, false); });
+    }
     return *m_settings;
 }
 
@@ -410,6 +416,17 @@ void MainWindow::restorePanels()
 {
     const PanelVisibility v = PanelVisibility::read(IniFile(m_paths.settingsFile()));
     applyPanelVisibility(v.parser, v.objects, v.preview);
+}
+
+// ---- the analysis's reading ----
+
+void MainWindow::chooseCssSyntax(bool on, bool keep)
+{
+    m_analysis->setSyntax(on ? AnalysisSyntax::Css : AnalysisSyntax::Classic);
+    m_actions.analyseByCssSyntax->setChecked(on);
+    settingsDialog().showCssSyntax(on);
+    if (keep)
+        m_dialogs.reportFailure([&] { EditorSettings::writeCssSyntax(IniFile(m_paths.settingsFile()), on); });
 }
 
 // ---- the error's place ----

@@ -86,6 +86,8 @@ private:
     void moveCaretTo(const std::optional<std::pair<int, int>> &place);
 
     void toggleView();
+    // The analysis reads by CSS syntax or by the classic walk; `keep` writes the choice.
+    void chooseCssSyntax(bool on, bool keep);
     void chooseLanguage(int offset);
     void print();
     void applyPanelVisibility(bool parser, bool objects, bool preview);

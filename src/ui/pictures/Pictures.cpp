@@ -63,8 +63,8 @@ QIcon icon(const QString &name)
 
 QIcon analysisPicture(AnalysisPicture picture)
 {
-    static const char *const names[] = {"element",   "class",    "id",       "declaration", "analysis",
-                                        "selectors", "comments", "no-error", "error",       "not-analysed"};
+    static const char *const names[] = {"element",  "class",    "id",    "declaration",  "analysis", "selectors",
+                                        "comments", "no-error", "error", "not-analysed", "atrule"};
     return fromFiles(QLatin1String(names[int(picture)]), {16, 32});
 }
 

@@ -29,6 +29,7 @@ enum class AnalysisPicture {
     NoError,
     Error,
     NotAnalysed,
+    AtRule, // teal diamond
 };
 QIcon analysisPicture(AnalysisPicture picture);
 QIcon selectorPicture(SelectorKind kind);

@@ -154,13 +154,15 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
                                     UiText::ShowPropertyTips, true);
     m_unknownNamesSwitch = checkBox(optionGroup, "unknownNamesSwitch", "Unbekannte Eigenschaften markieren",
                                     UiText::MarkUnknownNames, true);
+    m_cssSyntaxSwitch
+        = checkBox(optionGroup, "cssSyntaxSwitch", "Analyse nach CSS-Syntax", UiText::AnalyseByCssSyntax, false);
     m_languageSwitch
         = checkBox(optionGroup, "languageSwitch", "Zuletzt genutzte Sprache speichern", UiText::KeepLanguage, true);
     m_languageSwitch->setEnabled(false);
     auto *optionLayout = new QVBoxLayout(optionGroup);
     for (QCheckBox *box :
          {m_highlightingSwitch, m_lineNumbersSwitch, m_formattingMarksSwitch, m_xpMenuSwitch, m_colourSwatchesSwitch,
-          m_completionSwitch, m_propertyTipsSwitch, m_unknownNamesSwitch, m_languageSwitch})
+          m_completionSwitch, m_propertyTipsSwitch, m_unknownNamesSwitch, m_cssSyntaxSwitch, m_languageSwitch})
         optionLayout->addWidget(box);
     (new QVBoxLayout(options))->addWidget(optionGroup);
 
@@ -342,6 +344,12 @@ void SettingsDialog::applyDisplaySwitches()
     m_editor.setCompletionEnabled(m_completionSwitch->isChecked());
     m_editor.setPropertyTipsEnabled(m_propertyTipsSwitch->isChecked());
     m_editor.setUnknownNamesMarked(m_unknownNamesSwitch->isChecked());
+    emit cssSyntaxChosen(m_cssSyntaxSwitch->isChecked());
+}
+
+void SettingsDialog::showCssSyntax(bool on)
+{
+    m_cssSyntaxSwitch->setChecked(on);
 }
 
 void SettingsDialog::readAtStart()
@@ -355,6 +363,7 @@ void SettingsDialog::readAtStart()
     m_completionSwitch->setChecked(s.completion);
     m_propertyTipsSwitch->setChecked(s.propertyTips);
     m_unknownNamesSwitch->setChecked(s.unknownNames);
+    m_cssSyntaxSwitch->setChecked(s.cssSyntax);
     {
         const QSignalBlocker quiet(m_fontFamilyBox);
         m_fontFamilyBox->setEditText(s.fontName);
@@ -388,6 +397,7 @@ void SettingsDialog::applySettings()
     s.completion = m_completionSwitch->isChecked();
     s.propertyTips = m_propertyTipsSwitch->isChecked();
     s.unknownNames = m_unknownNamesSwitch->isChecked();
+    s.cssSyntax = m_cssSyntaxSwitch->isChecked();
     s.fontName = m_fontFamilyBox->currentText();
     s.fontSize = m_fontSizeBox->currentText();
     s.keyBold = m_keyBoldSwitch->isChecked();

@@ -30,6 +30,12 @@ public:
 
     // The settings file read when the main window is first shown, and applied.
     void readAtStart();
+    // The analysis's reading as chosen elsewhere (the View menu), for the switch.
+    void showCssSyntax(bool on);
+
+signals:
+    // The analysis's reading as the settings have it: at start and with "Übernehmen".
+    void cssSyntaxChosen(bool on);
 
 private slots:
     void applyFontFamily();
@@ -48,7 +54,8 @@ private:
 
     QTabWidget *m_settingsPages;
     QCheckBox *m_highlightingSwitch, *m_lineNumbersSwitch, *m_formattingMarksSwitch, *m_xpMenuSwitch,
-        *m_colourSwatchesSwitch, *m_completionSwitch, *m_propertyTipsSwitch, *m_unknownNamesSwitch, *m_languageSwitch;
+        *m_colourSwatchesSwitch, *m_completionSwitch, *m_propertyTipsSwitch, *m_unknownNamesSwitch, *m_cssSyntaxSwitch,
+        *m_languageSwitch;
     QLineEdit *m_elementNameEdit;
     QPushButton *m_addElementButton, *m_deleteElementButton;
     QListWidget *m_elementList;

@@ -183,10 +183,22 @@ StructureView::StructureView(QWidget *parent) : QWidget(parent)
         = {{"Elemente", SelectorKind::Element}, {"ID\u00b4s", SelectorKind::Id}, {"Klassen", SelectorKind::Class}};
     for (int i = 0; i < 3; ++i) {
         auto *node = new QTreeWidgetItem(m_groupedTree, {QString::fromUtf8(groups[i].caption)});
-        node->setIcon(0, Pictures::selectorPicture(groups[i].kind));
+        m_groups[i].icon = Pictures::selectorPicture(groups[i].kind);
+        node->setIcon(0, m_groups[i].icon);
         m_groups[i].node = node;
-        m_groups[i].kind = groups[i].kind;
     }
+    const auto uiText = [this](const char *name, const char *german, UiText id) {
+        auto *text = new QAction(QString::fromUtf8(german), this);
+        text->setObjectName(QLatin1String(name));
+        setUiTextId(text, id);
+        connect(text, &QAction::changed, this, &StructureView::retranslate);
+        return text;
+    };
+    m_atRulesCaption = uiText("atRulesCaption", "@-Regeln", UiText::AtRules);
+    m_groups[3].icon = Pictures::analysisPicture(Pictures::AnalysisPicture::AtRule);
+    m_groups[3].node = new QTreeWidgetItem(m_groupedTree, {m_atRulesCaption->text()});
+    m_groups[3].node->setIcon(0, m_groups[3].icon);
+    m_groups[3].node->setHidden(true);
 
     m_parserStatus = new QWidget(this);
     m_parserStatus->setObjectName(QStringLiteral("parserStatus"));
@@ -213,12 +225,32 @@ StructureView::StructureView(QWidget *parent) : QWidget(parent)
     statusLayout->addWidget(m_errorPlace);
     setStatus(ParserStatus::NotAnalysed, QStringLiteral("Parserinformationen"));
 
+    m_hintText = uiText("cssSyntaxHintText", "@-Regeln oder } ohne {:", UiText::CssSyntaxHint);
+    m_hintSwitch = uiText("cssSyntaxHintSwitch", "nach CSS-Syntax lesen", UiText::ReadByCssSyntax);
+    m_hintHide = uiText("cssSyntaxHintHide", "ausblenden", UiText::HideHint);
+    m_cssSyntaxHint = new QLabel(this);
+    m_cssSyntaxHint->setObjectName(QStringLiteral("cssSyntaxHint"));
+    m_cssSyntaxHint->setWordWrap(true);
+    m_cssSyntaxHint->setTextFormat(Qt::RichText);
+    m_cssSyntaxHint->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_cssSyntaxHint->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_cssSyntaxHint->setMargin(2);
+    m_cssSyntaxHint->hide();
+    connect(m_cssSyntaxHint, &QLabel::linkActivated, this, [this](const QString &link) {
+        if (link == QLatin1String("css"))
+            emit cssSyntaxRequested();
+        else
+            emit cssSyntaxHintDismissed();
+    });
+    retranslate();
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(m_groupedTree, 1);
     layout->addWidget(m_ruleTree, 1);
+    layout->addWidget(m_cssSyntaxHint);
     layout->addWidget(m_parserStatus);
 
     connect(m_groupedViewButton, &QToolButton::clicked, this, [this] {
@@ -290,6 +322,34 @@ void StructureView::setStatus(ParserStatus status, const QString &text)
     m_statusIcon->setPixmap(Pictures::statusPicture(status).pixmap(16, 16));
     m_statusText->setText(text);
     m_statusIcon->repaint();
+}
+
+void StructureView::setAtRulesShown(bool shown)
+{
+    Group &atRules = m_groups[3];
+    if (shown == !atRules.node->isHidden())
+        return;
+    if (!shown) {
+        // What it showed is gone; shown again, it is filled anew.
+        qDeleteAll(atRules.node->takeChildren());
+        atRules.byFolded.clear();
+        atRules.synced.clear();
+        atRules.sorted = true;
+    }
+    atRules.node->setHidden(!shown);
+}
+
+void StructureView::showCssSyntaxHint(bool shown)
+{
+    m_cssSyntaxHint->setVisible(shown);
+}
+
+void StructureView::retranslate()
+{
+    m_groups[3].node->setText(0, m_atRulesCaption->text());
+    m_cssSyntaxHint->setText(QStringLiteral("%1 <a href=\"css\">%2</a> · <a href=\"hide\">%3</a>")
+                                 .arg(m_hintText->text().toHtmlEscaped(), m_hintSwitch->text().toHtmlEscaped(),
+                                      m_hintHide->text().toHtmlEscaped()));
 }
 
 void StructureView::setErrorPlace(const std::optional<std::pair<int, int>> &place)
@@ -377,7 +437,7 @@ void StructureView::syncGroup(Group &group, const QStringList &list)
         if (group.byFolded.contains(folded))
             continue;
         auto *item = new SelectorItem(QStringList{text});
-        item->setIcon(0, Pictures::selectorPicture(group.kind));
+        item->setIcon(0, group.icon);
         if (sort && group.sorted) {
             // Into its place, so that the group stays sorted.
             int low = 0, high = group.node->childCount();
@@ -416,6 +476,8 @@ void StructureView::syncGroupedTree(const SheetAnalysis &analysis)
     syncGroup(m_groups[0], analysis.elementSelectors);
     syncGroup(m_groups[2], analysis.classSelectors);
     syncGroup(m_groups[1], analysis.idSelectors);
+    if (!m_groups[3].node->isHidden())
+        syncGroup(m_groups[3], analysis.atRules);
     for (const Group &group : m_groups)
         group.node->setExpanded(true);
 }

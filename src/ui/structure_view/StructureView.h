@@ -56,6 +56,12 @@ public:
     // Beside the status: where the analysis stopped (line and column from 0), shown
     // from 1 as the status bar shows the caret; hidden without an error.
     void setErrorPlace(const std::optional<std::pair<int, int>> &place);
+    // The fourth group of the grouped tree, the at-rules, while the sheet is read by
+    // CSS syntax.
+    void setAtRulesShown(bool shown);
+    // Above the status: a hint that reading by CSS syntax would serve the sheet, with a
+    // link that switches to it and one that hides the hint.
+    void showCssSyntaxHint(bool shown);
 
     QToolButton *groupedViewButton() const { return m_groupedViewButton; }
     QToolButton *declarationsButton() const { return m_declarationsButton; }
@@ -74,6 +80,9 @@ signals:
     void occurrenceRequested(int occurrence);
     // The same on a selector of the grouped tree: its first rule.
     void selectorRequested(const QString &selector);
+    // The hint's links.
+    void cssSyntaxRequested();
+    void cssSyntaxHintDismissed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -82,17 +91,18 @@ private:
     struct Group
     {
         QTreeWidgetItem *node = nullptr;
-        SelectorKind kind = SelectorKind::Element;
+        QIcon icon;
         QHash<QString, QTreeWidgetItem *> byFolded; // the shown nodes, by case-folded text
         bool sorted = true;
         QStringList synced; // the list the group was last brought in line with
     };
 
     void syncGroup(Group &group, const QStringList &list);
+    void retranslate();
     // False when the current node stands for no rule.
     bool goToRule();
 
-    Group m_groups[3]; // element, ID, class: the order of the tree
+    Group m_groups[4]; // element, ID, class, at-rules: the order of the tree
     std::vector<FlatNode> m_shownRules;
     QSet<QString> m_repeated;
     QHash<QString, QCollatorSortKey> m_sortKeys; // for sorting the flat tree
@@ -105,5 +115,9 @@ private:
     QLabel *m_statusIcon;
     QLabel *m_statusText;
     QLabel *m_errorPlace;
+    QLabel *m_cssSyntaxHint;
+    // Texts that follow the language: the translation sets them, and the nodes and the
+    // hint take them from there.
+    QAction *m_atRulesCaption, *m_hintText, *m_hintSwitch, *m_hintHide;
     QAction *m_goToRuleAction;
 };

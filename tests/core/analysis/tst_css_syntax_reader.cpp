@@ -21,7 +21,7 @@ QStringList described(const SyntaxReading &reading)
     for (const SyntaxRule &r : reading.rules) {
         const char kind = r.kind == SelectorKind::Class ? 'C' : r.kind == SelectorKind::Id ? 'I' : 'E';
         out << QStringLiteral("%1 %2%3").arg(QString(QLatin1Char(kind)), r.selector,
-                                               r.repeat ? QStringLiteral(" (repeat)") : QString());
+                                             r.repeat ? QStringLiteral(" (repeat)") : QString());
     }
     return out;
 }
@@ -38,8 +38,7 @@ QStringList atRuleTexts(const SyntaxReading &reading)
 QString digest(QStringList list)
 {
     list.sort();
-    return QString::fromLatin1(
-        QCryptographicHash::hash(list.join(u'\n').toUtf8(), QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(QCryptographicHash::hash(list.join(u'\n').toUtf8(), QCryptographicHash::Sha256).toHex());
 }
 
 // A list that differs is written out, to compare with the writer's own lists
@@ -86,20 +85,20 @@ void TestCssSyntaxReader::readsRules_data()
     QTest::newRow("comment marks in strings and addresses")
         << QStringLiteral("a { content: \"/*\"; b: url(x/*y) } .x { c: '*/' }") << QStringList{"E a", "C .x"}
         << QStringList{};
-    QTest::newRow("braces in an address") << QStringLiteral("a { b: url(x{y}) } #z {}") << QStringList{"E a", "I #z"}
-                                          << QStringList{};
+    QTest::newRow("braces in an address")
+        << QStringLiteral("a { b: url(x{y}) } #z {}") << QStringList{"E a", "I #z"} << QStringList{};
     QTest::newRow("escaped brace") << QStringLiteral(".a\\{b { c: d } e {}") << QStringList{"C .a\\{b", "E e"}
                                    << QStringList{};
-    QTest::newRow("rules inside @media")
-        << QStringLiteral("@media (min-width: 600px) { .a { b: c } p { d: e } }") << QStringList{"C .a", "E p"}
-        << QStringList{"@media (min-width: 600px)"};
+    QTest::newRow("rules inside @media") << QStringLiteral("@media (min-width: 600px) { .a { b: c } p { d: e } }")
+                                         << QStringList{"C .a", "E p"} << QStringList{"@media (min-width: 600px)"};
     QTest::newRow("conditional and layered blocks")
         << QStringLiteral("@supports (display:grid) { a {} } @container card (width > 1px) { b {} } @layer base "
                           "{ c {} } @scope (.x) to (.y) { d {} } @starting-style { e {} } @document url-prefix() "
                           "{ f {} }")
         << QStringList{"E a", "E b", "E c", "E d", "E e", "E f"}
-        << QStringList{"@supports (display:grid)", "@container card (width > 1px)", "@layer base",
-                       "@scope (.x) to (.y)", "@starting-style", "@document url-prefix()"};
+        << QStringList{
+               "@supports (display:grid)", "@container card (width > 1px)", "@layer base", "@scope (.x) to (.y)",
+               "@starting-style",          "@document url-prefix()"};
     QTest::newRow("statements end at their semicolon")
         << QStringLiteral("@charset \"UTF-8\"; @import url(a.css) screen; @namespace svg url(x); @layer a, b; p {}")
         << QStringList{"E p"}
@@ -120,23 +119,20 @@ void TestCssSyntaxReader::readsRules_data()
         << QStringLiteral(".card { color: red; &:hover { a: b } .title { c: d } > p {} }")
         << QStringList{"C .card", "C .card:hover", "C .card .title", "C .card > p"} << QStringList{};
     QTest::newRow("nested lists combine")
-        << QStringLiteral(".a, .b { .c, &.d {} }") << QStringList{"C .a .c, .a.d, .b .c, .b.d"}
-        << QStringList{};
+        << QStringLiteral(".a, .b { .c, &.d {} }") << QStringList{"C .a .c, .a.d, .b .c, .b.d"} << QStringList{};
     // A rule that holds nothing but nested rules has no style of its own.
     QTest::newRow("nesting two levels") << QStringLiteral("ul { li { &:hover { x: y } } }")
                                         << QStringList{"E ul li:hover"} << QStringList{};
-    QTest::newRow("a comment keeps a rule") << QStringLiteral(".a { /* b */ .c { d: e } }")
-                                            << QStringList{"C .a", "C .a .c"} << QStringList{};
+    QTest::newRow("a comment keeps a rule")
+        << QStringLiteral(".a { /* b */ .c { d: e } }") << QStringList{"C .a", "C .a .c"} << QStringList{};
     QTest::newRow("a nested selector with a colon")
-        << QStringLiteral(".x { a:hover { color: red } b: c }") << QStringList{"C .x", "C .x a:hover"}
-        << QStringList{};
+        << QStringLiteral(".x { a:hover { color: red } b: c }") << QStringList{"C .x", "C .x a:hover"} << QStringList{};
     QTest::newRow("a block in a custom property is its value")
         << QStringLiteral("a { --x: { b: c }; d: e } f {}") << QStringList{"E a", "E f"} << QStringList{};
     QTest::newRow("a brace in a function is its value")
         << QStringLiteral("a { b: f(x{y}) } c {}") << QStringList{"E a", "E c"} << QStringList{};
-    QTest::newRow("nested @media with declarations")
-        << QStringLiteral(".a { @media (x) { color: red; .b {} } }")
-        << QStringList{"C .a", "C .a .b"} << QStringList{"@media (x)"};
+    QTest::newRow("nested @media with declarations") << QStringLiteral(".a { @media (x) { color: red; .b {} } }")
+                                                     << QStringList{"C .a", "C .a .b"} << QStringList{"@media (x)"};
     QTest::newRow("kinds come from the tokens")
         << QStringLiteral("a[href$=\".pdf\"] {} #x {} .a #b {} a:not(.b) {} a#b.c {} [id=\"#x\"] {} p:nth-child(.5) {}")
         << QStringList{"E a[href$=\".pdf\"]", "I #x", "C .a #b", "E a:not(.b)", "C a#b.c", "E [id=\"#x\"]",
@@ -147,11 +143,11 @@ void TestCssSyntaxReader::readsRules_data()
         << QStringList{"E h1, h2", "E a b", "E c/**/d"} << QStringList{};
     QTest::newRow("repeats under the same at-rules")
         << QStringLiteral(".a {} @media print { .a {} .a {} } .a {} a, b {} b, a {} a b {} a { b {} }")
-        << QStringList{"C .a", "C .a", "C .a (repeat)", "C .a (repeat)", "E a, b", "E b, a (repeat)", "E a b",
-                       "E a b (repeat)"}
+        << QStringList{"C .a",  "C .a",          "C .a (repeat)", "C .a (repeat)", "E a, b", "E b, a (repeat)",
+                       "E a b", "E a b (repeat)"}
         << QStringList{"@media print"};
-    QTest::newRow("markup comments at the top") << QStringLiteral("<!-- a {} -->") << QStringList{"E a"}
-                                                << QStringList{};
+    QTest::newRow("markup comments at the top")
+        << QStringLiteral("<!-- a {} -->") << QStringList{"E a"} << QStringList{};
     QTest::newRow("a rule nobody knows") << QStringLiteral("@-ms-viewport { width: device-width } @foo { a {} }")
                                          << QStringList{"E a"} << QStringList{"@-ms-viewport", "@foo"};
 }
@@ -213,10 +209,10 @@ void TestCssSyntaxReader::declarationsOfARule_data()
     QTest::newRow("strings, comments and addresses")
         << QStringLiteral("a { content: \"x; y\"; /* b: c; */ background: url(x;y) }")
         << QStringList{"content:\"x; y\"", "background:url(x;y)"};
-    QTest::newRow("nested rules keep theirs") << QStringLiteral("a { b: c; &:hover { d: e } f: g }")
-                                              << QStringList{"b:c", "f:g"};
-    QTest::newRow("custom property with a block") << QStringLiteral("a { --x: { y: z }; w: v }")
-                                                  << QStringList{"--x:{ y: z }", "w:v"};
+    QTest::newRow("nested rules keep theirs")
+        << QStringLiteral("a { b: c; &:hover { d: e } f: g }") << QStringList{"b:c", "f:g"};
+    QTest::newRow("custom property with a block")
+        << QStringLiteral("a { --x: { y: z }; w: v }") << QStringList{"--x:{ y: z }", "w:v"};
 }
 
 void TestCssSyntaxReader::declarationsOfARule()
@@ -293,8 +289,8 @@ void TestCssSyntaxReader::editsReadAgainOnlyWhatChanged()
         QVERIFY(file.open(QIODevice::ReadOnly));
         sheet = QString::fromUtf8(file.readAll());
     }
-    static const QStringList pieces{"{", "}", ";", "\"", "'", "/*", "*/", "@media y {", "a", " ", "\n", ".q{}", "&",
-                                    ",", "(", ")", "\\", "x:y"};
+    static const QStringList pieces{"{", "}",  ";",    "\"", "'", "/*", "*/", "@media y {", "a",
+                                    " ", "\n", ".q{}", "&",  ",", "(",  ")",  "\\",         "x:y"};
     QRandomGenerator random(4711);
     CssSyntaxParser parser;
     QCOMPARE(SyntaxAgreement::disagreement(parser, sheet), QString());
@@ -319,8 +315,12 @@ void TestCssSyntaxReader::realSheetsAsPostcssReadsThem()
     QFile fixture(QStringLiteral(TEST_DATA_DIR "/css/real-sheets.json"));
     QVERIFY(fixture.open(QIODevice::ReadOnly));
     const QString name = QFileInfo(path).fileName();
-    const QJsonObject expected
-        = QJsonDocument::fromJson(fixture.readAll()).object().value(QLatin1String("sheets")).toObject().value(name).toObject();
+    const QJsonObject expected = QJsonDocument::fromJson(fixture.readAll())
+                                     .object()
+                                     .value(QLatin1String("sheets"))
+                                     .toObject()
+                                     .value(name)
+                                     .toObject();
     if (expected.isEmpty())
         QSKIP("a sheet the fixture does not know");
     QFile file(path);

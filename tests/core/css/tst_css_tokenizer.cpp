@@ -10,11 +10,11 @@
 
 namespace {
 
-const char *const kKindNames[] = {"Ident",     "Function",   "AtKeyword",  "Hash",        "String",    "BadString",
-                                  "Url",       "BadUrl",     "Delim",      "Number",      "Percentage", "Dimension",
-                                  "Whitespace", "Cdo",       "Cdc",        "Colon",       "Semicolon", "Comma",
-                                  "LeftBracket", "RightBracket", "LeftParen", "RightParen", "LeftBrace", "RightBrace",
-                                  "Comment",   "End"};
+const char *const kKindNames[]
+    = {"Ident",      "Function",  "AtKeyword",  "Hash",       "String",      "BadString",    "Url",
+       "BadUrl",     "Delim",     "Number",     "Percentage", "Dimension",   "Whitespace",   "Cdo",
+       "Cdc",        "Colon",     "Semicolon",  "Comma",      "LeftBracket", "RightBracket", "LeftParen",
+       "RightParen", "LeftBrace", "RightBrace", "Comment",    "End"};
 
 QString kindName(Css::TokenKind kind)
 {
@@ -22,7 +22,7 @@ QString kindName(Css::TokenKind kind)
 }
 
 // Tokens as "Kind start end", one per line, so that a difference shows where it is.
-template <typename View>
+template<typename View>
 QStringList tokensOf(View text, const std::vector<qsizetype> &toUtf16 = {})
 {
     QStringList out;

@@ -46,6 +46,7 @@ private slots:
         const EditorSettings s = EditorSettings::read(IniFile(dir.filePath(QStringLiteral("einstellungen.ini"))));
         QVERIFY(s.highlighting && s.lineNumbers && s.formattingMarks && s.xpMenu && s.colourSwatches && s.completion
                 && s.propertyTips && s.unknownNames);
+        QVERIFY(!s.cssSyntax); // the classic walk
         QCOMPARE(s.fontName, QStringLiteral("Courier New"));
         QCOMPARE(s.fontSize, QStringLiteral("10"));
         QVERIFY(s.keyBold && s.identBold && s.numBold);
@@ -91,6 +92,9 @@ private slots:
         QCOMPARE(ini.read(QStringLiteral("Farbmuster"), QStringLiteral("Status")), QStringLiteral("0"));
         QCOMPARE(back.fontSize, QStringLiteral("14"));
         QCOMPARE(back.keyColour, s.keyColour);
+        EditorSettings::writeCssSyntax(ini, true);
+        QVERIFY(EditorSettings::read(ini).cssSyntax);
+        QCOMPARE(EditorSettings::read(ini).fontSize, QStringLiteral("14")); // the rest stays
     }
 };
 

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 namespace {
 
@@ -71,6 +72,8 @@ private slots:
             {"highlightingSwitch", "Syntaxhighlighting benutzen", "Use syntax-highlighting",
              "Syntaxhighlighting benutzen"},
             {"applyButton", "Übernehmen", "Accept", "Übernehmen"},
+            {"actionAnalyseByCssSyntax", "Analyse nach CSS-Syntax", "Analyse by CSS syntax", "Analyse nach CSS-Syntax"},
+            {"atRulesCaption", "@-Regeln", "At-rules", "@-Regeln"},
             {"cancelButton", "Abbrechen", "Cancel", "Abbrechen"},
             {"discardButton", "Abbruch", "Cancel", "Abbrechen"},
             {"useContextButton", "Verwenden", "Use", "Verwenden"},
@@ -102,6 +105,17 @@ private slots:
     }
 
     // Every caption fits its control in both languages: none is cut, none scrolls.
+    // The at-rules' group and the hint follow the language too.
+    void theStructureViewsTextsFollowTheLanguage()
+    {
+        f->action("actionAnalyseByCssSyntax")->trigger();
+        QTreeWidget *grouped = f->find<QTreeWidget>("groupedTree");
+        QCOMPARE(grouped->topLevelItem(3)->text(0), QStringLiteral("@-Regeln"));
+        f->action("actionEnglish")->trigger();
+        QCOMPARE(grouped->topLevelItem(3)->text(0), QStringLiteral("At-rules"));
+        QVERIFY(f->find<QLabel>("cssSyntaxHint")->text().contains(QLatin1String("read by CSS syntax")));
+    }
+
     void captionsFitInBothLanguages()
     {
         SelectorAssistant &assistant = f->window->assistantDialog();

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 #include "editor/highlighter/CssLexer.h"
 #include "settings/SettingsDialog.h"
+#include "structure_view/AnalysisController.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,6 +43,7 @@ private slots:
         QVERIFY(f->editor()->completionEnabled());
         QVERIFY(f->editor()->propertyTipsEnabled());
         QVERIFY(f->editor()->unknownNamesMarked());
+        QCOMPARE(f->window->analysis().syntax(), AnalysisSyntax::Classic); // the Part's reading by default
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontFamilyBox"))->currentText(),
                  QStringLiteral("Courier New"));
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("fontSizeBox"))->currentText(), QStringLiteral("10"));
@@ -60,7 +62,10 @@ private slots:
         dialog->findChild<QCheckBox *>(QStringLiteral("completionSwitch"))->setChecked(false);
         dialog->findChild<QCheckBox *>(QStringLiteral("propertyTipsSwitch"))->setChecked(false);
         dialog->findChild<QCheckBox *>(QStringLiteral("unknownNamesSwitch"))->setChecked(false);
+        dialog->findChild<QCheckBox *>(QStringLiteral("cssSyntaxSwitch"))->setChecked(true);
         dialog->findChild<QPushButton *>(QStringLiteral("applyButton"))->click();
+        QCOMPARE(f->window->analysis().syntax(), AnalysisSyntax::Css);
+        QVERIFY(f->action("actionAnalyseByCssSyntax")->isChecked());
         const QByteArray ini = f->contents(QStringLiteral("einstellungen.ini"));
         QVERIFY(ini.contains("[Liniennummern]\r\nStatus=0\r\n"));
         QVERIFY(ini.contains("[Farbmuster]\r\nStatus=0\r\n"));
@@ -68,6 +73,7 @@ private slots:
         QVERIFY(ini.contains("[Syntaxhinweise]\r\nStatus=0\r\n"));
         QVERIFY(!f->editor()->propertyTipsEnabled());
         QVERIFY(ini.contains("[Unbekannte Eigenschaften]\r\nStatus=0\r\n"));
+        QVERIFY(ini.contains("[CSS-Syntax]\r\nStatus=1\r\n"));
         QVERIFY(!f->editor()->unknownNamesMarked());
         QVERIFY(!f->editor()->colourSwatchesVisible());
         QVERIFY(!f->editor()->completionEnabled());
@@ -80,6 +86,10 @@ private slots:
         QCOMPARE(f->editor()->marginWidth(0), 0);
         QVERIFY(!f->editor()->colourSwatchesVisible());
         QVERIFY(!f->editor()->completionEnabled());
+        QCOMPARE(f->window->analysis().syntax(), AnalysisSyntax::Css);
+        // The View menu's choice reaches the dialog's switch.
+        f->action("actionAnalyseByCssSyntax")->trigger();
+        QVERIFY(!f->window->settingsDialog().findChild<QCheckBox *>(QStringLiteral("cssSyntaxSwitch"))->isChecked());
     }
 
     void unwritableFileAppliesNothing()

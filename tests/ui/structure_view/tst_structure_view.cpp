@@ -1,6 +1,7 @@
 // The analysis views on the real main window, as the user types.
 
 #include "MainWindowFixture.h"
+#include "settings/IniFile.h"
 #include "structure_view/AnalysisController.h"
 #include "structure_view/StructureView.h"
 
@@ -20,11 +21,14 @@ QStringList childTexts(const QTreeWidgetItem *node)
     return texts;
 }
 
+// The groups shown.
 QStringList topLevel(const QTreeWidget *tree)
 {
     QStringList texts;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        texts << tree->topLevelItem(i)->text(0);
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        if (!tree->topLevelItem(i)->isHidden())
+            texts << tree->topLevelItem(i)->text(0);
+    }
     return texts;
 }
 
@@ -348,6 +352,93 @@ private slots:
             places << caret();
         }
         QCOMPARE(places, (QList<std::pair<int, int>>{{3, 1}, {1, 0}})); // the newest on top
+    }
+
+    // Read by CSS syntax (Ansicht > "Analyse nach CSS-Syntax"): rules in @media count,
+    // nested rules resolve, keyframes and @font-face hold no selectors, a brace in a
+    // string is text, and the at-rules have a group of their own; the choice is kept.
+    void readingByCssSyntax()
+    {
+        const QString sheet = QStringLiteral("@charset \"UTF-8\";\n@media (min-width: 600px) {\n  .col { a: b }\n}\n"
+                                             "@keyframes spin { from { x: y } to { x: z } }\n"
+                                             "@font-face { font-family: \"X\"; src: url(x.woff2) }\n"
+                                             ".card { color: red; &:hover { c: d } .title { e: f } }\n"
+                                             "a::after { content: \"}\" }\n");
+        f->editor()->setText(sheet);
+        QCOMPARE(f->find<QLabel>("parserStatusText")->text(), QStringLiteral("Fehler gefunden!"));
+        QAction *css = f->action("actionAnalyseByCssSyntax");
+        QVERIFY(css && !css->isChecked());
+        css->trigger();
+        QCOMPARE(f->find<QLabel>("parserStatusText")->text(), QStringLiteral("Keine Fehler gefunden!"));
+        QTreeWidget *grouped = view->groupedTree();
+        QCOMPARE(topLevel(grouped), (QStringList{"Elemente", QString::fromUtf8("ID´s"), "Klassen", "@-Regeln"}));
+        QCOMPARE(childTexts(grouped->topLevelItem(0)), QStringList{"a::after"});
+        QCOMPARE(childTexts(grouped->topLevelItem(2)), (QStringList{".card", ".card .title", ".card:hover", ".col"}));
+        QCOMPARE(childTexts(grouped->topLevelItem(3)),
+                 (QStringList{"@charset \"UTF-8\"", "@font-face", "@keyframes spin", "@media (min-width: 600px)"}));
+        QVERIFY(
+            IniFile(f->paths.settingsFile()).readSwitch(QStringLiteral("CSS-Syntax"), QStringLiteral("Status"), false));
+
+        // Go to rule on an at-rule and on a nested rule.
+        auto caret = [this] {
+            int line = -1, index = -1;
+            f->editor()->getCursorPosition(&line, &index);
+            return std::pair(line, index);
+        };
+        grouped->setCurrentItem(grouped->topLevelItem(3)->child(3));
+        QTest::keyClick(grouped, Qt::Key_Return);
+        QCOMPARE(caret(), std::pair(1, 0));
+        grouped->setCurrentItem(grouped->topLevelItem(2)->child(2));
+        QTest::keyClick(grouped, Qt::Key_Return);
+        QCOMPARE(caret(), std::pair(6, 20));
+
+        // The flat tree lists each rule with its own declarations.
+        view->declarationsButton()->click();
+        view->groupedViewButton()->click();
+        QTreeWidget *flat = view->ruleTree();
+        QStringList rules;
+        for (int row = 0; row < flat->topLevelItemCount(); ++row)
+            rules << flat->topLevelItem(row)->text(0) + u' ' + childTexts(flat->topLevelItem(row)).join(u',');
+        QCOMPARE(rules,
+                 (QStringList{"a::after content:\"}\"", ".card .title e:f", ".card:hover c:d", ".card color:red",
+                              ".col a:b"})); // newest on top until the next key
+        view->groupedViewButton()->click();
+
+        // Back to the classic walk: the at-rules' group goes, the choice is kept.
+        css->trigger();
+        QCOMPARE(topLevel(grouped), (QStringList{"Elemente", QString::fromUtf8("ID´s"), "Klassen"}));
+        QVERIFY(
+            !IniFile(f->paths.settingsFile()).readSwitch(QStringLiteral("CSS-Syntax"), QStringLiteral("Status"), true));
+        // A new window reads the sheet as last chosen.
+        css->trigger();
+        f->open();
+        QVERIFY(f->action("actionAnalyseByCssSyntax")->isChecked());
+        QCOMPARE(f->window->analysis().syntax(), AnalysisSyntax::Css);
+    }
+
+    // The classic walk meets an at-rule block: a hint offers the reading by CSS syntax,
+    // once per sheet; its link switches, its other link puts it aside.
+    void aHintOffersTheCssReading()
+    {
+        auto *hint = f->find<QLabel>("cssSyntaxHint");
+        QVERIFY(!hint->isVisible());
+        f->type(QStringLiteral("a {}"));
+        QVERIFY(!hint->isVisible());
+        f->type(QStringLiteral(" @media print { b {} }"));
+        QVERIFY(hint->isVisible());
+        QVERIFY(hint->text().contains(QLatin1String("href=\"css\"")));
+        emit hint->linkActivated(QStringLiteral("hide"));
+        QVERIFY(!hint->isVisible());
+        f->type(QStringLiteral(" @media x { c {} }"));
+        QVERIFY(!hint->isVisible()); // once per sheet
+
+        f->openFile(QStringLiteral("other.css"), "} p {}\n");
+        QVERIFY(hint->isVisible()); // another sheet
+        emit hint->linkActivated(QStringLiteral("css"));
+        QVERIFY(!hint->isVisible());
+        QCOMPARE(f->window->analysis().syntax(), AnalysisSyntax::Css);
+        QVERIFY(f->action("actionAnalyseByCssSyntax")->isChecked());
+        QCOMPARE(f->find<QLabel>("parserErrorPlace")->text(), QStringLiteral("1:1")); // the stray brace
     }
 
     void emptySheetCountsZero()
