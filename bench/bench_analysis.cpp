@@ -9,6 +9,7 @@
 #include "SheetGenerator.h"
 #include "analysis/CssSyntaxReader.h"
 #include "analysis/StyleSheetParser.h"
+#include "css/CssTokenizer.h"
 #include "editor/SheetFormatter.h"
 
 #include <benchmark/benchmark.h>
@@ -140,8 +141,39 @@ void readings(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * sheet.size());
 }
 
+// The tokenizer every reader of CSS text builds on, over UTF-16 (the analysis) and
+// over the control's UTF-8 bytes (the marks in view, completion, tips).
+void tokenizing(benchmark::State &state)
+{
+    const QString sheet = sheetText(int(state.range(0)));
+    if (sheet.isEmpty()) {
+        state.SkipWithError("no real sheets: run tools/perf/fetch-sheets.sh");
+        return;
+    }
+    const QByteArray bytes = sheet.toUtf8();
+    const bool utf8 = state.range(1) != 0;
+    for (auto _ : state) {
+        qsizetype tokens = 0;
+        if (utf8) {
+            Css::Tokenizer t{QByteArrayView(bytes)};
+            while (t.next().kind != Css::TokenKind::End)
+                ++tokens;
+        } else {
+            Css::Tokenizer t{QStringView(sheet)};
+            while (t.next().kind != Css::TokenKind::End)
+                ++tokens;
+        }
+        benchmark::DoNotOptimize(tokens);
+    }
+    const int which = int(state.range(0));
+    state.SetLabel((which < 4 ? std::string(kNames[which]) : realSheets().value(which - 4).toStdString())
+                   + (utf8 ? ", UTF-8" : ", UTF-16"));
+    state.SetBytesProcessed(state.iterations() * (utf8 ? bytes.size() : sheet.size() * 2));
+}
+
 } // namespace
 
+BENCHMARK(tokenizing)->ArgsProduct({{1, 4, 8}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(readings)->DenseRange(0, 3)->DenseRange(4, 8)->Unit(benchmark::kMillisecond);
 BENCHMARK(formatting)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(analysis)->ArgsProduct({{0, 1, 2, 3}, {0, 1}})->Unit(benchmark::kMillisecond);

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "css/ReadingPlaces.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdio>
@@ -61,11 +63,11 @@ inline QString fuzzText(FuzzedDataProvider &in, size_t bytes)
     return text;
 }
 
-// What a search for ranges of CSS text (items with `start` and `length`, read outside
-// comments and strings) must keep: items in order inside the text; a search of [from,
-// to) reports the whole text's items that start there; a search from the place it
-// reports as a restart reports the same; starting inside a comment is starting after
-// "/*". `find(text, from, to, inComment, restart)` is the search; returns every item.
+// What a search for ranges of CSS text (items with `start` and `length`) must keep:
+// items in order inside the text; a search of [from, to) reports the whole text's
+// items that start there; a reading from the reading place before `from`, with the
+// blocks open there, reports the same. `find(text, from, to, blocks)` is the search;
+// returns every item.
 template<typename Item, typename Find>
 QList<Item> checkRangeSearch(const QByteArray &text, qsizetype from, qsizetype to, Find find)
 {
@@ -75,13 +77,8 @@ QList<Item> checkRangeSearch(const QByteArray &text, qsizetype from, qsizetype t
             out << QStringLiteral("%1+%2").arg(item.start).arg(item.length);
         return out.join(QLatin1Char(' '));
     };
-    const auto shifted = [](QList<Item> items, qsizetype by) {
-        for (Item &item : items)
-            item.start += by;
-        return items;
-    };
     const qsizetype n = text.size();
-    const QList<Item> all = find(text, 0, n, false, nullptr);
+    const QList<Item> all = find(text, 0, n, Css::Blocks());
     qsizetype end = 0;
     QList<Item> inRange;
     for (const Item &item : all) {
@@ -90,27 +87,23 @@ QList<Item> checkRangeSearch(const QByteArray &text, qsizetype from, qsizetype t
         if (item.start >= from && item.start < to)
             inRange << item;
     }
-    for (const bool inComment : {false, true}) {
-        qsizetype restart = -1;
-        const QList<Item> ranged = find(text, from, to, inComment, &restart);
-        if (!inComment)
-            FUZZ_CHECK(ranged == inRange,
-                       QStringLiteral("[%1, %2): %3 instead of %4")
-                           .arg(from)
-                           .arg(to)
-                           .arg(described(ranged), described(inRange)));
-        FUZZ_CHECK(restart >= 0 && restart <= from, QStringLiteral("restart %1").arg(restart));
-        if (restart == 0)
-            continue;
-        const QList<Item> resumed = shifted(
-            find(QByteArrayView(text).sliced(restart), from - restart, to - restart, false, nullptr), restart);
-        FUZZ_CHECK(resumed == ranged,
-                   QStringLiteral("from the restart %1: %2 instead of %3")
-                       .arg(restart)
-                       .arg(described(resumed), described(ranged)));
-    }
-    const QList<Item> opened = shifted(find("/*" + text, 0, n + 2, false, nullptr), -2);
-    const QList<Item> inComment = find(text, 0, n, true, nullptr);
-    FUZZ_CHECK(inComment == opened, described(inComment) + QStringLiteral(" instead of ") + described(opened));
+    const QList<Item> ranged = find(text, from, to, Css::Blocks());
+    FUZZ_CHECK(
+        ranged == inRange,
+        QStringLiteral("[%1, %2): %3 instead of %4").arg(from).arg(to).arg(described(ranged), described(inRange)));
+    // Places remembered on the way to a later position serve an earlier one too.
+    Css::ReadingPlaces places;
+    const auto bytes = [&](qsizetype f, qsizetype t) { return QByteArrayView(text).sliced(f, t - f); };
+    places.before(n, bytes);
+    const Css::Place place = places.before(from, bytes);
+    FUZZ_CHECK(place.offset >= 0 && place.offset <= from, QStringLiteral("place %1").arg(place.offset));
+    QList<Item> resumed
+        = find(QByteArrayView(text).sliced(place.offset), from - place.offset, to - place.offset, place.blocks);
+    for (Item &item : resumed)
+        item.start += place.offset;
+    FUZZ_CHECK(resumed == ranged,
+               QStringLiteral("from the place %1: %2 instead of %3")
+                   .arg(place.offset)
+                   .arg(described(resumed), described(ranged)));
     return all;
 }

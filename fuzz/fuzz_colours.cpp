@@ -1,6 +1,6 @@
 // The colour values the editor shows as swatches: each one in the range asked for, in
-// order, a whole colour value read the same on its own; a narrower range, a search from
-// the reported restart place and one starting inside a comment agree with a full scan.
+// order, a whole colour value read the same on its own; a narrower range and a search
+// from the reading place before it agree with a full scan.
 
 #include "FuzzInput.h"
 #include "editor/CssColours.h"
@@ -16,9 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype to = from + (n ? qsizetype(b) % (n + 1 - from) : 0);
 
     const QList<CssColours::Swatch> all = checkRangeSearch<CssColours::Swatch>(
-        text, from, to, [](QByteArrayView t, qsizetype f, qsizetype e, bool inComment, qsizetype *restart) {
-            return CssColours::find(t, f, e, inComment, restart);
-        });
+        text, from, to,
+        [](QByteArrayView t, qsizetype f, qsizetype e, const Css::Blocks &) { return CssColours::find(t, f, e); });
     for (const CssColours::Swatch &s : all) {
         const auto alone = CssColours::colourOf(QByteArrayView(text).sliced(s.start, s.length));
         FUZZ_CHECK(alone && *alone == s.colour,

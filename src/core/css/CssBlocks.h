@@ -6,6 +6,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <type_traits>
 
 // The blocks of a sheet and what each holds, as a browser reads them: rules at the top
 // and in @media and its kind, declarations in a rule (and in what is nested in it),
@@ -90,11 +91,17 @@ private:
 template<typename View>
 QByteArray atRuleName(View text, const Token &atKeyword)
 {
+    // No at-rule this program knows has other letters than ASCII: each other character
+    // is one "?", in either encoding.
+    constexpr bool utf8 = std::is_same_v<View, QByteArrayView>;
     QByteArray name;
     name.reserve(atKeyword.end - atKeyword.start - 1);
     for (qsizetype i = atKeyword.start + 1; i < atKeyword.end; ++i) {
         const char16_t c = asciiLower(unitAt(text, i));
-        name += c < 0x80 ? char(c) : '?'; // no at-rule this program knows has other letters
+        if (c < 0x80)
+            name += char(c);
+        else if (utf8 ? c >= 0xc0 : !QChar::isLowSurrogate(c))
+            name += '?';
     }
     return name;
 }
@@ -126,6 +133,7 @@ public:
         case TokenKind::LeftBrace:
             if (!m_closers.isEmpty() || m_customValue) {
                 m_closers.append(u'}');
+                noteToken(t);
             } else {
                 m_blocks.open(m_first.kind == TokenKind::AtKeyword ? atRuleName(m_tokenizer.text(), m_first)
                                                                    : QByteArray());
@@ -134,7 +142,9 @@ public:
             }
             break;
         case TokenKind::RightBrace:
-            if (!closeBracket(u'}')) {
+            if (closeBracket(u'}')) {
+                noteToken(t);
+            } else {
                 m_blocks.close();
                 m_closed = true;
                 endItem();
@@ -144,6 +154,8 @@ public:
             if (m_closers.isEmpty()) {
                 m_ended = true;
                 endItem();
+            } else {
+                noteToken(t);
             }
             break;
         case TokenKind::LeftParen:
@@ -157,12 +169,14 @@ public:
             break;
         case TokenKind::RightParen:
             closeBracket(u')');
+            noteToken(t);
             break;
         case TokenKind::RightBracket:
             closeBracket(u']');
+            noteToken(t);
             break;
         case TokenKind::Colon:
-            if (m_closers.isEmpty() && m_first.kind == TokenKind::Ident && m_colon < 0) {
+            if (m_closers.isEmpty() && m_first.kind == TokenKind::Ident && m_colon < 0 && m_significant == 1) {
                 m_colon = t.start;
                 m_customValue = m_blocks.current().kind != BlockKind::Rules && isCustomName(m_first);
             }
@@ -178,7 +192,8 @@ public:
     const Blocks &blocks() const { return m_blocks; }
     // The first token of the item being read; of kind End while it has none.
     const Token &itemFirst() const { return m_first; }
-    // The colon after the item's first name, outside brackets; -1 when there is none.
+    // The colon right after the item's first token, a name (white space and comments
+    // may stand between), outside brackets; -1 when there is none.
     qsizetype itemColon() const { return m_colon; }
     // Brackets (and braces inside them) open in the item.
     qsizetype openBrackets() const { return m_closers.size(); }
@@ -199,6 +214,7 @@ private:
     {
         if (m_first.kind == TokenKind::End)
             m_first = t;
+        ++m_significant;
     }
 
     // Closes the innermost bracket when `closer` is its closer; a closer of another
@@ -215,6 +231,7 @@ private:
     void endItem()
     {
         m_first = Token();
+        m_significant = 0;
         m_colon = -1;
         m_customValue = false;
         m_closers.clear();
@@ -223,6 +240,7 @@ private:
     Tokenizer<View> m_tokenizer;
     Blocks m_blocks;
     Token m_first;
+    int m_significant = 0; // the item's tokens that are neither white space nor comments
     qsizetype m_colon = -1;
     bool m_customValue = false;
     QVarLengthArray<char16_t, 8> m_closers;

@@ -1,5 +1,7 @@
 #include "CssColours.h"
 
+#include "css/CssTokenizer.h"
+
 #include <QFile>
 #include <QHash>
 #include <QVarLengthArray>
@@ -20,12 +22,6 @@ bool isDigit(char c)
 bool isLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-// Letters, digits, "-", "_" and every byte of a non-ASCII character.
-bool isNameByte(char c)
-{
-    return isLetter(c) || isDigit(c) || c == '-' || c == '_' || uchar(c) >= 0x80;
 }
 
 bool isBlank(char c)
@@ -276,131 +272,36 @@ std::optional<Rgba> functionColour(QByteArrayView name, QByteArrayView args)
     return fromHsl(*h, *s, *l, *alpha);
 }
 
-// Reads a sheet's text token by token, far enough to find colours: comments, strings
-// and url() are stepped over as a whole.
-class Reader
+using Css::Token;
+using Css::TokenKind;
+using Tokenizer = Css::Tokenizer<QByteArrayView>;
+
+// The ")" of a colour function's arguments when they are plain (numbers, names,
+// commas, "/"); nullopt when something else comes first (var(), calc(), a comment).
+std::optional<Token> plainArgumentsEnd(Tokenizer tokens)
 {
-public:
-    explicit Reader(QByteArrayView text) : m_text(text) { }
-
-    char at(qsizetype i) const { return i < m_text.size() ? m_text[i] : '\0'; }
-
-    qsizetype commentEnd(qsizetype i) const
-    {
-        const qsizetype close = m_text.indexOf(QByteArrayView("*/"), i);
-        return close < 0 ? m_text.size() : close + 2;
-    }
-
-    // A string ends at its quote or, unclosed, at the line end.
-    qsizetype stringEnd(qsizetype i) const
-    {
-        const char quote = m_text[i];
-        for (++i; i < m_text.size(); ++i) {
-            const char c = m_text[i];
-            if (c == quote)
-                return i + 1;
-            if (c == '\n' || c == '\r' || c == '\f')
-                return i;
-            if (c == '\\')
-                ++i;
+    for (Token t = tokens.next();; t = tokens.next()) {
+        switch (t.kind) {
+        case TokenKind::RightParen:
+            return t;
+        case TokenKind::Number:
+        case TokenKind::Percentage:
+        case TokenKind::Dimension:
+        case TokenKind::Ident:
+        case TokenKind::Whitespace:
+        case TokenKind::Comma:
+            break;
+        case TokenKind::Delim: {
+            const char c = tokens.text()[t.start];
+            if (c != '/' && c != '.' && c != '+')
+                return std::nullopt;
+            break;
         }
-        return m_text.size();
-    }
-
-    qsizetype nameEnd(qsizetype i) const
-    {
-        while (i < m_text.size() && (isNameByte(m_text[i]) || m_text[i] == '\\'))
-            i += m_text[i] == '\\' ? 2 : 1;
-        return std::min(i, m_text.size());
-    }
-
-    // After "url(": an unquoted address runs to its ")"; a quoted one is a string.
-    qsizetype urlEnd(qsizetype i) const
-    {
-        while (i < m_text.size() && isBlank(m_text[i]))
-            ++i;
-        if (at(i) == '"' || at(i) == '\'')
-            return i;
-        for (; i < m_text.size(); ++i) {
-            if (m_text[i] == ')')
-                return i + 1;
-            if (m_text[i] == '\\')
-                ++i;
+        default:
+            return std::nullopt;
         }
-        return m_text.size();
     }
-
-    // The ")" of a colour function's plain arguments; -1 when something else comes first.
-    qsizetype functionClose(qsizetype i) const
-    {
-        for (; i < m_text.size(); ++i) {
-            const char c = m_text[i];
-            if (c == ')')
-                return i;
-            if (!isNameByte(c) && !isBlank(c) && c != ',' && c != '/' && c != '.' && c != '%' && c != '+')
-                return -1;
-        }
-        return -1;
-    }
-
-    // Where the next comment, string or url() starting at `i` ends; `i` when none starts there.
-    qsizetype skipped(qsizetype i) const
-    {
-        const char c = m_text[i];
-        if (c == '/' && at(i + 1) == '*')
-            return commentEnd(i + 2);
-        if (c == '"' || c == '\'')
-            return stringEnd(i);
-        if (c == '\\')
-            return std::min(i + 2, m_text.size());
-        return i;
-    }
-
-    // Where the token at `i` ends: a comment, string or escape, a hash or class name, an
-    // at-keyword, a number with its unit, a name, a url() or colour function as a
-    // whole, or one character.
-    qsizetype advance(qsizetype i) const
-    {
-        if (const qsizetype after = skipped(i); after > i)
-            return after;
-        const char c = m_text[i];
-        if (c == '#' || c == '.' || c == '@')
-            return nameEnd(i + 1); // a fraction's "." reads its digits and unit (".5em")
-        if (isDigit(c)) {
-            while (i < m_text.size() && (isDigit(m_text[i]) || m_text[i] == '.'))
-                ++i;
-            return nameEnd(i);
-        }
-        if (!isNameByte(c))
-            return i + 1;
-        const qsizetype end = nameEnd(i);
-        if (at(end) != '(')
-            return end;
-        const QByteArrayView name = m_text.sliced(i, end - i);
-        if (equalsLower(name, "url"))
-            return urlEnd(end + 1);
-        // Other functions hold values of their own ("linear-gradient(red, blue)").
-        const qsizetype close = isColourFunction(name) ? functionClose(end + 1) : -1;
-        return close >= 0 ? close + 1 : end + 1;
-    }
-
-    // The next "{", ";" or "}" from `i`, read token by token as the search for colours
-    // reads, so that both agree on what is a comment, a string or an address; the
-    // text's end when there is none.
-    qsizetype nextTerminator(qsizetype i) const
-    {
-        while (i < m_text.size()) {
-            const char c = m_text[i];
-            if (c == '{' || c == ';' || c == '}')
-                return i;
-            i = advance(i);
-        }
-        return m_text.size();
-    }
-
-private:
-    QByteArrayView m_text;
-};
+}
 
 } // namespace
 
@@ -415,47 +316,52 @@ std::optional<Rgba> colourOf(QByteArrayView value)
     return namedColour(value);
 }
 
-QList<Swatch> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment, qsizetype *restart)
+QList<Swatch> find(QByteArrayView text, qsizetype from, qsizetype to)
 {
-    const Reader reader(text);
     QList<Swatch> swatches;
     to = std::min(to, text.size());
-    qsizetype i = inComment ? reader.commentEnd(0) : 0;
-
     // A value is followed by ";" or "}", a selector by "{". The next of them is found
     // once for all the candidates before it, so the search stays linear.
     qsizetype terminator = -1;
+    TokenKind terminatorKind = TokenKind::End;
     const auto inValue = [&](qsizetype end) {
-        if (terminator < end)
-            terminator = reader.nextTerminator(end);
-        return reader.at(terminator) != '{';
+        if (terminator < end) {
+            Tokenizer ahead(text, end);
+            Token t = ahead.next();
+            while (t.kind != TokenKind::End && t.kind != TokenKind::LeftBrace && t.kind != TokenKind::Semicolon
+                   && t.kind != TokenKind::RightBrace)
+                t = ahead.next();
+            terminator = t.start;
+            terminatorKind = t.kind;
+        }
+        return terminatorKind != TokenKind::LeftBrace;
     };
     const auto take = [&](qsizetype start, qsizetype end, std::optional<Rgba> colour) {
         if (start >= from && colour && inValue(end))
             swatches.append({start, end - start, *colour});
     };
 
-    if (restart)
-        *restart = 0;
-    while (i < to) {
-        const char c = text[i];
-        const qsizetype end = reader.advance(i);
-        if (reader.skipped(i) > i) {
-            // a comment, string or escape
-        } else if (c == '{' || c == ';' || c == '}') {
-            if (restart && end <= from)
-                *restart = end;
-        } else if (c == '#') {
-            take(i, end, hexColour(text.sliced(i + 1, end - i - 1)));
-        } else if (isNameByte(c) && !isDigit(c)) {
-            const qsizetype nameEnd = reader.nameEnd(i);
-            const QByteArrayView name = text.sliced(i, nameEnd - i);
-            if (nameEnd == end)
-                take(i, end, namedColour(name));
-            else if (reader.at(nameEnd) == '(' && isColourFunction(name) && text[end - 1] == ')')
-                take(i, end, functionColour(name, text.sliced(nameEnd + 1, end - nameEnd - 2)));
+    Tokenizer tokens(text);
+    Token previous;
+    for (Token t = tokens.next(); t.kind != TokenKind::End && t.start < to; previous = t, t = tokens.next()) {
+        if (t.kind == TokenKind::Hash) {
+            take(t.start, t.end, hexColour(text.sliced(t.start + 1, t.end - t.start - 1)));
+        } else if (t.kind == TokenKind::Ident) {
+            // A class name (".red") is no colour.
+            const bool className
+                = previous.kind == TokenKind::Delim && previous.end == t.start && text[previous.start] == '.';
+            if (!className)
+                take(t.start, t.end, namedColour(text.sliced(t.start, t.end - t.start)));
+        } else if (t.kind == TokenKind::Function) {
+            const QByteArrayView name = text.sliced(t.start, t.end - t.start - 1);
+            if (!isColourFunction(name))
+                continue;
+            if (const std::optional<Token> close = plainArgumentsEnd(tokens)) {
+                take(t.start, close->end, functionColour(name, text.sliced(t.end, close->start - t.end)));
+                tokens = Tokenizer(text, close->end);
+                t = *close;
+            }
         }
-        i = end;
     }
     return swatches;
 }

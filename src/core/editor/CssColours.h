@@ -26,13 +26,10 @@ struct Swatch
 std::optional<Rgba> colourOf(QByteArrayView value);
 
 // The colour values in declarations that start in [from, to) of `text`. The text starts
-// outside comments and strings, or inside a comment when `inComment`. What follows a
-// value tells it from a selector ("#add" before a "{" is an id): the text after `to`
-// is read for that, and a value whose end the text does not reach counts as a value.
-// `restart`, when given, gets the last place at or before `from` right after a "{", ";"
-// or "}" outside comments and strings (0 when there is none): a search of the text from
-// there, outside comments, finds the same values.
-QList<Swatch> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment = false,
-                   qsizetype *restart = nullptr);
+// at a place between tokens outside comments (such as one between the items of a
+// sheet). What follows a value tells it from a selector ("#add" before a "{" is an id):
+// the text after `to` is read for that, and a value whose end the text does not reach
+// counts as a value.
+QList<Swatch> find(QByteArrayView text, qsizetype from, qsizetype to);
 
 } // namespace CssColours

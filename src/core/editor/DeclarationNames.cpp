@@ -1,144 +1,86 @@
 #include "DeclarationNames.h"
 
 namespace DeclarationNames {
-namespace {
 
-bool isNameByte(char c)
+using Css::TokenKind;
+
+QList<Name> find(QByteArrayView text, qsizetype from, qsizetype to, const Css::Blocks &blocks)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_'
-        || uchar(c) >= 0x80;
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-class Reader
-{
-public:
-    explicit Reader(QByteArrayView text) : m_text(text) { }
-    char at(qsizetype i) const { return i < m_text.size() ? m_text[i] : '\0'; }
-
-    qsizetype commentEnd(qsizetype i) const
-    {
-        const qsizetype close = m_text.indexOf(QByteArrayView("*/"), i);
-        return close < 0 ? m_text.size() : close + 2;
-    }
-
-    // The end of the comment, string or escape at `i`; `i` when none starts there.
-    qsizetype skipped(qsizetype i) const
-    {
-        const char c = m_text[i];
-        if (c == '/' && at(i + 1) == '*')
-            return commentEnd(i + 2);
-        if (c == '\\')
-            return std::min(i + 2, m_text.size());
-        if (c != '"' && c != '\'')
-            return i;
-        for (++i; i < m_text.size(); ++i) {
-            if (m_text[i] == c)
-                return i + 1;
-            if (m_text[i] == '\n' || m_text[i] == '\r' || m_text[i] == '\f')
-                return i;
-            if (m_text[i] == '\\')
-                ++i;
-        }
-        return m_text.size();
-    }
-
-    qsizetype nameEnd(qsizetype i) const
-    {
-        while (i < m_text.size() && isNameByte(m_text[i]))
-            ++i;
-        return i;
-    }
-
-    // The first "{", ";" or "}" from `i` outside comments and strings, or the end.
-    qsizetype nextTerminator(qsizetype i) const
-    {
-        while (i < m_text.size()) {
-            const char c = m_text[i];
-            if (c == '{' || c == ';' || c == '}')
-                return i;
-            const qsizetype after = skipped(i);
-            i = after > i ? after : i + 1;
-        }
-        return m_text.size();
-    }
-
-private:
-    QByteArrayView m_text;
-};
-
-} // namespace
-
-QList<Name> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment, qsizetype *restart)
-{
-    const Reader reader(text);
     QList<Name> names;
     to = std::min(to, text.size());
-    qsizetype i = inComment ? reader.commentEnd(0) : 0;
-    bool atStart = true; // of a declaration, as far as this text tells
-    if (restart)
-        *restart = 0;
-    while (i < to) {
-        const char c = text[i];
-        if (const qsizetype after = reader.skipped(i); after > i) {
-            atStart = atStart && c == '/'; // a comment keeps the place, a string is text
-            i = after;
-            continue;
+    Css::BlockReader reader(text, 0, blocks);
+    // A name and its colon wait until their item ends: a ";" or "}" makes it a
+    // declaration, a "{" a nested rule's selector.
+    std::optional<Name> pending;
+    for (Css::Token t = reader.next(); t.kind != TokenKind::End; t = reader.next()) {
+        // Past the range only a name that starts in it is read on, to its colon and its end.
+        const Css::Token first = reader.itemFirst();
+        const bool beforeItsColon = reader.itemColon() < 0 || reader.itemColon() == t.start;
+        if (t.start >= to && !pending
+            && !(first.kind == TokenKind::Ident && first.start >= from && first.start < to && beforeItsColon))
+            break;
+        if (reader.opened()) {
+            pending.reset();
+        } else if (reader.ended() || reader.closed()) {
+            if (pending)
+                names.append(*pending);
+            pending.reset();
+        } else if (t.kind == TokenKind::Colon && t.start == reader.itemColon() && !pending) {
+            const Css::Token name = reader.itemFirst();
+            const Css::Block &block = reader.blocks().current();
+            const bool inDeclarations
+                = block.kind == Css::BlockKind::Declarations || block.kind == Css::BlockKind::Descriptors;
+            if (inDeclarations && name.kind == TokenKind::Ident && text[name.start] != '-' && name.start >= from
+                && name.start < to) {
+                pending = Name{name.start, name.end - name.start, block.atRule};
+            }
         }
-        if (isBlank(c)) {
-            ++i;
-            continue;
-        }
-        if (c == '{' || c == ';' || c == '}') {
-            atStart = true;
-            ++i;
-            if (restart && i <= from)
-                *restart = i;
-            continue;
-        }
-        if (!atStart || !isNameByte(c)) {
-            atStart = false;
-            ++i;
-            continue;
-        }
-        atStart = false;
-        const qsizetype end = reader.nameEnd(i);
-        qsizetype colon = end;
-        while (colon < text.size() && isBlank(text[colon]))
-            ++colon;
-        if (reader.at(colon) == ':' && c != '-' && i >= from && reader.at(reader.nextTerminator(colon)) != '{')
-            names.append({i, end - i});
-        i = end;
     }
+    if (pending)
+        names.append(*pending); // the text ends in its value
     return names;
 }
 
-KnownNames::KnownNames(const QStringList &names)
+namespace {
+
+QByteArray lowered(const QString &name)
 {
-    for (const QString &name : names)
-        m_lower.insert(name.trimmed().toLower().toUtf8());
+    return name.trimmed().toLower().toUtf8();
 }
 
-bool KnownNames::contains(QByteArrayView name) const
+} // namespace
+
+KnownNames::KnownNames(const QStringList &properties, const QHash<QString, QStringList> &descriptors)
+{
+    for (const QString &name : properties)
+        m_lower.insert(lowered(name));
+    for (auto it = descriptors.cbegin(); it != descriptors.cend(); ++it) {
+        QSet<QByteArray> &names = m_descriptors[lowered(it.key())];
+        for (const QString &name : it.value())
+            names.insert(lowered(name));
+    }
+}
+
+bool KnownNames::contains(QByteArrayView name, QByteArrayView atRule) const
 {
     const QByteArray lower = name.toByteArray().toLower();
-    return m_lower.contains(lower) || (lower.startsWith('_') && m_lower.contains(lower.mid(1)));
+    const bool property = m_lower.contains(lower) || (lower.startsWith('_') && m_lower.contains(lower.mid(1)));
+    if (atRule.isEmpty())
+        return property;
+    const auto descriptors = m_descriptors.constFind(atRule.toByteArray());
+    if (descriptors == m_descriptors.cend())
+        return true; // an at-rule nobody here knows: nothing can be told apart
+    return descriptors->contains(lower) || (atRule == "page" && property);
 }
 
-QList<Name> unknown(QByteArrayView text, qsizetype from, qsizetype to, bool inComment, const KnownNames &known,
-                    qsizetype *restart)
+QList<Name> unknown(QByteArrayView text, qsizetype from, qsizetype to, const Css::Blocks &blocks,
+                    const KnownNames &known)
 {
     QList<Name> out;
-    if (restart)
-        *restart = 0;
     if (known.isEmpty())
         return out;
-    for (const Name &n : find(text, from, to, inComment, restart)) {
-        if (!known.contains(text.sliced(n.start, n.length)))
+    for (const Name &n : find(text, from, to, blocks)) {
+        if (!known.contains(text.sliced(n.start, n.length), n.atRule))
             out.append(n);
     }
     return out;

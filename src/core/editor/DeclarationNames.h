@@ -1,7 +1,10 @@
 #pragma once
 
+#include "css/CssBlocks.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QStringList>
@@ -14,37 +17,41 @@ struct Name
 {
     qsizetype start = 0;
     qsizetype length = 0;
+    // In the block of @font-face, @page and their kind: the at-rule (lower case,
+    // without "@") whose descriptor the name is; empty for a property.
+    QByteArray atRule;
     bool operator==(const Name &) const = default;
 };
 
-// The names in [from, to) of `text` that start a declaration ("name:" after "{", ";",
-// "}" or the text's start, the declaration ending in ";" or "}" rather than "{", as a
-// selector such as "a:hover {" does). Custom properties ("--x") and vendor names
-// ("-webkit-x") are left out. The text starts outside comments and strings, or inside
-// a comment when `inComment`; what follows `to` is read to find a declaration's end.
-// `restart`, when given, gets the last place at or before `from` right after a "{", ";"
-// or "}" outside comments and strings (0 when there is none): reading the text from
-// there, outside comments, finds the same names.
-QList<Name> find(QByteArrayView text, qsizetype from, qsizetype to, bool inComment = false,
-                 qsizetype *restart = nullptr);
+// The names in [from, to) of `text` that start a declaration: "name:" first in an item
+// of a rule's block (or a descriptor block), the item ending in ";" or "}" rather than
+// "{", as a nested selector such as "a:hover {" does. Custom properties ("--x") and
+// vendor names ("-webkit-x") are left out. The text starts at a place between the
+// items of a sheet, inside `blocks`; what follows `to` is read to find a declaration's
+// end.
+QList<Name> find(QByteArrayView text, qsizetype from, qsizetype to, const Css::Blocks &blocks = {});
 
-// Known property names, letter case ignored. The old hack "_name", which only one
-// browser read, counts as "name".
+// Known property names, and the descriptors of the at-rules that have them, letter
+// case ignored. The old hack "_name", which only one browser read, counts as "name".
 class KnownNames
 {
 public:
     KnownNames() = default;
-    explicit KnownNames(const QStringList &names);
+    // `descriptors`: the names each at-rule (without "@") knows in its block.
+    explicit KnownNames(const QStringList &properties, const QHash<QString, QStringList> &descriptors = {});
     bool isEmpty() const { return m_lower.isEmpty(); }
-    bool contains(QByteArrayView name) const;
+    // A property, or in an at-rule's block its descriptor; @page takes both. In the
+    // block of an at-rule nobody knows, every name counts as known.
+    bool contains(QByteArrayView name, QByteArrayView atRule = {}) const;
 
 private:
     QSet<QByteArray> m_lower; // UTF-8
+    QHash<QByteArray, QSet<QByteArray>> m_descriptors;
 };
 
 // The names `find` gives that `known` does not hold; none while `known` is empty, as
 // then nothing can be told apart.
-QList<Name> unknown(QByteArrayView text, qsizetype from, qsizetype to, bool inComment, const KnownNames &known,
-                    qsizetype *restart = nullptr);
+QList<Name> unknown(QByteArrayView text, qsizetype from, qsizetype to, const Css::Blocks &blocks,
+                    const KnownNames &known);
 
 } // namespace DeclarationNames

@@ -2,6 +2,9 @@
 
 #include "analysis/FlatText.h"
 #include "analysis/StyleSheetParser.h"
+#include "css/CssTokenizer.h"
+
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <utility>
@@ -65,7 +68,28 @@ std::vector<std::pair<qsizetype, qsizetype>> selectorSpans(QStringView sheet)
 class Layout
 {
 public:
-    Layout(QStringView sheet, const QString &indent) : m_s(sheet), m_n(sheet.size()), m_indent(indent) { }
+    Layout(QStringView sheet, const QString &indent) : m_s(sheet), m_n(sheet.size()), m_indent(indent)
+    {
+        // The comments, strings, addresses and escaped names of the sheet, whose insides
+        // are never laid out.
+        Css::Tokenizer tokens(sheet);
+        for (Css::Token t = tokens.next(); t.kind != Css::TokenKind::End; t = tokens.next()) {
+            if (!Css::isOpaque(t.kind) && !sheet.sliced(t.start, t.end - t.start).contains(u'\\'))
+                continue;
+            // A backslash before a line end escapes nothing; without the line end it
+            // would escape what follows: the two stay together.
+            if (t.kind == Css::TokenKind::Delim && t.end < m_n)
+                t.end += sheet.sliced(t.end).startsWith(u"\r\n") ? 2 : 1;
+            // A hex escape takes the blank after it ("\\a {"), which the layout may
+            // change as long as one stays: it is no part of the atom.
+            else if (!Css::isOpaque(t.kind) && isSpace(sheet[t.end - 1])) {
+                const qsizetype blank = t.end - (sheet.sliced(0, t.end).endsWith(u"\r\n") ? 2 : 1);
+                if (sheet[blank - 1] != u'\\') // "\\ " is an escaped blank, part of the name
+                    t.end = blank;
+            }
+            m_atoms.push_back(t);
+        }
+    }
 
     QList<Edit> run()
     {
@@ -104,8 +128,20 @@ private:
         return QString(blankLine ? 2 : 1, u'\n') + m_indent.repeated(depth);
     }
 
+    // Whether `at` lies strictly inside an atom, where nothing is laid out.
+    bool insideAtom(qsizetype at) const
+    {
+        const auto after = std::upper_bound(m_atoms.cbegin(), m_atoms.cend(), at,
+                                            [](qsizetype p, const Css::Token &t) { return p < t.start; });
+        return after != m_atoms.cbegin() && at > (after - 1)->start && at < (after - 1)->end;
+    }
+
     void propose(qsizetype start, qsizetype end, const QString &text)
     {
+        // Where the walk strays into a comment (the analysis's comments are not always
+        // CSS's), nothing inside it changes.
+        if (insideAtom(start) || insideAtom(end))
+            return;
         // The line end that closes an unclosed string stays, or the string would
         // run on into what follows.
         if (!text.startsWith(u'\n') && std::binary_search(m_openStringEnds.cbegin(), m_openStringEnds.cend(), start))
@@ -121,53 +157,44 @@ private:
             m_edits.append({start, end, text});
     }
 
-    bool commentAt(qsizetype i) const { return m_s[i] == u'/' && at(i + 1) == u'*'; }
-
-    qsizetype commentEnd(qsizetype i) const
+    // The atom (comment, string, address, escaped name) that starts at `i`, if one does.
+    // The walk goes forward, and so does the search.
+    const Css::Token *atomAt(qsizetype i)
     {
-        const qsizetype close = m_s.indexOf(u"*/", i + 2);
-        return close < 0 ? m_n : close + 2;
+        if (m_atom > 0 && m_atoms[m_atom - 1].start >= i)
+            m_atom = size_t(std::lower_bound(m_atoms.cbegin(), m_atoms.cend(), i,
+                                             [](const Css::Token &t, qsizetype p) { return t.start < p; })
+                            - m_atoms.cbegin());
+        while (m_atom < m_atoms.size() && m_atoms[m_atom].start < i)
+            ++m_atom;
+        return m_atom < m_atoms.size() && m_atoms[m_atom].start == i ? &m_atoms[m_atom] : nullptr;
     }
 
-    // The end of the comment, string, escape or unquoted url() that starts at `i`; `i`
-    // when none starts there. Their insides are never laid out.
+    bool commentAt(qsizetype i)
+    {
+        const Css::Token *atom = atomAt(i);
+        return atom && atom->kind == Css::TokenKind::Comment;
+    }
+
+    // The end of the atom that starts at `i`; `i` when none starts there.
     qsizetype atomEnd(qsizetype i)
     {
-        const QChar c = m_s[i];
-        if (commentAt(i))
-            return commentEnd(i);
-        if (c == u'"' || c == u'\'') {
-            for (qsizetype p = i + 1; p < m_n; ++p) {
-                if (m_s[p] == c)
-                    return p + 1;
-                if (m_s[p] == u'\n' || m_s[p] == u'\r' || m_s[p] == u'\f') {
-                    m_openStringEnds.push_back(p); // an unclosed string ends with its line
-                    // The analysis knows no unclosed string: a "/*" in it opens a
-                    // comment that may run on past the line.
-                    const qsizetype open = m_s.sliced(i + 1, p - i - 1).indexOf(u"/*");
-                    return open < 0 ? p : qMax(p, commentEnd(i + 1 + open));
-                }
-                if (m_s[p] == u'\\')
-                    ++p;
-            }
-            return m_n;
-        }
-        if (c == u'\\')
-            return qMin(i + 2, m_n);
-        if ((c == u'u' || c == u'U') && (i == 0 || !isNameChar(m_s[i - 1]))
-            && m_s.sliced(i).startsWith(u"url(", Qt::CaseInsensitive)) {
-            qsizetype p = spaceEnd(i + 4);
-            if (p < m_n && (m_s[p] == u'"' || m_s[p] == u'\''))
-                return i + 4; // the quoted address is a string of its own
-            for (; p < m_n; ++p) {
-                if (m_s[p] == u')')
-                    return p + 1;
-                if (m_s[p] == u'\\')
-                    ++p;
-            }
-            return m_n;
-        }
-        return i;
+        const Css::Token *atom = atomAt(i);
+        if (!atom)
+            return i;
+        if (atom->kind != Css::TokenKind::BadString)
+            return atom->end;
+        // A string left open ends with its line.
+        const qsizetype lineEnd = atom->end;
+        if (m_openStringEnds.empty() || m_openStringEnds.back() < lineEnd)
+            m_openStringEnds.push_back(lineEnd);
+        // The analysis knows no unclosed string: a "/*" in it opens a comment that may
+        // run on past the line.
+        const qsizetype open = m_s.sliced(i + 1, lineEnd - i - 1).indexOf(u"/*");
+        if (open < 0)
+            return lineEnd;
+        const qsizetype close = m_s.indexOf(u"*/", i + 3 + open);
+        return qMax(lineEnd, close < 0 ? m_n : close + 2);
     }
 
     // The items of a block from m_pos, up to and including its "}" (none at the top).
@@ -203,7 +230,7 @@ private:
             propose(gapStart, next, gap);
             first = false;
             if (comment)
-                m_pos = commentEnd(next);
+                m_pos = atomEnd(next);
             else
                 item(next, depth);
         }
@@ -213,19 +240,27 @@ private:
     {
         qsizetype k = start;
         qsizetype atomsEnd = start; // white space inside them ("\\" and a line end) is theirs
-        int brackets = 0;
+        // Brackets open in the item: their braces and semicolons are the value's, as are
+        // those of a block in a custom property's value ("--x: {b}").
+        QVarLengthArray<char16_t, 8> closers;
+        const bool custom = m_s.sliced(start).startsWith(u"--");
+        bool value = false;
         while (k < m_n) {
             if (const qsizetype after = atomEnd(k); after > k) {
                 k = atomsEnd = after;
                 continue;
             }
             const QChar c = m_s[k];
-            if (c == u'(' || c == u'[')
-                ++brackets;
-            else if ((c == u')' || c == u']') && brackets > 0)
-                --brackets;
-            else if (c == u'{' || c == u'}' || (c == u';' && brackets == 0))
+            if (c == u'(' || c == u'[' || (c == u'{' && (!closers.isEmpty() || (custom && value)))) {
+                closers.append(c == u'(' ? u')' : c == u'[' ? u']' : u'}');
+            } else if (!closers.isEmpty() && (c == u')' || c == u']' || c == u'}')) {
+                if (closers.back() == c.unicode())
+                    closers.removeLast();
+            } else if (c == u'{' || c == u'}' || (c == u';' && closers.isEmpty())) {
                 break;
+            } else if (c == u':' && closers.isEmpty()) {
+                value = true;
+            }
             ++k;
         }
         const qsizetype end = visibleEnd(atomsEnd, k);
@@ -270,6 +305,8 @@ private:
     QString m_indent;
     qsizetype m_pos = 0;
     QList<Edit> m_edits;
+    std::vector<Css::Token> m_atoms; // in order
+    size_t m_atom = 0; // where the last search for an atom ended
     std::vector<qsizetype> m_openStringEnds; // in increasing order, as the walk finds them
 };
 

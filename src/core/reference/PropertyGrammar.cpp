@@ -57,7 +57,39 @@ PropertyGrammar PropertyGrammar::read(const QString &path)
     }
     for (const QJsonValue name : extract.value(QLatin1String("otherNames")).toArray())
         grammar.m_otherNames << name.toString();
+    const QJsonObject atRules = extract.value(QLatin1String("atRules")).toObject();
+    for (auto rule = atRules.begin(); rule != atRules.end(); ++rule) {
+        QHash<QString, Property> &descriptors = grammar.m_descriptors[rule.key().toLower()];
+        const QJsonObject names = rule.value().toObject();
+        for (auto it = names.begin(); it != names.end(); ++it) {
+            const QJsonObject d = it.value().toObject();
+            descriptors.insert(
+                it.key().toLower(),
+                {it.key(), d.value(QLatin1String("syntax")).toString(), d.value(QLatin1String("initial")).toString()});
+        }
+    }
     return grammar;
+}
+
+const PropertyGrammar::Property *PropertyGrammar::findDescriptor(const QString &atRule, const QString &name) const
+{
+    const auto rule = m_descriptors.constFind(atRule.toLower());
+    if (rule == m_descriptors.cend())
+        return nullptr;
+    const auto it = rule->constFind(name.toLower());
+    return it == rule->cend() ? nullptr : &*it;
+}
+
+QHash<QString, QStringList> PropertyGrammar::descriptorNames() const
+{
+    QHash<QString, QStringList> out;
+    for (auto rule = m_descriptors.cbegin(); rule != m_descriptors.cend(); ++rule) {
+        QStringList &names = out[rule.key()];
+        for (const Property &d : *rule)
+            names << d.name;
+        names.sort();
+    }
+    return out;
 }
 
 const PropertyGrammar::Property *PropertyGrammar::find(const QString &name) const

@@ -28,6 +28,12 @@ public:
     // extract leaves out, in no particular order.
     QStringList names() const;
 
+    // A descriptor of an at-rule's block ("src" of "font-face"; the at-rule without
+    // "@"), letter case ignored; nullptr when the standards know none of that name.
+    const Property *findDescriptor(const QString &atRule, const QString &name) const;
+    // The descriptors' names of every at-rule that has some, by at-rule.
+    QHash<QString, QStringList> descriptorNames() const;
+
     // The names nearest to a misspelt one among the standards' and `more`: at most
     // two letters wrong, missing, extra or swapped; nearest first, then alphabetical;
     // at most `count`.
@@ -36,4 +42,5 @@ public:
 private:
     QHash<QString, Property> m_properties; // by lower-case name
     QStringList m_otherNames; // known, without syntax
+    QHash<QString, QHash<QString, Property>> m_descriptors; // by at-rule, then by lower-case name
 };

@@ -2,7 +2,7 @@
 
 #include "editor/CssColours.h"
 
-#include <Qsci/qsciscintilla.h>
+#include "SheetEditor.h"
 
 namespace {
 
@@ -29,14 +29,14 @@ int defineBar(QsciScintilla &editor)
 
 } // namespace
 
-ColourSwatches::ColourSwatches(QsciScintilla &editor) : InViewIndicator(editor, defineBar(editor)) { }
+ColourSwatches::ColourSwatches(SheetEditor &editor) : InViewIndicator(editor, defineBar(editor)) { }
 
-QList<InViewIndicator::Mark> ColourSwatches::marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment,
-                                                   qsizetype *restart) const
+QList<InViewIndicator::Mark> ColourSwatches::marks(QByteArrayView block, qsizetype from, qsizetype to,
+                                                   const Css::Blocks &) const
 {
     const long paper = editor().SendScintilla(QsciScintillaBase::SCI_STYLEGETBACK, QsciScintillaBase::STYLE_DEFAULT);
     QList<Mark> out;
-    for (const CssColours::Swatch &s : CssColours::find(block, from, to, inComment, restart))
+    for (const CssColours::Swatch &s : CssColours::find(block, from, to))
         out.append({s.start, s.length, QsciScintillaBase::SC_INDICVALUEBIT | shownColour(s.colour, paper)});
     return out;
 }

@@ -8,9 +8,8 @@ class ColourSwatches : public InViewIndicator
     Q_OBJECT
 
 public:
-    explicit ColourSwatches(QsciScintilla &editor);
+    explicit ColourSwatches(SheetEditor &editor);
 
 protected:
-    QList<Mark> marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment,
-                      qsizetype *restart) const override;
+    QList<Mark> marks(QByteArrayView block, qsizetype from, qsizetype to, const Css::Blocks &blocks) const override;
 };

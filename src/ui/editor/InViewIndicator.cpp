@@ -1,6 +1,6 @@
 #include "InViewIndicator.h"
 
-#include <Qsci/qsciscintilla.h>
+#include "SheetEditor.h"
 
 #include <QEvent>
 
@@ -14,21 +14,16 @@ constexpr long kLongLine = 2048;
 constexpr long kEdgeRoom = 128;
 // How far past the last line in view a mark's end is looked for.
 constexpr long kLookahead = 4096;
-// Restart places kept; the oldest go first.
-constexpr qsizetype kRestarts = 64;
 
 } // namespace
 
-InViewIndicator::InViewIndicator(QsciScintilla &editor, int indicator)
+InViewIndicator::InViewIndicator(SheetEditor &editor, int indicator)
     : QObject(&editor), m_editor(editor), m_indicator(indicator)
 {
     connect(&m_editor, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char *, int, int, int, int, int, int, int) {
-                if (type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)) {
+            [this](int, int type, const char *, int, int, int, int, int, int, int) {
+                if (type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT))
                     ++m_textVersion;
-                    while (!m_restarts.isEmpty() && m_restarts.last() > position)
-                        m_restarts.removeLast();
-                }
             });
 }
 
@@ -76,33 +71,16 @@ void InViewIndicator::refresh()
     const long firstLine = send(Base::SCI_DOCLINEFROMVISIBLE, firstVisible);
     const long lastLine
         = std::min(lineCount - 1, send(Base::SCI_DOCLINEFROMVISIBLE, firstVisible + send(Base::SCI_LINESONSCREEN)));
-    const bool lexer = m_editor.lexer() != nullptr;
-    const View view{firstLine,     lastLine, send(Base::SCI_GETXOFFSET), m_editor.viewport()->width(),
-                    m_textVersion, lexer};
+    const View view{firstLine, lastLine, send(Base::SCI_GETXOFFSET), m_editor.viewport()->width(), m_textVersion};
     if (m_shown == view)
         return;
-
-    // Colour the lines in view first, as the paint would: then their comment state is
-    // known, and a long line is laid out once for both the marks and the paint.
+    // Colour the lines in view first, as the paint would: a long line is then laid out
+    // once for both the marks and the paint.
     const long viewEnd = send(Base::SCI_GETLINEENDPOSITION, lastLine);
-    if (lexer && send(Base::SCI_GETENDSTYLED) < viewEnd)
+    if (m_editor.lexer() && send(Base::SCI_GETENDSTYLED) < viewEnd)
         send(Base::SCI_COLOURISE, send(Base::SCI_GETENDSTYLED), viewEnd);
-    const QList<Segment> segments = segmentsInView(firstLine, lastLine);
-    // The lexer carries the comment state from line to line; until its colouring has
-    // reached the lines in view (a jump far down, or a key on a long line above other
-    // lines in view), the state is not known yet, and the marks are set once the
-    // control has painted, and so coloured, them.
-    const long styled = send(Base::SCI_GETENDSTYLED);
-    const bool stateKnown = std::all_of(segments.begin(), segments.end(), [&](const Segment &s) {
-        return s.line == 0 || styled >= send(Base::SCI_POSITIONFROMLINE, s.line);
-    });
-    if (lexer && !stateKnown && m_deferred != view) {
-        m_deferred = view; // once: a control that does not colour must not try forever
-        QMetaObject::invokeMethod(this, &InViewIndicator::refresh, Qt::QueuedConnection);
-        return;
-    }
     m_shown = view;
-    for (const Segment &segment : segments)
+    for (const Segment &segment : segmentsInView(firstLine, lastLine))
         mark(segment);
 }
 
@@ -136,29 +114,13 @@ QList<InViewIndicator::Segment> InViewIndicator::segmentsInView(long firstLine, 
 void InViewIndicator::mark(const Segment &segment)
 {
     using Base = QsciScintillaBase;
-    const long lineStart = send(Base::SCI_POSITIONFROMLINE, segment.line);
-    long readFrom = lineStart;
-    bool inComment = m_editor.lexer() && segment.line > 0 && send(Base::SCI_GETLINESTATE, segment.line - 1) != 0;
-    // The nearest restart place on the line before the segment saves reading the line
-    // from its start.
-    const auto restart = std::upper_bound(m_restarts.cbegin(), m_restarts.cend(), segment.from);
-    if (restart != m_restarts.cbegin() && *(restart - 1) > lineStart) {
-        readFrom = *(restart - 1);
-        inComment = false;
-    }
+    const Css::Place place = m_editor.readingPlace(segment.from);
     const long end = std::min(send(Base::SCI_GETLENGTH), segment.to + kLookahead);
-    const auto *bytes = reinterpret_cast<const char *>(send(Base::SCI_GETRANGEPOINTER, readFrom, end - readFrom));
-    qsizetype found = 0;
+    const auto *bytes
+        = reinterpret_cast<const char *>(send(Base::SCI_GETRANGEPOINTER, place.offset, end - place.offset));
+    const long readFrom = long(place.offset);
     const QList<Mark> marks = this->marks(QByteArrayView(bytes, end - readFrom), segment.from - readFrom,
-                                          segment.to - readFrom, inComment, &found);
-    if (found > 0 && readFrom + found > lineStart) {
-        const long place = readFrom + long(found);
-        const auto at = std::lower_bound(m_restarts.begin(), m_restarts.end(), place);
-        if (at == m_restarts.end() || *at != place)
-            m_restarts.insert(at, place);
-        if (m_restarts.size() > kRestarts)
-            m_restarts.removeFirst();
-    }
+                                          segment.to - readFrom, place.blocks);
 
     // Only what differs is changed: the control repaints a range only when its marks
     // change.

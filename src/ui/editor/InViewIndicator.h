@@ -1,17 +1,20 @@
 #pragma once
 
+#include "css/CssBlocks.h"
+
 #include <QByteArrayView>
 #include <QList>
 #include <QObject>
 
 #include <optional>
 
-class QsciScintilla;
+class SheetEditor;
 
 // One of the editor control's indicators, set for the lines in view just before they
 // are painted: a key costs only the lines on the screen, however long the sheet, and
 // a mark that stays the same is not set again, so the control repaints nothing for it.
-// Subclasses say where the marks go.
+// The reading of a stretch in view starts at the editor's nearest reading place before
+// it, also on a long (minified) line. Subclasses say where the marks go.
 class InViewIndicator : public QObject
 {
     Q_OBJECT
@@ -30,17 +33,15 @@ protected:
         long value = 1; // the indicator's value; with SC_INDICVALUEBIT a colour
     };
 
-    InViewIndicator(QsciScintilla &editor, int indicator);
-    QsciScintilla &editor() const { return m_editor; }
+    InViewIndicator(SheetEditor &editor, int indicator);
+    SheetEditor &editor() const { return m_editor; }
     // The marks to find again on the next paint, when what they depend on has changed.
     void invalidate();
 
-    // The marks that start in [from, to) of `block`, in order. The block starts outside
-    // strings, or inside a comment when `inComment`, and runs on past `to` far enough
-    // to read a mark's end. `restart` gets the last place at or before `from` from
-    // where a reading outside comments finds the same marks (0 when none is known).
-    virtual QList<Mark> marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment,
-                              qsizetype *restart) const = 0;
+    // The marks that start in [from, to) of `block`, in order. The block starts at a
+    // place between the items of the sheet, inside `blocks`, and runs on past `to` far
+    // enough to read a mark's end.
+    virtual QList<Mark> marks(QByteArrayView block, qsizetype from, qsizetype to, const Css::Blocks &blocks) const = 0;
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -66,18 +67,12 @@ private:
         long xOffset = 0;
         int width = 0;
         quint64 textVersion = 0;
-        bool lexer = false;
         bool operator==(const View &) const = default;
     };
 
-    QsciScintilla &m_editor;
+    SheetEditor &m_editor;
     int m_indicator = -1;
     bool m_enabled = false;
     quint64 m_textVersion = 0;
     std::optional<View> m_shown;
-    std::optional<View> m_deferred;
-    // Places outside comments where a reading may start instead of at a line start: on a
-    // long line (a minified sheet) a key then costs only the part in view. Each is valid
-    // until the text before it changes. In order.
-    QList<long> m_restarts;
 };

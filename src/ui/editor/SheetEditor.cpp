@@ -156,8 +156,10 @@ void SheetEditor::updateGutterWidth()
                        : 0);
 }
 
-void SheetEditor::onModified(int, int type)
+void SheetEditor::onModified(int position, int type)
 {
+    if (type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT))
+        m_places.forgetAfter(position);
     if (type & SC_MOD_INSERTTEXT)
         m_noLines = false;
     if (!(type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) || m_silent)
@@ -477,9 +479,17 @@ bool SheetEditor::unknownNamesMarked() const
     return m_unknownNames->isEnabled();
 }
 
-void SheetEditor::setKnownPropertyNames(const QStringList &names)
+void SheetEditor::setKnownPropertyNames(const QStringList &names, const QHash<QString, QStringList> &descriptors)
 {
-    m_unknownNames->setKnown(names);
+    m_unknownNames->setKnown(names, descriptors);
+}
+
+Css::Place SheetEditor::readingPlace(long position) const
+{
+    position = std::clamp(position, 0L, send(SCI_GETLENGTH));
+    return m_places.before(position, [this](qsizetype from, qsizetype to) {
+        return QByteArrayView(reinterpret_cast<const char *>(send(SCI_GETRANGEPOINTER, from, to - from)), to - from);
+    });
 }
 
 int SheetEditor::unknownNameIndicator() const

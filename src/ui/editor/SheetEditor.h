@@ -7,6 +7,8 @@
 class ColourSwatches;
 class UnknownNames;
 
+#include "css/ReadingPlaces.h"
+
 // The text editor control with the behaviour the program needs, and the one set of
 // operations the rest of the program edits the style sheet through. Line and column
 // numbers are 1-based; line indexes of the line list are 0-based.
@@ -84,10 +86,15 @@ public:
     // knows; off at first.
     void setUnknownNamesMarked(bool on);
     bool unknownNamesMarked() const;
-    void setKnownPropertyNames(const QStringList &names);
+    // Property names, and the descriptors of the at-rules that have them (@font-face…).
+    void setKnownPropertyNames(const QStringList &names, const QHash<QString, QStringList> &descriptors = {});
     int unknownNameIndicator() const;
     // The marked name at `position`; empty when none is marked there.
     QString unknownNameAt(long position) const;
+    // The nearest place at or before `position` (bytes) between the items of the sheet,
+    // with the blocks open there: readings of the lines in view and of the caret's
+    // declaration start there, so a key costs them only the text near it.
+    Css::Place readingPlace(long position) const;
     // Selects the next unknown property name after the caret, from the top again
     // past the end; false when the sheet has none.
     bool selectNextUnknownName();
@@ -151,6 +158,7 @@ private:
     bool deleteSelectedLines();
     QString referenceLineAbove(int lineIndex) const;
 
+    mutable Css::ReadingPlaces m_places; // first, so the indicators made with the editor may use them
     ColourSwatches *m_colourSwatches;
     UnknownNames *m_unknownNames;
     bool m_specialChars = false;

@@ -1,6 +1,6 @@
 #include "UnknownNames.h"
 
-#include <Qsci/qsciscintilla.h>
+#include "SheetEditor.h"
 
 namespace {
 
@@ -13,19 +13,19 @@ int defineSquiggle(QsciScintilla &editor)
 
 } // namespace
 
-UnknownNames::UnknownNames(QsciScintilla &editor) : InViewIndicator(editor, defineSquiggle(editor)) { }
+UnknownNames::UnknownNames(SheetEditor &editor) : InViewIndicator(editor, defineSquiggle(editor)) { }
 
-void UnknownNames::setKnown(const QStringList &names)
+void UnknownNames::setKnown(const QStringList &names, const QHash<QString, QStringList> &descriptors)
 {
-    m_known = DeclarationNames::KnownNames(names);
+    m_known = DeclarationNames::KnownNames(names, descriptors);
     invalidate();
 }
 
-QList<InViewIndicator::Mark> UnknownNames::marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment,
-                                                 qsizetype *restart) const
+QList<InViewIndicator::Mark> UnknownNames::marks(QByteArrayView block, qsizetype from, qsizetype to,
+                                                 const Css::Blocks &blocks) const
 {
     QList<Mark> out;
-    for (const DeclarationNames::Name &n : DeclarationNames::unknown(block, from, to, inComment, m_known, restart))
+    for (const DeclarationNames::Name &n : DeclarationNames::unknown(block, from, to, blocks, m_known))
         out.append({n.start, n.length});
     return out;
 }
@@ -33,7 +33,7 @@ QList<InViewIndicator::Mark> UnknownNames::marks(QByteArrayView block, qsizetype
 QList<QPair<long, long>> UnknownNames::unknownIn(QByteArrayView text) const
 {
     QList<QPair<long, long>> out;
-    for (const DeclarationNames::Name &n : DeclarationNames::unknown(text, 0, text.size(), false, m_known))
+    for (const DeclarationNames::Name &n : DeclarationNames::unknown(text, 0, text.size(), {}, m_known))
         out.append({long(n.start), long(n.length)});
     return out;
 }

@@ -13,15 +13,15 @@ class UnknownNames : public InViewIndicator
     Q_OBJECT
 
 public:
-    explicit UnknownNames(QsciScintilla &editor);
+    explicit UnknownNames(SheetEditor &editor);
 
-    void setKnown(const QStringList &names);
+    // Property names, and the descriptors of the at-rules that have them.
+    void setKnown(const QStringList &names, const QHash<QString, QStringList> &descriptors);
     // Every unknown name of a whole text: start and length.
     QList<QPair<long, long>> unknownIn(QByteArrayView text) const;
 
 protected:
-    QList<Mark> marks(QByteArrayView block, qsizetype from, qsizetype to, bool inComment,
-                      qsizetype *restart) const override;
+    QList<Mark> marks(QByteArrayView block, qsizetype from, qsizetype to, const Css::Blocks &blocks) const override;
 
 private:
     DeclarationNames::KnownNames m_known;

@@ -99,6 +99,7 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, const QString &c
     {
         PropertyGrammar grammar = PropertyGrammar::read(m_paths.grammarFile());
         m_standardNames = grammar.names();
+        m_descriptors = grammar.descriptorNames();
         m_propertyTips = new PropertyTips(*editor(), std::move(grammar), m_texts, this);
     }
     m_search = std::make_unique<SearchController>(*editor(), m_dialogs,
@@ -295,7 +296,8 @@ void MainWindow::createParts()
     m_dialogs.reportFailureOnce([this] { m_reference->loadDefinitionList(); });
     // A name is unknown when neither the standards nor any definition knows it.
     m_propertyTips->setMoreNames(m_reference->everyDefinitionsNames());
-    editor()->setKnownPropertyNames(m_standardNames + m_reference->everyDefinitionsNames());
+    editor()->setKnownPropertyNames(m_standardNames + m_reference->everyDefinitionsNames(), m_descriptors);
+    m_completion->setDescriptors(m_descriptors);
 }
 
 void MainWindow::showEvent(QShowEvent *e)

@@ -108,6 +108,7 @@ private:
     CompletionController *m_completion = nullptr;
     PropertyTips *m_propertyTips = nullptr;
     QStringList m_standardNames; // every property the standards know
+    QHash<QString, QStringList> m_descriptors; // the descriptors of @font-face and its kind, by at-rule
     HighlighterAttributes *m_highlighterAttributes = nullptr; // the one set of highlighter attributes
     SettingsDialog *m_settings = nullptr;
     SelectorAssistant *m_assistant = nullptr;

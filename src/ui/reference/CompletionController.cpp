@@ -48,29 +48,39 @@ CompletionController::CompletionController(SheetEditor &editor, const ReferenceC
 
 CompletionController::Place CompletionController::place() const
 {
-    // The context needs the text up to the caret, and taking a value the rest of its line.
+    // The context needs the text up to the caret, from a reading place before it, and
+    // taking a value the rest of its line.
     using Base = QsciScintillaBase;
     Place p;
     const long caretBytes = m_editor.SendScintilla(Base::SCI_GETCURRENTPOS);
     const long lineEnd = m_editor.SendScintilla(Base::SCI_GETLINEENDPOSITION,
                                                 m_editor.SendScintilla(Base::SCI_LINEFROMPOSITION, caretBytes));
-    const auto *bytes = reinterpret_cast<const char *>(m_editor.SendScintilla(Base::SCI_GETRANGEPOINTER, 0, lineEnd));
-    p.text = QString::fromUtf8(bytes, caretBytes);
+    const Css::Place start = m_editor.readingPlace(caretBytes);
+    const long from = long(start.offset);
+    const auto *bytes
+        = reinterpret_cast<const char *>(m_editor.SendScintilla(Base::SCI_GETRANGEPOINTER, from, lineEnd - from));
+    p.text = QString::fromUtf8(bytes, caretBytes - from);
     p.caret = p.text.size();
-    p.text += QString::fromUtf8(bytes + caretBytes, lineEnd - caretBytes);
-    p.context = CompletionContext::at(p.text, p.caret);
+    p.text += QString::fromUtf8(bytes + caretBytes - from, lineEnd - caretBytes);
+    p.context = CompletionContext::at(p.text, p.caret, start.blocks);
     return p;
 }
 
 QStringList CompletionController::wordsFor(const CompletionContext &context) const
 {
+    // In the block of @font-face and its kind its descriptors; @page takes properties too.
+    const bool properties = context.atRule.isEmpty() || context.atRule == QLatin1String("page");
     switch (context.kind) {
     case Kind::Selector:
         return m_reference.elementNames();
-    case Kind::Property:
-        return m_reference.propertyNames();
+    case Kind::Property: {
+        QStringList names = m_descriptors.value(context.atRule);
+        if (properties)
+            names += m_reference.propertyNames();
+        return names;
+    }
     case Kind::Value:
-        return m_reference.valuesOf(context.property);
+        return properties ? m_reference.valuesOf(context.property) : QStringList();
     case Kind::None:
         break;
     }

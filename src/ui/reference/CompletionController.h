@@ -2,6 +2,7 @@
 
 #include "editor/CompletionContext.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -28,6 +29,9 @@ public:
     // The words offered at the caret's place for what is typed there, best first.
     QStringList offered() const;
 
+    // The descriptors of the at-rules that have them (@font-face…), offered in their blocks.
+    void setDescriptors(QHash<QString, QStringList> descriptors) { m_descriptors = std::move(descriptors); }
+
 private:
     void show(bool asked);
     void onCharacterAdded(int character);
@@ -35,7 +39,7 @@ private:
 
     struct Place
     {
-        QString text; // the sheet up to the end of the caret's line
+        QString text; // the sheet from a reading place before the caret to the end of its line
         qsizetype caret = 0; // in characters
         CompletionContext context;
     };
@@ -45,4 +49,5 @@ private:
     SheetEditor &m_editor;
     const ReferenceController &m_reference;
     CompletionContext::Kind m_shown = CompletionContext::Kind::None;
+    QHash<QString, QStringList> m_descriptors;
 };

@@ -1,7 +1,7 @@
 #include "PropertyTips.h"
 
+#include "editor/CompletionContext.h"
 #include "editor/SheetEditor.h"
-#include "editor/highlighter/HighlighterAttributes.h"
 #include "i18n/UiTexts.h"
 
 #include <QToolTip>
@@ -9,9 +9,6 @@
 namespace {
 
 using Base = QsciScintillaBase;
-
-// How far back from the caret its declaration is looked for.
-constexpr long kReach = 4096;
 
 bool isNameByte(char c)
 {
@@ -49,7 +46,8 @@ void PropertyTips::onDwell(long position, int x, int y)
     }
     if (!m_editor.propertyTipsEnabled())
         return;
-    // The name under the mouse, when a colon follows it.
+    // The name under the mouse, when it starts a declaration: the context at its end
+    // is a property's name, and a colon follows it.
     long start = position, end = position;
     while (start > 0 && isNameByte(char(m_editor.SendScintilla(Base::SCI_GETCHARAT, start - 1))))
         --start;
@@ -59,26 +57,36 @@ void PropertyTips::onDwell(long position, int x, int y)
     long after = end;
     while (after < length && m_editor.SendScintilla(Base::SCI_GETCHARAT, after) == ' ')
         ++after;
-    if (end > start && after < length && m_editor.SendScintilla(Base::SCI_GETCHARAT, after) == ':') {
-        const QByteArray bytes(
-            reinterpret_cast<const char *>(m_editor.SendScintilla(Base::SCI_GETRANGEPOINTER, start, end - start)),
-            end - start);
-        showFor(start, QString::fromUtf8(bytes));
-    }
+    if (end == start || after >= length || m_editor.SendScintilla(Base::SCI_GETCHARAT, after) != ':')
+        return;
+    const Css::Place place = m_editor.readingPlace(start);
+    const QString text = bytesBetween(place.offset, end);
+    const CompletionContext context = CompletionContext::at(text, text.size(), place.blocks);
+    const qsizetype nameLength = bytesBetween(start, end).size();
+    if (context.kind == CompletionContext::Kind::Property && context.wordStart == text.size() - nameLength)
+        showFor(start, text.right(nameLength), context.atRule);
 }
 
-QString PropertyTips::tipFor(const QString &name) const
+QString PropertyTips::bytesBetween(long from, long to) const
 {
-    const PropertyGrammar::Property *p = m_grammar.find(name);
+    return QString::fromUtf8(
+        reinterpret_cast<const char *>(m_editor.SendScintilla(Base::SCI_GETRANGEPOINTER, from, to - from)), to - from);
+}
+
+QString PropertyTips::tipFor(const QString &name, const QString &atRule) const
+{
+    const PropertyGrammar::Property *p = atRule.isEmpty() ? nullptr : m_grammar.findDescriptor(atRule, name);
+    if (!p && (atRule.isEmpty() || atRule == QLatin1String("page")))
+        p = m_grammar.find(name);
     if (!p)
         return {};
     return p->name + QStringLiteral(": ") + p->syntax + QLatin1Char('\n') + m_texts.text(UiText::InitialValue)
         + QStringLiteral(": ") + p->initial;
 }
 
-void PropertyTips::showFor(long nameStart, const QString &name)
+void PropertyTips::showFor(long nameStart, const QString &name, const QString &atRule)
 {
-    const QString tip = tipFor(name);
+    const QString tip = tipFor(name, atRule);
     if (tip.isEmpty()) {
         hide();
         return;
@@ -114,39 +122,28 @@ void PropertyTips::showAtCaret()
         hide();
         return;
     }
+    // The caret's declaration, as completion sees it: its name while the caret is in
+    // it (the rest of the name after the caret too), its property while in its value.
     const long caret = m_editor.SendScintilla(Base::SCI_GETCURRENTPOS);
-    const long lineStart
-        = m_editor.SendScintilla(Base::SCI_POSITIONFROMLINE, m_editor.SendScintilla(Base::SCI_LINEFROMPOSITION, caret));
-    // Not in a comment or a string, as the highlighter has coloured them.
-    if (m_editor.lexer() && caret > lineStart) {
-        const long style = m_editor.SendScintilla(Base::SCI_GETSTYLEAT, caret - 1);
-        if (style == long(HighlighterAttributes::Attribute::Comment)
-            || style == long(HighlighterAttributes::Attribute::String)) {
-            hide();
-            return;
-        }
+    const Css::Place place = m_editor.readingPlace(caret);
+    const QString text = bytesBetween(place.offset, caret);
+    const CompletionContext context = CompletionContext::at(text, text.size(), place.blocks);
+    QString name;
+    long nameStart = -1;
+    if (context.kind == CompletionContext::Kind::Property && context.wordStart < text.size()) {
+        long end = caret;
+        const long length = m_editor.SendScintilla(Base::SCI_GETLENGTH);
+        while (end < length && isNameByte(char(m_editor.SendScintilla(Base::SCI_GETCHARAT, end))))
+            ++end;
+        nameStart = long(place.offset) + long(text.left(context.wordStart).toUtf8().size());
+        name = bytesBetween(nameStart, end);
+    } else if (context.kind == CompletionContext::Kind::Value) {
+        name = context.property;
+        nameStart = long(place.offset) + long(text.left(context.nameStart).toUtf8().size());
     }
-    // The declaration starts after the last "{", ";" or "}" of the caret's line.
-    const long from = std::max(lineStart, caret - kReach);
-    const auto *text
-        = reinterpret_cast<const char *>(m_editor.SendScintilla(Base::SCI_GETRANGEPOINTER, from, caret - from));
-    long start = caret - from;
-    while (start > 0 && text[start - 1] != '{' && text[start - 1] != ';' && text[start - 1] != '}')
-        --start;
-    long nameStart = start;
-    while (nameStart < caret - from && (text[nameStart] == ' ' || text[nameStart] == '\t'))
-        ++nameStart;
-    long nameEnd = nameStart;
-    while (nameEnd < caret - from && isNameByte(text[nameEnd]))
-        ++nameEnd;
-    long colon = nameEnd;
-    while (colon < caret - from && (text[colon] == ' ' || text[colon] == '\t'))
-        ++colon;
-    const bool inValue = colon < caret - from && text[colon] == ':';
-    const bool inName = nameEnd == caret - from && nameEnd > nameStart;
-    if (nameEnd == nameStart || (!inValue && !inName)) {
+    if (name.isEmpty()) {
         hide();
         return;
     }
-    showFor(from + nameStart, QString::fromUtf8(text + nameStart, int(nameEnd - nameStart)));
+    showFor(nameStart, name, context.atRule);
 }

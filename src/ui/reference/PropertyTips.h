@@ -9,10 +9,12 @@ class SheetEditor;
 class UiTexts;
 
 // A call tip with what a property takes (its value syntax and initial value as the
-// standards give them) while the caret stands in its declaration, and on hovering
-// over its name. Looks only at the caret's declaration, so a key costs next to
-// nothing. The editor's switch turns it off. Hovering over a name marked unknown
-// shows a tool tip with the known names nearest to it.
+// standards give them; in @font-face and its kind the descriptor's) while the caret
+// stands in its declaration, and on hovering over its name. Where that is, the
+// completion's context says, read from the editor's reading place before the caret, so
+// a key costs next to nothing; in comments, strings and addresses there is none. The
+// editor's switch turns it off. Hovering over a name marked unknown shows a tool tip
+// with the known names nearest to it.
 class PropertyTips : public QObject
 {
     Q_OBJECT
@@ -33,9 +35,10 @@ public:
 private:
     void followCaret();
     void onDwell(long position, int x, int y);
-    void showFor(long nameStart, const QString &name);
+    void showFor(long nameStart, const QString &name, const QString &atRule);
     void hide();
-    QString tipFor(const QString &name) const;
+    QString tipFor(const QString &name, const QString &atRule) const;
+    QString bytesBetween(long from, long to) const; // the editor's text between two byte offsets
 
     SheetEditor &m_editor;
     PropertyGrammar m_grammar;

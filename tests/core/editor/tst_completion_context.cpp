@@ -16,11 +16,12 @@ private slots:
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("property");
-        const auto row
-            = [](const char *name, const char *sheet, Kind kind, const char *word = "", const char *property = "") {
-                  QTest::newRow(name) << QString::fromUtf8(sheet) << kind << QString::fromUtf8(word)
-                                      << QString::fromUtf8(property);
-              };
+        QTest::addColumn<QString>("atRule");
+        const auto row = [](const char *name, const char *sheet, Kind kind, const char *word = "",
+                            const char *property = "", const char *atRule = "") {
+            QTest::newRow(name) << QString::fromUtf8(sheet) << kind << QString::fromUtf8(word)
+                                << QString::fromUtf8(property) << QString::fromUtf8(atRule);
+        };
         row("an empty sheet", "|", Kind::Selector);
         row("a selector being typed", "a { color: red }\nd|", Kind::Selector, "d");
         row("the second selector of a list", "h1, h|", Kind::Selector, "h");
@@ -45,7 +46,17 @@ private slots:
         row("after a rule in @media", "@media screen { a { b: c } |", Kind::Selector);
         row("a keyframe selector", "@keyframes k { fr|", Kind::None);
         row("a property in a keyframe", "@-webkit-keyframes k { from { opa|", Kind::Property, "opa");
-        row("a property in @font-face", "@font-face { font-fa|", Kind::Property, "font-fa");
+        row("a descriptor in @font-face", "@font-face { font-fa|", Kind::Property, "font-fa", "", "font-face");
+        row("a descriptor's value", "@font-face { font-display: sw|", Kind::Value, "sw", "font-display", "font-face");
+        row("a property in @page", "@page :first { mar|", Kind::Property, "mar", "", "page");
+        row("in a margin box of @page", "@page { @top-left { con|", Kind::Property, "con", "", "page");
+        row("inside a string that holds a declaration", "a { content: \"x; color: re|d\" }", Kind::None);
+        row("inside a string that starts like one", "a { content: \"color: re|d\" }", Kind::None);
+        row("inside an address that holds a declaration", "a { background: url(x;color:re|d) }", Kind::None);
+        row("after an address that holds a declaration", "a { background: url(x;color:red) n|", Kind::Value, "n",
+            "background");
+        row("after a block in a custom property", "a { --x: { b: c }; co|", Kind::Property, "co");
+        row("after a brace in a function", "a { b: f(x{y}); co|", Kind::Property, "co");
         row("a minified line", "a{color:red}b{marg|", Kind::Property, "marg");
         row("a value on a minified line", "a{color:red}b{margin:0;color:#f|", Kind::Value, "f", "color");
         row("a property in a nested rule", "a { &:hover { col|", Kind::Property, "col");
@@ -59,6 +70,7 @@ private slots:
         QFETCH(Kind, kind);
         QFETCH(QString, word);
         QFETCH(QString, property);
+        QFETCH(QString, atRule);
         const qsizetype caret = sheet.indexOf(QLatin1Char('|'));
         sheet.remove(caret, 1);
         const CompletionContext c = CompletionContext::at(sheet, caret);
@@ -66,7 +78,25 @@ private slots:
         if (kind != Kind::None) {
             QCOMPARE(sheet.sliced(c.wordStart, caret - c.wordStart), word);
             QCOMPARE(c.property, property);
+            QCOMPARE(c.atRule, atRule);
         }
+    }
+
+    // A reading may start at a place inside a rule's block (the editor's reading place
+    // before the caret): it knows the blocks open there.
+    void startsInsideABlock()
+    {
+        Css::Blocks inRule;
+        inRule.open({});
+        const QString declarations = QStringLiteral("color: red; fl");
+        const CompletionContext c = CompletionContext::at(declarations, declarations.size(), inRule);
+        QCOMPARE(c.kind, Kind::Property);
+        QCOMPARE(c.wordStart, declarations.size() - 2);
+        Css::Blocks inFontFace;
+        inFontFace.open("font-face");
+        QCOMPARE(CompletionContext::at(QStringLiteral("src: url(x); fo"), 15, inFontFace).atRule,
+                 QStringLiteral("font-face"));
+        QCOMPARE(CompletionContext::at(QStringLiteral("} a"), 3, inRule).kind, Kind::Selector);
     }
 };
 

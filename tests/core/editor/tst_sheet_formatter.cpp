@@ -89,6 +89,12 @@ private slots:
         QTest::newRow("declarations after a nested rule belong to a selector")
             << "a{b{c:d}e:f;g{h:i}}"
             << "a {\n  b {\n    c: d\n  }\n  e:f;g {\n    h: i\n  }\n}";
+        QTest::newRow("a block in a custom property is its value") << "a{--x:{b};c:d}"
+                                                                   << "a {\n  --x: {b};\n  c: d\n}";
+        QTest::newRow("a custom property's block at the rule's end") << "a{--x:{b}}"
+                                                                     << "a {\n  --x: {b}\n}";
+        QTest::newRow("a brace in a function is its value") << "a{b:f(x{y});c:d}"
+                                                            << "a {\n  b: f(x{y});\n  c: d\n}";
         QTest::newRow("a line break at a colon stays") << "a{grid-template-areas:\n  'a b'\n  'c d'}"
                                                        << "a {\n  grid-template-areas:\n  'a b'\n  'c d'\n}";
         QTest::newRow("hacks of old browsers") << "a{*zoom:1;_height:1px}"
@@ -105,6 +111,16 @@ private slots:
                                                                      << "a \"x\f{\n  b: c\n}";
         QTest::newRow("a comment opened in an unclosed string") << "a{b:\"x/*\n}c{d:e} */;f:g}"
                                                                 << "a {\n  b: \"x/*\n}c{d:e} */;\n  f: g\n}";
+        QTest::newRow("inside a comment the walk strays into") << "a { content: \"x /* c\n/*/* c { col*/ d }"
+                                                               << "a {\n  content: \"x /* c\n/*/* c { col*/ d\n  }";
+        QTest::newRow("a backslash before a line end keeps it") << "a{b:c\\\n;d:e}"
+                                                                << "a {\n  b: c\\\n;\n  d: e\n}";
+        QTest::newRow("a hex escape before a brace") << ".\\a{b:c}"
+                                                     << ".\\a {\n  b: c\n}";
+        QTest::newRow("a hex escape before a line end") << "a{b:c\\f}"
+                                                        << "a {\n  b: c\\f\n}";
+        QTest::newRow("an escaped blank stays") << "a{b:c\\ ;d:e}"
+                                                << "a {\n  b: c\\ ;\n  d: e\n}";
         QTest::newRow("comments the analysis reads otherwise") << "/*/*}//**//*/*/*"
                                                                << "/*/*}//**//*/*/*";
         QTest::newRow("white space only") << " \n\t\n"

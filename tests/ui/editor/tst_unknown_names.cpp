@@ -28,7 +28,8 @@ private slots:
         attributes = std::make_unique<HighlighterAttributes>();
         editor = std::make_unique<SheetEditor>();
         editor->setLexer(new CssLexer(*attributes, editor->font(), editor.get()));
-        editor->setKnownPropertyNames({"color", "width", "margin", "zoom"});
+        editor->setKnownPropertyNames({"color", "width", "margin", "zoom"},
+                                      {{"font-face", {"font-family", "src", "font-display"}}});
         editor->setUnknownNamesMarked(true);
         editor->resize(500, 200);
         editor->show();
@@ -49,6 +50,9 @@ private slots:
         QTest::newRow("selectors and values") << "a:hovr { color: rd }" << QStringList{};
         QTest::newRow("a comment over lines") << "/*\na { colr: red }\n*/\nb { widht: 0 }" << QStringList{"widht"};
         QTest::newRow("after umlauts") << "/* Größe */ a { wídth: 1px; colr: red }" << QStringList{"wídth", "colr"};
+        QTest::newRow("a declaration inside an address") << "a { margin: url(p;colr:red) }" << QStringList{};
+        QTest::newRow("descriptors of @font-face")
+            << "@font-face { font-family: X; src: url(x); font-display: swap; colr: 1 }" << QStringList{"colr"};
     }
     void typosAreMarked()
     {
@@ -105,6 +109,54 @@ private slots:
         editor->viewport()->repaint();
         const long at = editor->positionFromLineIndex(1500, 9);
         QCOMPARE(editor->unknownNameAt(at), QStringLiteral("colr"));
+    }
+
+    // The lines in view start inside a block that begins above them: in a @font-face
+    // block its descriptors are still no typos, in a rule's block a typo still is one;
+    // on ordinary lines and on a minified one.
+    void aViewInsideABlockThatStartsAbove_data()
+    {
+        QTest::addColumn<QString>("block");
+        QTest::addColumn<QStringList>("marked");
+        const auto lines = [](const char *head, const char *declaration) {
+            QString text = QString::fromLatin1(head) + QStringLiteral(" {\n");
+            for (int i = 0; i < 300; ++i)
+                text += QStringLiteral("  %1;\n").arg(QString::fromLatin1(declaration).arg(i));
+            return text + QStringLiteral("}\na { colr: red }\n");
+        };
+        const auto minified = [](const char *head, const char *declaration) {
+            QString text = QString::fromLatin1(head) + QLatin1Char('{');
+            for (int i = 0; i < 2000; ++i)
+                text += QString::fromLatin1(declaration).arg(i) + QLatin1Char(';');
+            return text + QStringLiteral("}a{colr:red}\n");
+        };
+        QTest::newRow("font-face over lines")
+            << lines("@font-face", "src: url(f%1.woff2); font-display: swap") << QStringList{};
+        QTest::newRow("font-face minified")
+            << minified("@font-face", "src:url(f%1.woff2);font-display:swap") << QStringList{};
+        QTest::newRow("a rule over lines") << lines("p", "margin: %1px; colr: red") << QStringList{"colr"};
+        QTest::newRow("a rule minified") << minified("p", "margin:%1px;colr:red") << QStringList{"colr"};
+    }
+    void aViewInsideABlockThatStartsAbove()
+    {
+        QFETCH(QString, block);
+        QFETCH(QStringList, marked);
+        editor->setText(QStringLiteral("p { color: red }\n").repeated(100) + block);
+        if (block.count(u'\n') > 10) {
+            editor->setFirstVisibleLine(300);
+        } else {
+            editor->setFirstVisibleLine(100);
+            editor->SendScintilla(QsciScintillaBase::SCI_SETXOFFSET, 40000L);
+        }
+        editor->viewport()->repaint();
+        QCoreApplication::processEvents();
+        editor->viewport()->repaint();
+        QStringList shown = ::marked(*editor);
+        shown.removeDuplicates();
+        QCOMPARE(shown, marked);
+        editor->setCursorPosition(100, 0);
+        QVERIFY(editor->selectNextUnknownName());
+        QCOMPARE(editor->selectedText(), QStringLiteral("colr"));
     }
 
     void goingFromTypoToTypo()

@@ -83,6 +83,27 @@ private slots:
         QTest::newRow("values with Ctrl") << "a { display: |; }" << int(Qt::ControlModifier) << "block";
         QTest::newRow("in a comment") << "/* a { col| */" << int(Qt::ShiftModifier) << "";
         QTest::newRow("in a string") << "a { content: 'x|' }" << int(Qt::ControlModifier) << "";
+        QTest::newRow("in an address") << "a { background: url(x;col|) }" << int(Qt::ControlModifier) << "";
+        QTest::newRow("a descriptor of @font-face")
+            << "@font-face { src: url(x); font-d| }" << int(Qt::ControlModifier) << "font-display";
+        QTest::newRow("a property in @page") << "@page { marg| }" << int(Qt::ControlModifier) << "margin";
+    }
+
+    // In the block of @font-face its descriptors are offered, not the properties.
+    void descriptorsWhereTheyBelong()
+    {
+        SheetEditor *e = f->editor();
+        e->setText(QStringLiteral("@font-face {\n  \n}\na {\n  \n}"));
+        e->setCursorPosition(1, 2);
+        QTest::keyClick(e, Qt::Key_S);
+        QTest::keyClick(e, Qt::Key_R);
+        QVERIFY(listShown(e));
+        QCOMPARE(completion->offered(), QStringList{"src"});
+        QTest::keyClick(e, Qt::Key_Escape);
+        e->setCursorPosition(4, 2);
+        QTest::keyClick(e, Qt::Key_S);
+        QTest::keyClick(e, Qt::Key_R);
+        QVERIFY(!completion->offered().contains(QStringLiteral("src")));
     }
     void askingForTheList()
     {

@@ -40,6 +40,16 @@ private slots:
                                       << "";
         QTest::newRow("in a string") << "a { content: 'color: re|d' }"
                                      << "";
+        QTest::newRow("in a double-quoted string") << "a { content: \"color: re|d\" }"
+                                                   << "";
+        QTest::newRow("in a string that holds a declaration") << "a { content: \"x; color: re|d\" }"
+                                                              << "";
+        QTest::newRow("in an address that holds a declaration") << "a { background: url(x;color:re|d) }"
+                                                                << "";
+        QTest::newRow("after a string that holds a declaration") << "a { content: \"x; y\"; colo|r: red }"
+                                                                 << "color: <color>";
+        QTest::newRow("a descriptor of @font-face") << "@font-face {\n  font-family: X;\n  font-display: sw|ap\n}"
+                                                    << "font-display: auto | block | swap | fallback | optional";
     }
     void tipAtTheCaret()
     {
@@ -53,7 +63,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(tips->shownTip().section(QLatin1Char('\n'), 0, 0), tip);
         QCOMPARE(e->SendScintilla(QsciScintillaBase::SCI_CALLTIPACTIVE) != 0, !tip.isEmpty());
-        if (!tip.isEmpty())
+        if (!tip.isEmpty() && !tip.startsWith(QLatin1String("font-display")))
             QVERIFY(tips->shownTip().endsWith(
                 QLatin1String("\nAnfangswert: ")
                 + (tip.startsWith(u'c') ? QStringLiteral("CanvasText") : QStringLiteral("none"))));
@@ -71,6 +81,30 @@ private slots:
         QCOMPARE(tips->shownTip(), QString());
         emit e->SCN_DWELLSTART(28, 10, 10); // "1fr" is no name
         QCOMPARE(tips->shownTip(), QString());
+    }
+
+    // A name followed by a colon inside a comment, a string or an address starts no
+    // declaration: hovering over it shows nothing.
+    void hoveringInsideCommentsAndStrings_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("a comment") << QStringLiteral("a { /* co|lor: red */ }");
+        QTest::newRow("a string") << QStringLiteral("a { content: \"co|lor: red\" }");
+        QTest::newRow("an address") << QStringLiteral("a { background: url(x;co|lor:red) }");
+    }
+    void hoveringInsideCommentsAndStrings()
+    {
+        QFETCH(QString, text);
+        SheetEditor *e = f->editor();
+        const qsizetype at = text.indexOf(u'|');
+        e->setText(QString(text).remove(at, 1));
+        e->setCursorPosition(0, 0);
+        emit e->SCN_DWELLSTART(int(at), 10, 10);
+        QCOMPARE(tips->shownTip(), QString());
+        // Outside them the same name shows its tip.
+        e->setText(QStringLiteral("a { color: red }"));
+        emit e->SCN_DWELLSTART(6, 10, 10);
+        QVERIFY(tips->shownTip().startsWith(QLatin1String("color: <color>")));
     }
 
     void switchedOff()
@@ -117,6 +151,16 @@ private slots:
         e->setText(QStringLiteral("a { width: 1px }"));
         next->trigger();
         QCOMPARE(f->find<QLabel>("searchNote")->text(), QStringLiteral("Keine unbekannten Eigenschaften"));
+
+        // A name inside an address is none, nor are the descriptors of @font-face.
+        e->setText(QStringLiteral("a { background: url(p;colr:red) }\n@font-face { font-family: \"X\"; src: "
+                                  "url(x.woff2); font-display: swap; unicode-range: U+0-FF }\n"));
+        e->viewport()->repaint();
+        QCOMPARE(e->unknownNameAt(e->text().indexOf(QLatin1String("colr"))), QString());
+        QCOMPARE(e->unknownNameAt(e->text().indexOf(QLatin1String("font-display"))), QString());
+        e->setCursorPosition(0, 0);
+        next->trigger();
+        QVERIFY(!e->hasSelectedText());
     }
 
 private:
