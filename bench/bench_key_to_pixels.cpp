@@ -8,6 +8,8 @@
 //   as the window's next frame does;
 // - helpersOnAndOff: keyAndRepaint with the editor's colour swatches, completion,
 //   property tips and unknown names on and off in turn, and the ratio of the two;
+// - classicAndCssReading: keyAndRepaint with the analysis reading the sheet by the
+//   classic walk and by CSS syntax in turn, and the ratio of the two;
 // - keyToPreview: the key until the preview has shown the new page;
 // - open: opening the file until the window with its trees is painted, and until the
 //   preview has shown the sheet.
@@ -17,6 +19,7 @@
 #include "app/Startup.h"
 #include "editor/SheetEditor.h"
 #include "preview/WebEnginePreview.h"
+#include "structure_view/AnalysisController.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -210,6 +213,46 @@ void helpersOnAndOff(benchmark::State &state, const Sheet &sheet)
     state.SetLabel(sheet.name);
 }
 
+// The two readings of the analysis, in turn in the same window as helpersOnAndOff does
+// with the helpers; switching (which analyses the sheet anew) is not timed. Where a
+// reading finds an error the trees and the preview keep what they showed, which costs
+// nothing: `classic_error` and `css_error` say where that is so.
+void classicAndCssReading(benchmark::State &state, const Sheet &sheet)
+{
+    OpenSheet open(sheet);
+    MainWindow &window = *open.fixture.window;
+    SheetEditor *editor = open.fixture.editor();
+    QAction *css = open.fixture.action("actionAnalyseByCssSyntax");
+    const bool classicError = window.analysis().analysis().parseError;
+    css->trigger();
+    state.counters["classic_error"] = classicError;
+    state.counters["css_error"] = window.analysis().analysis().parseError;
+    double seconds[2] = {0, 0}; // classic, CSS
+    bool cssFirst = true;
+    const auto turn = [&](bool byCss) {
+        if (css->isChecked() != byCss)
+            css->trigger();
+        window.repaint();
+        QCoreApplication::processEvents();
+        double elapsed = 0;
+        for (const bool type : {true, false}) {
+            elapsed += timedKey(editor, type, [&] { window.repaint(); });
+            QCoreApplication::processEvents();
+        }
+        seconds[byCss] += elapsed;
+        return elapsed;
+    };
+    for (auto _ : state) {
+        const double first = turn(cssFirst);
+        const double second = turn(!cssFirst);
+        state.SetIterationTime((cssFirst ? first : second) / 2);
+        cssFirst = !cssFirst;
+    }
+    state.counters["classic_ms"] = benchmark::Counter(seconds[0] * 500, benchmark::Counter::kAvgIterations);
+    state.counters["css_vs_classic"] = seconds[0] > 0 ? seconds[1] / seconds[0] : 0;
+    state.SetLabel(sheet.name);
+}
+
 void keyAndNextFrame(benchmark::State &state, const Sheet &sheet)
 {
     keyAndPaint(state, sheet, Frame::PendingUpdates);
@@ -285,6 +328,7 @@ int main(int argc, char **argv)
         int iterations;
     } kinds[] = {{"keyAndRepaint/", keyAndRepaint, 40},
                  {"helpersOnAndOff/", helpersOnAndOff, 40},
+                 {"classicAndCssReading/", classicAndCssReading, 40},
                  {"keyAndNextFrame/", keyAndNextFrame, 40},
                  {"keyToPreview/", keyToPreview, 6},
                  {"open/", openSheet, 3}};

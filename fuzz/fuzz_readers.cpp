@@ -73,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     toUtf16.push_back(text.size());
     const std::vector<Token> wide = tokensOf(QStringView(text));
     const std::vector<Token> narrow = tokensOf(QByteArrayView(bytes));
-    FUZZ_CHECK(wide.size() == narrow.size(), QStringLiteral("%1 tokens in UTF-16, %2 in UTF-8").arg(wide.size()).arg(narrow.size()));
+    FUZZ_CHECK(wide.size() == narrow.size(),
+               QStringLiteral("%1 tokens in UTF-16, %2 in UTF-8").arg(wide.size()).arg(narrow.size()));
     for (size_t i = 0; i < wide.size(); ++i) {
         const Token &w = wide[i], &n = narrow[i];
         FUZZ_CHECK(w.kind == n.kind && w.start == toUtf16[size_t(n.start)] && w.end == toUtf16[size_t(n.end)]
@@ -90,9 +91,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const Opaque bytesOpaque = opaqueOf(QByteArrayView(bytes));
     for (const CssColours::Swatch &s : CssColours::find(bytes, 0, bytes.size()))
-        FUZZ_CHECK(!bytesOpaque.inside(s.start), QStringLiteral("a swatch inside a comment or string at %1").arg(s.start));
+        FUZZ_CHECK(!bytesOpaque.inside(s.start),
+                   QStringLiteral("a swatch inside a comment or string at %1").arg(s.start));
     for (const DeclarationNames::Name &n : DeclarationNames::find(bytes, 0, bytes.size()))
-        FUZZ_CHECK(!bytesOpaque.inside(n.start), QStringLiteral("a name inside a comment or string at %1").arg(n.start));
+        FUZZ_CHECK(!bytesOpaque.inside(n.start),
+                   QStringLiteral("a name inside a comment or string at %1").arg(n.start));
 
     const Opaque opaque = opaqueOf(QStringView(text));
     // Completion offers nothing between a comment's, string's or address's marks.
