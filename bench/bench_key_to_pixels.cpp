@@ -28,6 +28,8 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 
+#include <functional>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -179,19 +181,19 @@ void keyAndRepaint(benchmark::State &state, const Sheet &sheet)
     keyAndPaint(state, sheet, Frame::WholeWindow);
 }
 
-// The cost of the editing helpers (colour swatches, completion, property tips, unknown
-// names): the same keys in the same window with the helpers on and off in turn, so the
-// machine's drift between runs does not count. Each turn types "x" and takes it back;
-// switching and the paint after it are not timed.
-void helpersOnAndOff(benchmark::State &state, const Sheet &sheet)
+// Two settings of one window in turn, the same keys in each, so the machine's drift
+// between runs does not count: each turn types "x" and takes it back; `set(second)`
+// switches, and neither it nor the paint after it is timed. The iteration's time is the
+// second setting's; the counters `<first>_ms` and `<second>_vs_<first>` the rest.
+void inTurn(benchmark::State &state, const Sheet &sheet, OpenSheet &open, const std::function<void(bool)> &set,
+            const std::string &first, const std::string &second)
 {
-    OpenSheet open(sheet);
     MainWindow &window = *open.fixture.window;
     SheetEditor *editor = open.fixture.editor();
-    double seconds[2] = {0, 0}; // off, on
-    bool onFirst = true;
-    const auto turn = [&](bool on) {
-        setHelpers(*editor, on);
+    double seconds[2] = {0, 0};
+    bool secondFirst = true;
+    const auto turn = [&](bool toSecond) {
+        set(toSecond);
         window.repaint();
         QCoreApplication::processEvents();
         double elapsed = 0;
@@ -199,58 +201,47 @@ void helpersOnAndOff(benchmark::State &state, const Sheet &sheet)
             elapsed += timedKey(editor, type, [&] { window.repaint(); });
             QCoreApplication::processEvents();
         }
-        seconds[on] += elapsed;
+        seconds[toSecond] += elapsed;
         return elapsed;
     };
     for (auto _ : state) {
-        const double first = turn(onFirst);
-        const double second = turn(!onFirst);
-        state.SetIterationTime((onFirst ? first : second) / 2);
-        onFirst = !onFirst;
+        const double a = turn(secondFirst);
+        const double b = turn(!secondFirst);
+        state.SetIterationTime((secondFirst ? a : b) / 2);
+        secondFirst = !secondFirst;
     }
-    state.counters["off_ms"] = benchmark::Counter(seconds[0] * 500, benchmark::Counter::kAvgIterations);
-    state.counters["on_vs_off"] = seconds[0] > 0 ? seconds[1] / seconds[0] : 0;
+    state.counters[first + "_ms"] = benchmark::Counter(seconds[0] * 500, benchmark::Counter::kAvgIterations);
+    state.counters[second + "_vs_" + first] = seconds[0] > 0 ? seconds[1] / seconds[0] : 0;
     state.SetLabel(sheet.name);
 }
 
-// The two readings of the analysis, in turn in the same window as helpersOnAndOff does
-// with the helpers; switching (which analyses the sheet anew) is not timed. Where a
+// The cost of the editing helpers (colour swatches, completion, property tips, unknown
+// names): off and on in turn.
+void helpersOnAndOff(benchmark::State &state, const Sheet &sheet)
+{
+    OpenSheet open(sheet);
+    inTurn(
+        state, sheet, open, [&](bool on) { setHelpers(*open.fixture.editor(), on); }, "off", "on");
+}
+
+// The two readings of the analysis in turn; switching analyses the sheet anew. Where a
 // reading finds an error the trees and the preview keep what they showed, which costs
 // nothing: `classic_error` and `css_error` say where that is so.
 void classicAndCssReading(benchmark::State &state, const Sheet &sheet)
 {
     OpenSheet open(sheet);
-    MainWindow &window = *open.fixture.window;
-    SheetEditor *editor = open.fixture.editor();
+    const AnalysisController &analysis = open.fixture.window->analysis();
     QAction *css = open.fixture.action("actionAnalyseByCssSyntax");
-    const bool classicError = window.analysis().analysis().parseError;
+    state.counters["classic_error"] = analysis.analysis().parseError;
     css->trigger();
-    state.counters["classic_error"] = classicError;
-    state.counters["css_error"] = window.analysis().analysis().parseError;
-    double seconds[2] = {0, 0}; // classic, CSS
-    bool cssFirst = true;
-    const auto turn = [&](bool byCss) {
-        if (css->isChecked() != byCss)
-            css->trigger();
-        window.repaint();
-        QCoreApplication::processEvents();
-        double elapsed = 0;
-        for (const bool type : {true, false}) {
-            elapsed += timedKey(editor, type, [&] { window.repaint(); });
-            QCoreApplication::processEvents();
-        }
-        seconds[byCss] += elapsed;
-        return elapsed;
-    };
-    for (auto _ : state) {
-        const double first = turn(cssFirst);
-        const double second = turn(!cssFirst);
-        state.SetIterationTime((cssFirst ? first : second) / 2);
-        cssFirst = !cssFirst;
-    }
-    state.counters["classic_ms"] = benchmark::Counter(seconds[0] * 500, benchmark::Counter::kAvgIterations);
-    state.counters["css_vs_classic"] = seconds[0] > 0 ? seconds[1] / seconds[0] : 0;
-    state.SetLabel(sheet.name);
+    state.counters["css_error"] = analysis.analysis().parseError;
+    inTurn(
+        state, sheet, open,
+        [&](bool byCss) {
+            if (css->isChecked() != byCss)
+                css->trigger();
+        },
+        "classic", "css");
 }
 
 void keyAndNextFrame(benchmark::State &state, const Sheet &sheet)

@@ -63,6 +63,19 @@ inline QString fuzzText(FuzzedDataProvider &in, size_t bytes)
     return text;
 }
 
+// Up to `count` edits of `sheet` as typing makes them (a few characters replaced by a
+// few others), `check` after each.
+template<typename Check>
+void editInTurn(FuzzedDataProvider &in, QString &sheet, int count, Check check)
+{
+    for (int i = 0; i < count && in.remaining_bytes() > 0; ++i) {
+        const auto at = in.ConsumeIntegralInRange<qsizetype>(0, sheet.size());
+        const auto removed = in.ConsumeIntegralInRange<qsizetype>(0, qMin<qsizetype>(8, sheet.size() - at));
+        sheet.replace(at, removed, fuzzText(in, in.ConsumeIntegralInRange<size_t>(0, 12)));
+        check();
+    }
+}
+
 // What a search for ranges of CSS text (items with `start` and `length`) must keep:
 // items in order inside the text; a search of [from, to) reports the whole text's
 // items that start there; a reading from the reading place before `from`, with the

@@ -16,11 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(differs.isEmpty(), differs + QStringLiteral("\nsheet: ") + sheet);
     };
     check();
-    for (int i = 0; i < edits && in.remaining_bytes() > 0; ++i) {
-        const auto at = in.ConsumeIntegralInRange<qsizetype>(0, sheet.size());
-        const auto removed = in.ConsumeIntegralInRange<qsizetype>(0, qMin<qsizetype>(8, sheet.size() - at));
-        sheet.replace(at, removed, fuzzText(in, in.ConsumeIntegralInRange<size_t>(0, 12)));
-        check();
-    }
+    editInTurn(in, sheet, edits, check);
     return 0;
 }
