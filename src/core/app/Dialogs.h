@@ -20,7 +20,9 @@ enum class BoxKind {
     Failure, // error icon, caption "Stylograf": a failed command or start-up step
 };
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
+// YesNoDismissable shows Ja and Nein like YesNo, but Escape and the box's close
+// button answer Cancel instead of No: for the questions whose No discards text.
+enum class Buttons { Ok, YesNo, YesNoCancel, YesNoDismissable };
 enum class Answer { Ok, Yes, No, Cancel };
 
 // Every question the program puts to the user or the desktop. The real one shows

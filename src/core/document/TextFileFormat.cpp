@@ -106,6 +106,11 @@ DecodedText decodeText(const QByteArray &bytes)
         const QChar last = text.isEmpty() ? QLatin1Char('\n') : text.back();
         format.lastLineEnded = last == QLatin1Char('\n') || last == QLatin1Char('\r') || last == QChar(0);
         format.nulCharacters = text.contains(QChar(0));
+        for (qsizetype i = 0; i < text.size() && !format.halfCharacters; ++i) {
+            const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+            format.halfCharacters = text[i].isSurrogate() && !pair;
+            i += pair;
+        }
         return result;
     }
     if (decodeUtf8(bytes, text)) {

@@ -19,6 +19,8 @@ struct Format
     bool byteOrderMark = false; // a mark before the text (UTF-16 always has one); never part of the text
     bool lastLineEnded = true; // a line end follows the last line
     bool nulCharacters = false; // NULs were read as line ends: saving changes the file
+    // UTF-16 held half a surrogate pair, which no editor text holds: saving changes the file
+    bool halfCharacters = false;
 };
 
 struct Decoded

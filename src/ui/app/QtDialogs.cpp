@@ -127,8 +127,11 @@ Answer QtDialogs::message(BoxKind kind, const QString &text, Buttons buttons)
     } else {
         yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
         no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-        if (buttons == Buttons::YesNoCancel)
+        if (buttons != Buttons::YesNo)
             cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        // Escape and the close button press the escape button, also a hidden one.
+        if (buttons == Buttons::YesNoDismissable)
+            cancel->hide();
         box.setDefaultButton(yes);
         box.setEscapeButton(cancel ? cancel : no);
     }

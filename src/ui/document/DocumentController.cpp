@@ -39,10 +39,20 @@ void DocumentController::checkFileOnDisk()
     // A file replaced by a new one (as most programs save) is watched again.
     if (now.exists && !m_watcher.files().contains(m_fileName))
         m_watcher.addPath(m_fileName);
-    if (!now.exists || now == m_stamp)
+    if (!now.exists) {
+        // Said once; the text now exists only in the window, so it counts as modified.
+        if (m_stamp.exists && !m_fileGone) {
+            m_fileGone = true;
+            emit fileGone(m_texts.text(UiText::FileGone));
+            emit saveAvailable(true);
+            emit modifiedChanged(true);
+        }
+        return;
+    }
+    if (now == m_stamp)
         return;
     m_checkingFile = true;
-    const bool reload = !m_editor.isDocumentModified()
+    const bool reload = !isModified()
         || m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::ReloadQuestion).arg(m_fileName),
                              Buttons::YesNo)
             == Answer::Yes;
@@ -64,10 +74,13 @@ void DocumentController::load(const QString &path)
     const TextFileFormat::Decoded decoded = DocumentFile::read(path);
     m_editor.setLines(decoded.lines);
     m_format = decoded.format;
+    m_fileGone = false;
     showLineEnds();
     emit modifiedChanged(false);
     if (m_format.nulCharacters)
         m_dialogs.message(BoxKind::Information, m_texts.text(UiText::NulCharactersRead), Buttons::Ok);
+    if (m_format.halfCharacters)
+        m_dialogs.message(BoxKind::Information, m_texts.text(UiText::HalfCharactersRead), Buttons::Ok);
 }
 
 void DocumentController::showLineEnds()
@@ -92,9 +105,13 @@ bool DocumentController::write(const QString &path)
         && m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::NulCharactersSaveQuestion), Buttons::YesNo)
             != Answer::Yes)
         return false;
+    if (m_format.halfCharacters
+        && m_dialogs.message(BoxKind::Confirmation, m_texts.text(UiText::HalfCharactersSaveQuestion), Buttons::YesNo)
+            != Answer::Yes)
+        return false;
     const QStringList lines = m_editor.allLines();
     if (DocumentFile::write(path, lines, m_format)) {
-        m_format.nulCharacters = false; // the file now holds what the editor shows
+        m_format.nulCharacters = m_format.halfCharacters = false; // the file now holds what the editor shows
         return true;
     }
     // Text that not even UTF-8 can hold (an unpaired surrogate) is an error, not a question.
@@ -107,20 +124,33 @@ bool DocumentController::write(const QString &path)
     utf8.encoding = TextFileFormat::Encoding::Utf8;
     if (!DocumentFile::write(path, lines, utf8))
         throw AppError::cannotCreate(path);
-    utf8.nulCharacters = false;
+    utf8.nulCharacters = utf8.halfCharacters = false;
     m_format = utf8;
     return true;
 }
 
+bool DocumentController::isModified() const
+{
+    return m_editor.isDocumentModified() || m_fileGone;
+}
+
 bool DocumentController::maybeSave(BoxKind kind, const QString &question)
 {
-    if (!m_editor.isDocumentModified() || m_dialogs.message(kind, question, Buttons::YesNo) != Answer::Yes)
+    if (!isModified())
         return true;
-    return save() == SaveOutcome::Saved;
+    switch (m_dialogs.message(kind, question, Buttons::YesNoDismissable)) {
+    case Answer::Yes:
+        return save() == SaveOutcome::Saved;
+    case Answer::No:
+        return true;
+    default:
+        return false; // dismissed: nothing happens, the text stays
+    }
 }
 
 void DocumentController::showSaved()
 {
+    m_fileGone = false;
     emit saveAvailable(false);
     m_editor.clearModified();
     emit modifiedChanged(false);
@@ -130,6 +160,12 @@ void DocumentController::newDocument()
 {
     if (!maybeSave(BoxKind::Plain, m_texts.text(UiText::SaveChangesQuestion)))
         return;
+    clearDocument();
+}
+
+void DocumentController::clearDocument()
+{
+    m_fileGone = false;
     m_editor.clearAll();
     emit modifiedChanged(false);
     setFileName(QString());
@@ -184,10 +220,10 @@ DocumentController::SaveOutcome DocumentController::saveAs()
 
 void DocumentController::close()
 {
-    // No leads to New, which asks in its own words; a cancelled save ends Close.
+    // One question; a cancelled save, or a dismissed question, ends Close.
     if (!maybeSave(BoxKind::Confirmation, m_texts.text(UiText::FileChangedQuestion)))
         return;
-    newDocument();
+    clearDocument();
 }
 
 bool DocumentController::closeQuery()

@@ -51,6 +51,9 @@ public:
     // Step 2 of the change handling: the commands and the marker follow the editor.
     void noteChange();
 
+    // The text differs from the file: edited, or the file is gone from the disk.
+    bool isModified() const;
+
 signals:
     // The document now has this file name; empty while it is untitled.
     void fileNameChanged(const QString &fileName);
@@ -61,6 +64,8 @@ signals:
     void redoAvailable(bool available);
     // New, Open and a reload put another text into the editor.
     void textReplaced();
+    // Another program deleted the file, or moved it away: the text is only in the window.
+    void fileGone(const QString &note);
 
 private:
     void setFileName(const QString &fileName);
@@ -70,8 +75,11 @@ private:
     void checkFileOnDisk();
     // Watches the document's file as it is now on disk.
     void watchFile();
-    // True when the command may go on: the text is saved, or the user let it go.
+    // True when the command may go on: the text is saved, or the user let it go;
+    // false also when the question was dismissed (Escape, the box's close button).
     bool maybeSave(BoxKind kind, const QString &question);
+    // Empties the editor for a new, untitled sheet, without asking.
+    void clearDocument();
     void load(const QString &path);
     bool write(const QString &path);
     void showSaved();
@@ -87,4 +95,5 @@ private:
     QFileSystemWatcher m_watcher;
     QTimer m_settle; // waits until another program has finished writing
     bool m_checkingFile = false;
+    bool m_fileGone = false; // the file was there and is no longer
 };

@@ -270,6 +270,7 @@ void MainWindow::connectDocument()
     connect(document, &DocumentController::fileNameChanged, m_statusBar, &MainStatusBar::showFileName);
     connect(document, &DocumentController::fileNameChanged, m_analysis, &AnalysisController::setDocumentFileName);
     connect(document, &DocumentController::textReplaced, this, &MainWindow::onTextReplaced);
+    connect(document, &DocumentController::fileGone, m_statusBar, &MainStatusBar::showSearchNote);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *e)

@@ -108,6 +108,39 @@ private slots:
         QCOMPARE(seenButtons, buttonTexts);
     }
 
+    // A question whose Nein discards text: Ja and Nein shown; Escape and the box's
+    // close button answer Cancel (where a plain Ja/Nein question answers Nein).
+    void dismissingAQuestion_data()
+    {
+        QTest::addColumn<Buttons>("buttons");
+        QTest::addColumn<bool>("closeButton"); // else Escape
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("Escape") << Buttons::YesNoDismissable << false << Answer::Cancel;
+        QTest::newRow("close button") << Buttons::YesNoDismissable << true << Answer::Cancel;
+        QTest::newRow("Escape on a plain question") << Buttons::YesNo << false << Answer::No;
+    }
+    void dismissingAQuestion()
+    {
+        QFETCH(Buttons, buttons);
+        QFETCH(bool, closeButton);
+        QFETCH(Answer, answer);
+        QStringList shown;
+        whenModal([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            for (QAbstractButton *b : box->buttons()) {
+                if (b->isVisibleTo(box))
+                    shown << b->text();
+            }
+            if (closeButton)
+                box->close();
+            else
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QtDialogs dialogs;
+        QCOMPARE(dialogs.message(BoxKind::Plain, QStringLiteral("Speichern?"), buttons), answer);
+        QCOMPARE(shown, (QStringList{"&Ja", "&Nein"}));
+    }
+
     // Start-up hides the pointer; its error boxes still show one.
     void boxesShowThePointerWhileStartUpHidesIt()
     {

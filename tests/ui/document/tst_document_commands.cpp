@@ -91,6 +91,8 @@ private slots:
         QTest::newRow("No discards") << Answer::No << 0 << true;
         // Cancelling the save dialog cancels New: the text must not be lost.
         QTest::newRow("Yes, save dialog cancelled") << Answer::Yes << 1 << false;
+        // Escape or the box's close button: nothing happens.
+        QTest::newRow("dismissed") << Answer::Cancel << 0 << false;
     }
     void newOnAModifiedUntitledDocument()
     {
@@ -103,6 +105,7 @@ private slots:
         QCOMPARE(f->dialogs.asked.size(), 1);
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Plain);
         QCOMPARE(f->dialogs.asked[0].text, text(UiText::SaveChangesQuestion));
+        QCOMPARE(f->dialogs.asked[0].buttons, Buttons::YesNoDismissable);
         QCOMPARE(f->dialogs.saveDialogs, saveDialogs);
         QCOMPARE(f->editor()->allLines(), cleared ? QStringList() : QStringList{QStringLiteral("h1 {}")});
         QCOMPARE(f->editor()->isDocumentModified(), !cleared);
@@ -123,17 +126,26 @@ private slots:
         QVERIFY(!f->enabled("closeButton"));
     }
 
-    void closeAnsweredNoAsksASecondTime()
+    // Close asks once; Nein discards, a dismissed question keeps the text.
+    void closeAsksOnce_data()
     {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("No") << Answer::No << true;
+        QTest::newRow("dismissed") << Answer::Cancel << false;
+    }
+    void closeAsksOnce()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(bool, cleared);
         f->type(QStringLiteral("x"));
-        f->dialogs.answers << Answer::No << Answer::No;
+        f->dialogs.answers << answer << Answer::No;
         f->action("actionClose")->trigger();
-        QCOMPARE(f->dialogs.asked.size(), 2);
+        QCOMPARE(f->dialogs.asked.size(), 1);
         QCOMPARE(f->dialogs.asked[0].kind, BoxKind::Confirmation);
         QCOMPARE(f->dialogs.asked[0].text, text(UiText::FileChangedQuestion));
-        QCOMPARE(f->dialogs.asked[1].kind, BoxKind::Plain);
-        QCOMPARE(f->dialogs.asked[1].text, text(UiText::SaveChangesQuestion));
-        QCOMPARE(f->editor()->allLines(), QStringList());
+        QCOMPARE(f->editor()->allLines(), cleared ? QStringList() : QStringList{QStringLiteral("x")});
+        QCOMPARE(f->field(1), cleared ? QString() : kModified);
     }
 
     void closeAnsweredYesWithTheSaveCancelledKeepsTheText()
@@ -483,6 +495,53 @@ private slots:
         }
     }
 
+    // Half a UTF-16 surrogate pair cannot be held by the editor's text: saying so on
+    // reading, and asking before the first save, as for NULs; No keeps the file's bytes.
+    void halfCharactersAreAskedAbout_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("No keeps the file") << Answer::No << true;
+        QTest::newRow("Yes saves what the editor shows") << Answer::Yes << false;
+    }
+    void halfCharactersAreAskedAbout()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(bool, kept);
+        const QByteArray bytes = QByteArray::fromHex("fffe70002e00610000d87b007d000a00"); // "p.a\xd800{}"
+        f->openFile(QStringLiteral("h.css"), bytes);
+        QCOMPARE(f->dialogs.askedTexts(), QStringList{text(UiText::HalfCharactersRead)});
+        f->type(QStringLiteral(" "));
+        f->dialogs.answers << answer;
+        f->action("actionSave")->trigger();
+        QCOMPARE(f->dialogs.askedTexts(),
+                 (QStringList{text(UiText::HalfCharactersRead), text(UiText::HalfCharactersSaveQuestion)}));
+        QCOMPARE(f->contents(QStringLiteral("h.css")) == bytes, kept);
+        QCOMPARE(f->contents(QStringLiteral("h.css")).startsWith("\xff\xfe \x00p\x00"), !kept);
+    }
+
+    // Another program deletes (or moves away) the open file: said once, and the text,
+    // now only in the window, counts as modified: Save writes it back, Exit asks.
+    void aFileDeletedBehindTheProgram()
+    {
+        const QString path = f->openFile(QStringLiteral("gone.css"), "a {}\n");
+        QVERIFY(!f->enabled("saveButton"));
+        QVERIFY(QFile::remove(path));
+        QTRY_COMPARE(f->find<QLabel>("searchNote")->text(), text(UiText::FileGone));
+        QCOMPARE(f->field(1), kModified);
+        QVERIFY(f->enabled("saveButton"));
+        QVERIFY(f->document().isModified());
+        QVERIFY(f->dialogs.asked.isEmpty()); // a note, no box
+        f->dialogs.answers << Answer::Cancel;
+        f->action("actionExit")->trigger();
+        QCOMPARE(f->dialogs.asked.size(), 1);
+        QVERIFY(f->window->isVisible());
+        f->action("actionSave")->trigger();
+        QCOMPARE(f->contents(QStringLiteral("gone.css")), QByteArray("a {}\n"));
+        QCOMPARE(f->field(1), QString());
+        QVERIFY(!f->document().isModified());
+    }
+
     void aByteOrderMarkIsNoPartOfTheText()
     {
         f->openFile(QStringLiteral("bom.css"), "\xef\xbb\xbfp {}\n");
@@ -649,6 +708,8 @@ private slots:
         QTest::newRow("No") << QList<Answer>{Answer::No} << true;
         // Cancelling the save dialog cancels the exit: the text must not be lost.
         QTest::newRow("Yes, save dialog cancelled") << QList<Answer>{Answer::Yes} << false;
+        // Escape or the box's close button on the question: the program stays.
+        QTest::newRow("dismissed") << QList<Answer>{Answer::Cancel} << false;
     }
     void exitOnAModifiedUntitledDocument()
     {
