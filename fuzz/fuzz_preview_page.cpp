@@ -1,7 +1,8 @@
 // The preview page read back as a browser reads it: the head's style element holds
 // the whole sheet and ends where the page ends it; the body holds one sample line per
 // rule, each a sequence of well-formed tags and text, with no comment, no markup
-// declaration and no element left open that would swallow the samples after it.
+// declaration, no element left open that would swallow the samples after it, and no
+// attribute but those the samples write themselves.
 
 #include "FuzzInput.h"
 #include "analysis/StyleSheetParser.h"
@@ -63,17 +64,33 @@ QString checkSample(const QString &line)
         while (j < line.size() && !isTagSpace(line[j]) && line[j] != QLatin1Char('/') && line[j] != QLatin1Char('>'))
             ++j;
         const QString name = line.mid(nameStart, j - nameStart).toLower();
-        // Attributes: a quoted value must end in the tag, the tag must end in the line.
-        QChar quote;
-        for (; j < line.size(); ++j) {
-            if (!quote.isNull()) {
-                if (line[j] == quote)
-                    quote = QChar();
-            } else if (line[j] == QLatin1Char('"') || line[j] == QLatin1Char('\'')) {
-                if (j > 0 && line[j - 1] == QLatin1Char('='))
-                    quote = line[j];
-            } else if (line[j] == QLatin1Char('>')) {
-                break;
+        // Attributes: only those the samples write themselves, a quoted value ending in
+        // the tag, the tag ending in the line.
+        static const QStringList ours{"class", "id", "href", "src", "value", "name", "size"};
+        while (j < line.size() && line[j] != QLatin1Char('>')) {
+            if (isTagSpace(line[j]) || line[j] == QLatin1Char('/')) {
+                ++j;
+                continue;
+            }
+            const qsizetype attributeStart = j;
+            while (j < line.size() && !isTagSpace(line[j]) && line[j] != QLatin1Char('=')
+                   && line[j] != QLatin1Char('>'))
+                ++j;
+            const QString attribute = line.mid(attributeStart, j - attributeStart).toLower();
+            if (!end && !ours.contains(attribute))
+                return QStringLiteral("the selector wrote the attribute \"%1\"").arg(attribute);
+            if (j < line.size() && line[j] == QLatin1Char('=')) {
+                ++j;
+                const QChar quote = j < line.size() ? line[j] : QChar();
+                if (quote == QLatin1Char('"') || quote == QLatin1Char('\'')) {
+                    j = line.indexOf(quote, j + 1);
+                    if (j < 0)
+                        return QStringLiteral("a value in the tag \"%1\" does not end").arg(name);
+                    ++j;
+                } else {
+                    while (j < line.size() && !isTagSpace(line[j]) && line[j] != QLatin1Char('>'))
+                        ++j;
+                }
             }
         }
         if (j >= line.size())

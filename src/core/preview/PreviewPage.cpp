@@ -6,6 +6,8 @@
 #include "analysis/StyleSheetParser.h"
 #include "app/ProductInfo.h"
 
+#include <algorithm>
+
 namespace PreviewPage {
 
 namespace {
@@ -42,41 +44,34 @@ QString escaped(const QString &text)
     return out;
 }
 
-// The name a browser takes for a tag: up to a blank, "/" or ">".
-qsizetype tagNameLength(const QString &name)
+// The tag of a sample, from a name alone: the first word of the selector's element
+// part when it is a name of ASCII letters and digits, as HTML's tag names are, else
+// the sample's default element. Nothing else of the selector ever stands inside a tag,
+// so no selector can write an attribute. The obsolete plaintext element never ends and
+// would turn the rest of the page into text: its closable twin xmp stands in.
+QString sampleTag(const QString &elementPart)
 {
-    qsizetype n = 0;
-    while (n < name.size() && !QStringLiteral(" \t\n\f\r/>").contains(name[n]))
-        ++n;
-    return n;
+    qsizetype length = 0;
+    while (length < elementPart.size() && !elementPart[length].isSpace())
+        ++length;
+    const QStringView word = QStringView(elementPart).left(length);
+    const bool name = !word.isEmpty() && word[0].unicode() < 0x80 && word[0].isLetter()
+        && std::all_of(word.begin(), word.end(), [](QChar c) { return c.unicode() < 0x80 && c.isLetterOrNumber(); });
+    if (!name)
+        return QStringLiteral("span");
+    if (word.compare(QLatin1String("plaintext"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("xmp");
+    return word.toString();
 }
 
-// An element written from a selector's text. The browser reads "<" as a tag only
-// before an ASCII letter; before anything else the same characters are text, as
-// written here, since "<!" or "<?" would open a comment that swallows every sample
-// after it. The obsolete plaintext element never ends and would turn the rest of the
-// page into text: its closable twin xmp stands in.
-QString tagName(const QString &name)
+QString openTag(const QString &elementPart)
 {
-    const qsizetype length = tagNameLength(name);
-    if (QStringView(name).left(length).compare(QLatin1String("plaintext"), Qt::CaseInsensitive) == 0)
-        return escaped(QStringLiteral("xmp") + name.mid(length));
-    return escaped(name);
+    return QLatin1Char('<') + sampleTag(elementPart);
 }
 
-bool readAsTag(const QString &name)
+QString closeTag(const QString &elementPart)
 {
-    return !name.isEmpty() && name[0].unicode() < 0x80 && name[0].isLetter();
-}
-
-QString openTag(const QString &name)
-{
-    return (readAsTag(name) ? QStringLiteral("<") : QStringLiteral("&lt;")) + tagName(name);
-}
-
-QString closeTag(const QString &name)
-{
-    return (readAsTag(name) ? QStringLiteral("</") : QStringLiteral("&lt;/")) + tagName(name) + QLatin1Char('>');
+    return QStringLiteral("</") + sampleTag(elementPart) + QLatin1Char('>');
 }
 
 QString quoted(const QString &text)

@@ -1,5 +1,6 @@
 #include "WebEnginePreview.h"
 
+#include "app/WholeFile.h"
 #include "preview/PreviewPage.h"
 
 #include <QApplication>
@@ -22,6 +23,12 @@
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
 #include <QWebEngineView>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -51,6 +58,24 @@ public:
         info.block(true);
     }
 };
+
+// A path of our scheme as the file system spells it: its bytes, percent-encoded.
+QString pathOf(const QUrl &url)
+{
+    return fileNameFromLocal(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+}
+
+// The path with links and ".." resolved, from the file system's own bytes (Qt's file
+// classes know names in UTF-8 only); empty when there is no such file or folder.
+QString canonicalLocal(const QString &path)
+{
+    char *real = ::realpath(localFileName(path).constData(), nullptr);
+    if (!real)
+        return {};
+    const QString resolved = fileNameFromLocal(QByteArray(real));
+    ::free(real);
+    return resolved;
+}
 
 // What a style sheet loads: pictures, fonts and other style sheets.
 bool isSheetResource(const QMimeType &type)
@@ -106,23 +131,33 @@ public:
         if (QUrlQuery(url).hasQueryItem(QStringLiteral("page"))) {
             auto *buffer = new QBuffer(job);
             buffer->setData(page.toUtf8());
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+            // Qt 6.4 of Debian 12 has no response headers: there the page's <meta> says it.
+            job->setAdditionalResponseHeaders(
+                {{QByteArrayLiteral("Content-Security-Policy"), PreviewPage::securityPolicy().toUtf8()}});
+#endif
             job->reply("text/html;charset=utf-8", buffer);
             return;
         }
-        // An untitled sheet has no folder to look in.
-        const QFileInfo info(url.path());
-        if (folder.isEmpty() || !info.isFile()) {
+        // An untitled sheet has no folder to look in. The path is the file system's
+        // bytes, so names that are not UTF-8 are found too.
+        const QString path = canonicalLocal(pathOf(url));
+        struct stat status;
+        if (folder.isEmpty() || path.isEmpty() || ::stat(localFileName(path).constData(), &status) != 0
+            || !S_ISREG(status.st_mode)) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
-        const QString path = info.canonicalFilePath();
-        const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
-        if (!path.startsWith(folder) || !isSheetResource(type)) {
+        auto *file = new QFile(job);
+        const int descriptor = ::open(localFileName(path).constData(), O_RDONLY | O_CLOEXEC);
+        if (descriptor < 0 || !file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            if (descriptor >= 0)
+                ::close(descriptor);
             job->fail(QWebEngineUrlRequestJob::RequestDenied);
             return;
         }
-        auto *file = new QFile(path, job);
-        if (!file->open(QIODevice::ReadOnly)) {
+        const QMimeType type = QMimeDatabase().mimeTypeForFileNameAndData(path, file);
+        if (!path.startsWith(folder) || !isSheetResource(type) || !file->seek(0)) {
             job->fail(QWebEngineUrlRequestJob::RequestDenied);
             return;
         }
@@ -243,7 +278,7 @@ void WebEnginePreview::loadPage(const QString &html, const QString &folder, bool
     m_handler->page = html;
     m_handler->folder.clear();
     if (!folder.isEmpty()) {
-        const QString resolved = QFileInfo(folder).canonicalFilePath();
+        const QString resolved = canonicalLocal(folder);
         if (!resolved.isEmpty())
             m_handler->folder = resolved.endsWith(QLatin1Char('/')) ? resolved : resolved + QLatin1Char('/');
     }
@@ -263,7 +298,7 @@ void WebEnginePreview::loadLatest()
         folder += QLatin1Char('/');
     QUrl url;
     url.setScheme(QString::fromLatin1(kScheme));
-    url.setPath(folder);
+    url.setPath(QString::fromLatin1(localFileName(folder).toPercentEncoding("/")), QUrl::TolerantMode);
     url.setQuery(QStringLiteral("page=%1").arg(m_loading));
     load(url);
 }

@@ -3,10 +3,12 @@
 #include "TestFiles.h"
 #include "analysis/StyleSheetParser.h"
 #include "app/Startup.h"
+#include "app/WholeFile.h"
 #include "preview/PreviewPage.h"
 #include "preview/WebEnginePreview.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QSignalSpy>
@@ -16,6 +18,10 @@
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -133,6 +139,31 @@ private slots:
         QVERIFY(show(*preview, html.replace(QLatin1String("p {"), QLatin1String("div {"))));
         QTest::qWait(300);
         QCOMPARE(preview->servedFiles().count(file), 1);
+    }
+
+    // A folder whose name is not UTF-8 (the file system's bytes) shows the page and
+    // serves the pictures beside the sheet all the same.
+    void aFolderNamedInAnotherEncoding()
+    {
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path()) + "/Gr\xf6\xdfe";
+        QVERIFY(::mkdir(folder.constData(), 0700) == 0);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(&buffer, "PNG"));
+        const QByteArray file = folder + "/bg.png";
+        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT, 0600);
+        QVERIFY(fd >= 0);
+        QVERIFY(::write(fd, png.constData(), size_t(png.size())) == png.size());
+        ::close(fd);
+        QVERIFY(show(*preview, pageFor(QStringLiteral("p { color: rgb(1, 2, 3); background-image: url(bg.png) }")),
+                     fileNameFromLocal(folder)));
+        QCOMPARE(evaluate(*preview, QStringLiteral("getComputedStyle(document.querySelector('p')).color")).toString(),
+                 QStringLiteral("rgb(1, 2, 3)"));
+        QTRY_VERIFY_WITH_TIMEOUT(preview->servedFiles().contains(fileNameFromLocal(file)), 10000);
     }
 
     // Hostile sheets: nothing runs, the page stays ours, later rules still apply, and
