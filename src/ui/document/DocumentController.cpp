@@ -76,7 +76,11 @@ void DocumentController::load(const QString &path)
     m_format = decoded.format;
     m_fileGone = false;
     showLineEnds();
+    // A new text: nothing to save, undo or redo.
     emit modifiedChanged(false);
+    emit saveAvailable(false);
+    emit undoAvailable(false);
+    emit redoAvailable(false);
     if (m_format.nulCharacters)
         m_dialogs.message(BoxKind::Information, m_texts.text(UiText::NulCharactersRead), Buttons::Ok);
     if (m_format.halfCharacters)
@@ -168,6 +172,9 @@ void DocumentController::clearDocument()
     m_fileGone = false;
     m_editor.clearAll();
     emit modifiedChanged(false);
+    emit saveAvailable(false);
+    emit undoAvailable(false);
+    emit redoAvailable(false);
     setFileName(QString());
     watchFile();
     m_format = TextFileFormat::Format{m_format.lineEnd}; // the line-end style stays as it was
@@ -250,27 +257,29 @@ void DocumentController::openFromCommandLine(const QString &argument)
     load(argument);
     setFileName(argument);
     watchFile();
+    emit closeAvailable(true);
     emit textReplaced();
 }
 
 void DocumentController::undoFromMenu()
 {
     m_editor.undo();
-    emit saveAvailable(true);
+    noteChange();
 }
 
 void DocumentController::redoFromMenu()
 {
     m_editor.redo();
-    emit saveAvailable(true);
+    noteChange();
 }
 
+// Save and the marker follow the text: back at the text last saved (by undo, say) the
+// document is unmodified again; Undo and Redo follow the history.
 void DocumentController::noteChange()
 {
-    if (!m_editor.isDocumentModified())
-        return;
-    emit saveAvailable(true);
-    emit modifiedChanged(true);
+    const bool modified = isModified();
+    emit saveAvailable(modified);
+    emit modifiedChanged(modified);
     emit undoAvailable(m_editor.canUndoEdit());
     emit redoAvailable(m_editor.canRedoEdit());
 }

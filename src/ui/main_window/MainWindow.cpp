@@ -269,7 +269,10 @@ void MainWindow::connectDocument()
     connect(document, &DocumentController::modifiedChanged, m_statusBar, &MainStatusBar::showModified);
     connect(document, &DocumentController::fileNameChanged, m_statusBar, &MainStatusBar::showFileName);
     connect(document, &DocumentController::fileNameChanged, m_analysis, &AnalysisController::setDocumentFileName);
-    connect(document, &DocumentController::textReplaced, this, &MainWindow::onTextReplaced);
+    connect(document, &DocumentController::textReplaced, this, [this] {
+        m_analysis->startSheet();
+        onTextReplaced();
+    });
     connect(document, &DocumentController::fileGone, m_statusBar, &MainStatusBar::showSearchNote);
 }
 

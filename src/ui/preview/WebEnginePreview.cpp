@@ -310,6 +310,11 @@ void WebEnginePreview::load(const QUrl &url)
     m_view->setUrl(url);
 }
 
+QString WebEnginePreview::latestPage() const
+{
+    return m_handler->page;
+}
+
 QStringList WebEnginePreview::servedFiles() const
 {
     return m_handler->served;

@@ -32,6 +32,8 @@ public:
     QWebEngineView *view() const { return m_view; }
     // The local files handed to the page.
     QStringList servedFiles() const;
+    // The page last given: shown, or on its way.
+    QString latestPage() const;
 
 signals:
     void pageShown();

@@ -246,7 +246,7 @@ SettingsDialog::SettingsDialog(SheetEditor &editor, HighlighterAttributes &highl
     setUiTextId(m_settingsPages->widget(1), UiText::ElementsPage);
     m_settingsPages->addTab(highlighting, QStringLiteral("Highlighter"));
     setUiTextId(m_settingsPages->widget(2), UiText::HighlighterPage);
-    m_settingsPages->setCurrentIndex(1);
+    m_settingsPages->setCurrentIndex(0);
 
     m_cancelButton = new QPushButton(QStringLiteral("Abbrechen"), this);
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
@@ -345,6 +345,12 @@ void SettingsDialog::applyDisplaySwitches()
     m_editor.setPropertyTipsEnabled(m_propertyTipsSwitch->isChecked());
     m_editor.setUnknownNamesMarked(m_unknownNamesSwitch->isChecked());
     emit cssSyntaxChosen(m_cssSyntaxSwitch->isChecked());
+}
+
+void SettingsDialog::showEvent(QShowEvent *e)
+{
+    m_settingsPages->setCurrentIndex(0); // every opening starts on the first page
+    QDialog::showEvent(e);
 }
 
 void SettingsDialog::showCssSyntax(bool on)

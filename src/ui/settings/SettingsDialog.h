@@ -37,6 +37,9 @@ signals:
     // The analysis's reading as the settings have it: at start and with "Übernehmen".
     void cssSyntaxChosen(bool on);
 
+protected:
+    void showEvent(QShowEvent *e) override;
+
 private slots:
     void applyFontFamily();
     void applyFontSize();

@@ -183,6 +183,14 @@ void AnalysisController::analyseSheet()
     m_view.setStatus(m_analysis.status, QStringLiteral("Keine Fehler gefunden!"));
 }
 
+void AnalysisController::startSheet()
+{
+    const SheetAnalysis empty;
+    m_view.syncGroupedTree(empty);
+    m_info.fillParserInfo(empty);
+    m_preview.showSheet(PreviewPage::buildParts(QString()), m_documentFolder);
+}
+
 void AnalysisController::refreshPreview()
 {
     if (m_last.reading)

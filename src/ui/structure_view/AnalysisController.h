@@ -37,6 +37,10 @@ public:
 
     // Runs after every change of the text; the editor's own changes start it itself.
     void analyseSheet();
+    // Another sheet came into the editor (New, Open, a drop, a reload): nothing of the
+    // last one stays in the trees, the counts and the preview, also while the new one's
+    // analysis finds an error.
+    void startSheet();
     // The parse walk alone: the lists and the flat tree, nothing else.
     void parseSheet();
 

@@ -63,12 +63,17 @@ private slots:
         QVERIFY(f->enabled("saveButton"));
         QVERIFY(f->enabled("undoButton"));
         QVERIFY(!f->enabled("redoButton"));
-        // Undoing back to the start keeps the marker and Save, as the buttons only
-        // follow changes seen while the document is modified.
+        // Undoing back to the text last saved: unmodified again, nothing to undo, Redo.
         f->action("actionUndo")->trigger();
         QVERIFY(!f->editor()->isDocumentModified());
+        QCOMPARE(f->field(1), QString());
+        QVERIFY(!f->enabled("saveButton"));
+        QVERIFY(!f->enabled("undoButton"));
+        QVERIFY(f->enabled("redoButton"));
+        f->action("actionRedo")->trigger();
         QCOMPARE(f->field(1), kModified);
         QVERIFY(f->enabled("saveButton"));
+        QVERIFY(!f->enabled("redoButton"));
     }
 
     void newOnACleanDocumentAsksNothing()
@@ -633,11 +638,27 @@ private slots:
         QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("keep me")});
     }
 
-    void undoFromTheMenuOnACleanDocumentEnablesSave()
+    // Save follows the text: Undo with nothing to undo leaves it off.
+    void undoFromTheMenuOnACleanDocumentChangesNothing()
     {
         QVERIFY(!f->enabled("saveButton"));
         f->action("actionUndo")->trigger();
-        QVERIFY(f->enabled("saveButton"));
+        QVERIFY(!f->enabled("saveButton"));
+        QCOMPARE(f->field(1), QString());
+    }
+
+    // An Open that lets unsaved changes go: nothing to save, undo or redo afterwards.
+    void openAfterDiscardingLeavesNothingToUndo()
+    {
+        f->put(QStringLiteral("o.css"), "o {}\n");
+        f->type(QStringLiteral("x"));
+        f->dialogs.answers << Answer::No;
+        f->dialogs.openAnswers << f->path(QStringLiteral("o.css"));
+        f->action("actionOpen")->trigger();
+        QCOMPARE(f->editor()->allLines(), QStringList{QStringLiteral("o {}")});
+        QVERIFY(!f->enabled("saveButton"));
+        QVERIFY(!f->enabled("undoButton"));
+        QVERIFY(!f->enabled("redoButton"));
         QCOMPARE(f->field(1), QString());
     }
 

@@ -146,7 +146,9 @@ private slots:
     void aFolderNamedInAnotherEncoding()
     {
         QTemporaryDir dir;
-        const QByteArray folder = QFile::encodeName(dir.path()) + "/Gr\xf6\xdfe";
+        const QByteArray folder = QFile::encodeName(dir.path())
+            + "/Gr\xf6\xdf"
+              "e";
         QVERIFY(::mkdir(folder.constData(), 0700) == 0);
         QByteArray png;
         QBuffer buffer(&png);

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -90,6 +92,25 @@ private slots:
         // The View menu's choice reaches the dialog's switch.
         f->action("actionAnalyseByCssSyntax")->trigger();
         QVERIFY(!f->window->settingsDialog().findChild<QCheckBox *>(QStringLiteral("cssSyntaxSwitch"))->isChecked());
+    }
+
+    // Every opening starts on the first page, the options.
+    void opensOnItsFirstPage()
+    {
+        auto *pages = dialog->findChild<QTabWidget *>(QStringLiteral("settingsPages"));
+        QTimer::singleShot(0, dialog, [&] {
+            QCOMPARE(pages->currentIndex(), 0);
+            pages->setCurrentIndex(2);
+            dialog->reject();
+        });
+        dialog->exec();
+        int shown = -1;
+        QTimer::singleShot(0, dialog, [&] {
+            shown = pages->currentIndex();
+            dialog->reject();
+        });
+        dialog->exec();
+        QCOMPARE(shown, 0);
     }
 
     void unwritableFileAppliesNothing()

@@ -1,6 +1,7 @@
 // The analysis views on the real main window, as the user types.
 
 #include "MainWindowFixture.h"
+#include "preview/WebEnginePreview.h"
 #include "settings/IniFile.h"
 #include "structure_view/AnalysisController.h"
 #include "structure_view/StructureView.h"
@@ -439,6 +440,28 @@ private slots:
         QCOMPARE(f->window->analysis().syntax(), AnalysisSyntax::Css);
         QVERIFY(f->action("actionAnalyseByCssSyntax")->isChecked());
         QCOMPARE(f->find<QLabel>("parserErrorPlace")->text(), QStringLiteral("1:1")); // the stray brace
+    }
+
+    // Another sheet never shows the last one's analysis: opened with an error, its trees,
+    // counts and preview are empty until its first analysis without error.
+    void anotherSheetStartsEmpty()
+    {
+        f->openFile(QStringLiteral("small.css"), "a {} .k {}\n");
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(2)), QStringList{".k"});
+        f->openFile(QStringLiteral("broken.css"), "b { c: d\n");
+        QCOMPARE(f->find<QLabel>("parserStatusText")->text(), QStringLiteral("Fehler gefunden!"));
+        for (int group = 0; group < 3; ++group)
+            QCOMPARE(childTexts(view->groupedTree()->topLevelItem(group)), QStringList());
+        QCOMPARE(childTexts(f->find<QTreeWidget>("parserInfoTree")->topLevelItem(0)).first(),
+                 QStringLiteral("formatierte HTML-Elemente: 0"));
+        auto *preview = f->window->findChild<WebEnginePreview *>();
+        QVERIFY(!preview->latestPage().contains(QLatin1String("Klasse: .k")));
+        QVERIFY(!preview->latestPage().contains(QLatin1String("a {}")));
+        // Mended, it shows its own.
+        f->editor()->setCursorPosition(0, 8);
+        f->type(QStringLiteral("}"));
+        QCOMPARE(childTexts(view->groupedTree()->topLevelItem(0)), QStringList{"b"});
+        QVERIFY(preview->latestPage().contains(QLatin1String(">Element: b<")));
     }
 
     void emptySheetCountsZero()
