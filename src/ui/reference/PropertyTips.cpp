@@ -22,6 +22,13 @@ PropertyTips::PropertyTips(SheetEditor &editor, PropertyGrammar grammar, const U
 {
     m_editor.SendScintilla(Base::SCI_SETMOUSEDWELLTIME, 600);
     connect(&m_editor, &SheetEditor::caretMoved, this, &PropertyTips::followCaret);
+    // The completion list wins while it is open (a tip would close it); the tip follows
+    // once it is gone.
+    const auto afterList
+        = [this] { QMetaObject::invokeMethod(this, &PropertyTips::followCaret, Qt::QueuedConnection); };
+    connect(&m_editor, &Base::SCN_AUTOCCANCELLED, this, afterList);
+    connect(&m_editor, qOverload<const char *, int>(&Base::SCN_USERLISTSELECTION), this, afterList);
+    connect(&m_editor, &SheetEditor::keyReport, this, afterList); // Escape closes the list without a notice
     connect(&m_editor, &Base::SCN_DWELLSTART, this, [this](int position, int x, int y) { onDwell(position, x, y); });
     connect(&m_editor, &Base::SCN_DWELLEND, this, [this](int, int, int) {
         if (!m_note.isEmpty()) {
@@ -109,7 +116,7 @@ void PropertyTips::hide()
 
 void PropertyTips::followCaret()
 {
-    if (!m_editor.propertyTipsEnabled()) {
+    if (!m_editor.propertyTipsEnabled() || m_editor.SendScintilla(Base::SCI_AUTOCACTIVE)) {
         hide();
         return;
     }

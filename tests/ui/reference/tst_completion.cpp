@@ -2,6 +2,7 @@
 
 #include "MainWindowFixture.h"
 #include "reference/CompletionController.h"
+#include "reference/PropertyTips.h"
 
 namespace {
 
@@ -87,6 +88,34 @@ private slots:
         QTest::newRow("a descriptor of @font-face")
             << "@font-face { src: url(x); font-d| }" << int(Qt::ControlModifier) << "font-display";
         QTest::newRow("a property in @page") << "@page { marg| }" << int(Qt::ControlModifier) << "margin";
+    }
+
+    // With the property tips on, the list stays open while typing and after ": ", and
+    // the tip shows once the list is gone.
+    void theListAndTheTipTogether()
+    {
+        SheetEditor *e = f->editor();
+        QVERIFY(e->propertyTipsEnabled());
+        auto *tips = f->window->findChild<PropertyTips *>();
+        e->setText(QStringLiteral("a {\n  \n}"));
+        e->setCursorPosition(1, 2);
+        for (const char c : QByteArray("border-co")) {
+            QTest::keyClick(e, c);
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(listShown(e));
+        QVERIFY(completion->offered().contains(QStringLiteral("border-color")));
+        QTest::keyClick(e, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        e->setText(QStringLiteral("a {\n  color\n}"));
+        e->setCursorPosition(1, 7);
+        QTest::keyClick(e, ':');
+        QTest::keyClick(e, ' ');
+        QCoreApplication::processEvents();
+        QVERIFY(listShown(e));
+        QCOMPARE(tips->shownTip(), QString());
+        QTest::keyClick(e, Qt::Key_Escape);
+        QTRY_VERIFY(tips->shownTip().startsWith(QLatin1String("color: <color>")));
     }
 
     // In the block of @font-face its descriptors are offered, not the properties.
