@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTreeWidget>
 
@@ -78,6 +79,28 @@ private:
     std::function<void()> m_action;
 };
 
+// Focus leaving a field for another field of the window. Not when the field's own
+// list opens, nor when another window (an error box) takes the focus.
+class LeavingField : public QObject
+{
+public:
+    LeavingField(QObject *parent, std::function<void()> action) : QObject(parent), m_action(std::move(action)) { }
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(e)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                m_action();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
 } // namespace
 
 void fillTree(QTreeWidget &tree, const QList<TreeNode> &nodes)
@@ -113,22 +136,13 @@ ReferenceController::ReferenceController(ReferencePanel &panel, SheetEditor &edi
     panel.elementTree()->installEventFilter(new EnterKey(this, [this] { insertSelector(); }));
     connect(panel.valueTree(), &QTreeWidget::itemDoubleClicked, this, [this] { insertValue(); });
     connect(panel.colourList(), &QListWidget::itemDoubleClicked, this, [this] { insertColour(); });
-    connect(panel.definitionChooser(), &QComboBox::currentTextChanged, this, [this](const QString &name) {
-        m_reportedOnChange.clear();
-        try {
-            applyChosenDefinition(false);
-        } catch (const AppError &error) {
-            m_reportedOnChange = name;
-            m_dialogs.showFailure(error);
-        }
-    });
-    // Picking a name from the list, or Enter in the chooser, reports a failing
-    // definition again, unless the pick has just changed the name and reported it.
-    connect(panel.definitionChooser(), &QComboBox::activated, this, [this] {
-        const bool justReported = m_reportedOnChange == m_panel.definitionChooser()->currentText();
-        m_reportedOnChange.clear();
-        m_dialogs.reportFailure([this, justReported] { applyChosenDefinition(!justReported); });
-    });
+    // A name is looked up when the user confirms it, never while it is typed: a choice
+    // from the list (also Enter on a listed name), Enter, or leaving the field. A choice
+    // and Enter report a failing definition again; leaving the field only a new name.
+    QComboBox *chooser = panel.definitionChooser();
+    connect(chooser, &QComboBox::activated, this, [this] { confirmChosenDefinition(true); });
+    connect(chooser->lineEdit(), &QLineEdit::returnPressed, this, [this] { confirmChosenDefinition(true); });
+    chooser->installEventFilter(new LeavingField(this, [this] { confirmChosenDefinition(false); }));
 }
 
 void ReferenceController::reloadElementList()
@@ -138,14 +152,21 @@ void ReferenceController::reloadElementList()
 
 void ReferenceController::loadDefinitionList()
 {
-    const QSignalBlocker quiet(m_panel.definitionChooser()); // the definition is applied at activation
-    m_panel.definitionChooser()->clear();
-    // Without the list the start definition may still be there.
-    m_panel.definitionChooser()->setEditText(QStringLiteral("CSS Level 2"));
+    QComboBox &chooser = *m_panel.definitionChooser();
+    const QSignalBlocker quiet(chooser); // the definition is applied at activation
+    chooser.clear();
+    m_confirmedDefinition = QStringLiteral("CSS Level 2");
     m_everyDefinitionsNames.clear();
-    const QStringList names = DataFile::readLines(m_paths.styleDefDir + QStringLiteral("styles.dat"));
-    m_panel.definitionChooser()->addItems(names);
-    m_panel.definitionChooser()->setEditText(QStringLiteral("CSS Level 2"));
+    QStringList names;
+    try {
+        names = DataFile::readLines(m_paths.styleDefDir + QStringLiteral("styles.dat"));
+    } catch (const AppError &) {
+        // Without the list the start definition may still be there.
+        chooser.setEditText(m_confirmedDefinition);
+        throw;
+    }
+    chooser.addItems(names);
+    showConfirmedName();
     for (const QString &name : names) {
         try {
             m_everyDefinitionsNames << CompletionLists::propertyNames(
@@ -158,12 +179,34 @@ void ReferenceController::loadDefinitionList()
 
 void ReferenceController::applyStyleDefinition()
 {
-    applyChosenDefinition(false);
+    applyConfirmedDefinition(false);
 }
 
-void ReferenceController::applyChosenDefinition(bool chosenAgain)
+void ReferenceController::confirmChosenDefinition(bool chosenAgain)
 {
-    const QString path = m_paths.styleDefDir + m_panel.definitionChooser()->currentText() + QStringLiteral(".def");
+    const QString name = m_panel.definitionChooser()->currentText();
+    if (!chosenAgain && name == m_confirmedDefinition)
+        return;
+    m_confirmedDefinition = name;
+    showConfirmedName();
+    m_dialogs.reportFailure([this, chosenAgain] { applyConfirmedDefinition(chosenAgain); });
+}
+
+void ReferenceController::showConfirmedName()
+{
+    // The list's current row follows the name, so the combo box itself never
+    // activates it again when the focus leaves the field.
+    QComboBox &chooser = *m_panel.definitionChooser();
+    const QSignalBlocker quiet(chooser);
+    const int row = chooser.findText(m_confirmedDefinition);
+    if (row >= 0)
+        chooser.setCurrentIndex(row);
+    chooser.setEditText(m_confirmedDefinition);
+}
+
+void ReferenceController::applyConfirmedDefinition(bool chosenAgain)
+{
+    const QString path = m_paths.styleDefDir + m_confirmedDefinition + QStringLiteral(".def");
     QTreeWidget &tree = *m_panel.propertyTree();
     tree.clear();
     m_colourProperties = {};

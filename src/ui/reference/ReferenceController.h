@@ -30,9 +30,10 @@ public:
     void reloadElementList();
     // The chooser names "CSS Level 2" also when the list cannot be read.
     void loadDefinitionList();
-    // Runs at every activation of the window, so a definition that cannot be read is
-    // reported once, not each time its error box gives the window back: again only
-    // for another failing name, or when the user chooses it again.
+    // Applies the confirmed definition again. It runs at every activation of the
+    // window, so a definition that cannot be read is reported once, not each time its
+    // error box gives the window back: again only for another failing name, or when
+    // the user chooses it again.
     void applyStyleDefinition();
 
     // The handlers of the panels; failures are reported in the error box.
@@ -51,7 +52,9 @@ public:
     QStringList everyDefinitionsNames() const { return m_everyDefinitionsNames; }
 
 private:
-    void applyChosenDefinition(bool chosenAgain);
+    void confirmChosenDefinition(bool chosenAgain);
+    void showConfirmedName();
+    void applyConfirmedDefinition(bool chosenAgain);
     void insertDeclaration(const QString &text);
 
     ReferencePanel &m_panel;
@@ -63,7 +66,7 @@ private:
     StyleDefinition::ColourProperties m_colourProperties; // of the applied definition
     QStringList m_propertyNames; // of the applied definition
     QStringList m_everyDefinitionsNames;
-    QString m_reportedOnChange; // a name whose failure the last change of the chooser reported
+    QString m_confirmedDefinition; // the name the user last confirmed in the chooser
 };
 
 // Fills a tree widget with nodes, collapsed and with nothing selected.

@@ -4,6 +4,7 @@
 #include "i18n/UiTexts.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTreeWidget>
 
@@ -102,44 +103,87 @@ private slots:
 
     void definitionsFollowTheChooser()
     {
-        auto *chooser = f->find<QComboBox>("definitionChooser");
-        chooser->setCurrentText(QStringLiteral("CSS (Baseline 2026)"));
+        choose(QStringLiteral("CSS (Baseline 2026)"));
         QVERIFY(topTexts(properties).contains(QStringLiteral("Grid")));
         QVERIFY(item(properties, QStringLiteral("grid-template-columns")));
-        chooser->setEditText(QStringLiteral("CSS Lev"));
+        typeIntoChooser(QStringLiteral("Nichts"));
+        QVERIFY(item(properties, QStringLiteral("grid-template-columns"))); // not looked up while typed
+        QVERIFY(f->dialogs.asked.isEmpty());
+        QTest::keyClick(chooser(), Qt::Key_Return);
         QCOMPARE(properties->topLevelItemCount(), 0);
-        QCOMPARE(f->dialogs.askedTexts().value(0),
-                 QStringLiteral("Datei %1CSS Lev.def kann nicht geöffnet werden.").arg(f->paths.styleDefDir));
+        QCOMPARE(
+            f->dialogs.askedTexts(),
+            QStringList{QStringLiteral("Datei %1Nichts.def kann nicht geöffnet werden.").arg(f->paths.styleDefDir)});
+        // Enter on a listed name takes it, with no second lookup from the list's own row.
+        typeIntoChooser(QStringLiteral("CSS Level 1"));
+        QTest::keyClick(chooser(), Qt::Key_Return);
+        QCOMPARE(topTexts(properties).value(1), QStringLiteral("Color and Background"));
+        QCOMPARE(f->dialogs.asked.size(), 1);
     }
 
-    // A failing definition is reported once per choice, however often the window is
-    // activated again; a working one takes over.
+    // A failing definition is reported once per confirmation, however often the window
+    // is activated again or the focus leaves the field; a working one takes over.
     void failingDefinitionIsReportedOncePerChoice()
     {
         QFile::remove(f->paths.styleDefDir + QStringLiteral("CSS Level 1.def"));
-        auto *chooser = f->find<QComboBox>("definitionChooser");
         const auto reports = [&] { return f->dialogs.asked.size(); };
-        chooser->setEditText(QStringLiteral("CSS Level "));
+        typeIntoChooser(QStringLiteral("Nichts"));
+        QTest::keyClick(chooser(), Qt::Key_Return);
         QCOMPARE(reports(), 1);
         f->reactivate();
         f->reactivate();
         QCOMPARE(reports(), 1);
-        chooser->setEditText(QStringLiteral("CSS Level"));
-        QCOMPARE(reports(), 2); // another failing name
-        // Picked from the list: changing the name reports it, once.
-        chooser->setCurrentIndex(0);
-        emit chooser->activated(0);
+        QTest::keyClick(chooser(), Qt::Key_Return); // confirmed again
+        QCOMPARE(reports(), 2);
+        leaveChooser();
+        QCOMPARE(reports(), 2);
+        typeIntoChooser(QStringLiteral("Nix"));
+        leaveChooser(); // another failing name
         QCOMPARE(reports(), 3);
+        QCOMPARE(f->dialogs.askedTexts().last(),
+                 QStringLiteral("Datei %1Nix.def kann nicht geöffnet werden.").arg(f->paths.styleDefDir));
+        chooser()->showPopup();
+        chooser()->hidePopup();
+        QCOMPARE(reports(), 3);
+        // Picked from the list: reported, once, and again when picked again.
+        choose(QStringLiteral("CSS Level 1"));
+        QCOMPARE(reports(), 4);
         QCOMPARE(f->dialogs.askedTexts().last(),
                  QStringLiteral("Datei %1CSS Level 1.def kann nicht geöffnet werden.").arg(f->paths.styleDefDir));
         f->reactivate();
-        QCOMPARE(reports(), 3);
-        emit chooser->activated(0); // chosen again
         QCOMPARE(reports(), 4);
-        chooser->setCurrentIndex(2);
+        choose(QStringLiteral("CSS Level 1"));
+        QCOMPARE(reports(), 5);
+        // Enter on a listed name, the list's current one or another.
+        QTest::keyClick(chooser(), Qt::Key_Return);
+        QCOMPARE(reports(), 6);
+        typeIntoChooser(QStringLiteral("CSS (Baseline 2026)"));
+        QTest::keyClick(chooser(), Qt::Key_Return);
+        typeIntoChooser(QStringLiteral("CSS Level 1"));
+        QTest::keyClick(chooser(), Qt::Key_Return);
+        QCOMPARE(reports(), 7);
+        choose(QStringLiteral("CSS (Baseline 2026)"));
         QVERIFY(item(properties, QStringLiteral("grid-template-columns")));
         f->reactivate();
-        QCOMPARE(reports(), 4);
+        QCOMPARE(reports(), 7);
+    }
+
+    // Without the start definition its failure is shown once at the start; opening the
+    // list and leaving the field do not bring the box back.
+    void missingStartDefinitionIsReportedOnce()
+    {
+        QFile::remove(f->paths.styleDefDir + QStringLiteral("CSS Level 2.def"));
+        f->open();
+        QCOMPARE(f->dialogs.askedTexts(),
+                 QStringList{
+                     QStringLiteral("Datei %1CSS Level 2.def kann nicht geöffnet werden.").arg(f->paths.styleDefDir)});
+        chooser()->setFocus(Qt::MouseFocusReason);
+        chooser()->showPopup();
+        chooser()->hidePopup();
+        leaveChooser();
+        f->reactivate();
+        QCOMPARE(f->dialogs.asked.size(), 1);
+        QCOMPARE(chooser()->currentText(), QStringLiteral("CSS Level 2"));
     }
 
     void selectorBlockAtTheCaret()
@@ -234,7 +278,7 @@ private slots:
     // rows under it is a heading that a double-click never writes.
     void modernDefinitionValues()
     {
-        f->find<QComboBox>("definitionChooser")->setCurrentText(QStringLiteral("CSS (Baseline 2026)"));
+        choose(QStringLiteral("CSS (Baseline 2026)"));
         click(properties, QStringLiteral("caret-color"));
         QVERIFY(colours->isVisible());
 
@@ -268,6 +312,24 @@ private slots:
     }
 
 private:
+    QComboBox *chooser() const { return f->find<QComboBox>("definitionChooser"); }
+    // A name picked from the chooser's list.
+    void choose(const QString &name) const
+    {
+        const int row = chooser()->findText(name);
+        QVERIFY2(row >= 0, qPrintable(name));
+        chooser()->setCurrentIndex(row);
+        emit chooser()->activated(row);
+    }
+    // Typed over the chooser's text, as after a click into it.
+    void typeIntoChooser(const QString &name) const
+    {
+        chooser()->setFocus(Qt::MouseFocusReason);
+        chooser()->lineEdit()->selectAll();
+        QTest::keyClicks(chooser(), name);
+    }
+    void leaveChooser() const { f->editor()->setFocus(Qt::TabFocusReason); }
+
     std::unique_ptr<MainWindowFixture> f;
     QTreeWidget *elements = nullptr, *properties = nullptr, *values = nullptr;
     QListWidget *colours = nullptr;
