@@ -330,6 +330,14 @@ int SheetEditor::caretColumn() const
     return int(send(SCI_GETCOLUMN, currentPos()) + send(SCI_GETSELECTIONNCARETVIRTUALSPACE, main)) + 1;
 }
 
+int SheetEditor::caretCharacterColumn() const
+{
+    const long pos = currentPos();
+    const long lineStart = send(SCI_POSITIONFROMLINE, send(SCI_LINEFROMPOSITION, pos));
+    const long main = send(SCI_GETMAINSELECTION);
+    return int(send(SCI_COUNTCHARACTERS, lineStart, pos) + send(SCI_GETSELECTIONNCARETVIRTUALSPACE, main)) + 1;
+}
+
 void SheetEditor::setCaretPosition(int line, int column)
 {
     const long lineIndex = qBound(0L, long(line) - 1, send(SCI_GETLINECOUNT) - 1);

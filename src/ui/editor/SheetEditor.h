@@ -50,7 +50,10 @@ public:
     void formatSheet();
 
     int caretLine() const;
-    int caretColumn() const; // counts columns beyond the line end
+    int caretColumn() const; // as on the screen: a tab to its stop, and the columns beyond the line end
+    // The column as the status bar and the error's place show it: in characters, a tab
+    // as one, and the columns beyond the line end.
+    int caretCharacterColumn() const;
     void setCaretLine(int line);
     void setCaretColumn(int column);
     void setCaretPosition(int line, int column);

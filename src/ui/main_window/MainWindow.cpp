@@ -387,7 +387,7 @@ void MainWindow::onTextReplaced()
 
 void MainWindow::showCaretPosition()
 {
-    m_statusBar->showCaretPosition(editor()->caretLine(), editor()->caretColumn());
+    m_statusBar->showCaretPosition(editor()->caretLine(), editor()->caretCharacterColumn());
 }
 
 // ---- view toggles ----

@@ -298,6 +298,7 @@ private slots:
         f->editor()->getCursorPosition(&line, &index);
         QCOMPARE(std::pair(line, index), std::pair(2, 4));
         QVERIFY(f->editor()->hasFocus());
+        QTRY_COMPARE(f->field(0), place->text()); // the caret field counts characters too
 
         f->editor()->setCursorPosition(2, 17);
         QTest::keyClick(f->editor(), '}');
